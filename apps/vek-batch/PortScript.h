@@ -1,0 +1,60 @@
+#pragma once
+// The headless port: answers come from a queue filled by the script, in order; everything
+// shown is printed as one line on the output.
+
+#include <deque>
+#include <ostream>
+#include <string>
+
+#include "shell/Port.h"
+
+namespace vek {
+
+enum class TypeReponse { Fichier, OuiNon, Saisie };
+
+struct ReponseScript {
+    TypeReponse type;
+    bool positive = true;  // oui / OK; false for non, or a cancelled chooser or input box
+    std::string texte;
+};
+
+// Raised when a question finds no queued answer of its kind: the run stops there. It is not
+// an std::exception, so that no command's error handling takes it for its own.
+struct SansReponse {
+    std::string question;
+};
+
+class PortScript : public Port {
+public:
+    explicit PortScript(std::ostream& sortie) : sortie_(sortie) {}
+
+    void Ajoute(ReponseScript r) { reponses_.push_back(std::move(r)); }
+    std::size_t ReponsesRestantes() const { return reponses_.size(); }
+
+    Reponse Message(const std::string& texte, Boutons boutons, Icone icone,
+                    const std::string& titre) override;
+    std::optional<std::string> Saisie(const std::string& invite, const std::string& titre,
+                                      const std::string& defaut) override;
+    std::optional<std::string> ChoixFichier(const DemandeFichier& demande) override;
+    void MontreDialogue(Dialogue& dialogue, bool modal) override;
+    void MontreProgression(const std::string&) override {}
+    void Progression(double) override {}
+    void CacheProgression() override {}
+    void MontreTempsDeCalcul(const std::string&) override {}
+    void TempsDeCalcul(double, double, double) override {}
+    void CacheTempsDeCalcul() override {}
+    void Sablier(bool) override {}
+    void Rafraichit() override {}
+    void ImprimeFenetre(const std::string& nom) override;
+    void LanceProgramme(const std::string& programme, const std::string& argument) override;
+
+private:
+    ReponseScript Prend(TypeReponse type, const std::string& question);
+    std::ostream& sortie_;
+    std::deque<ReponseScript> reponses_;
+};
+
+// A text on one line: line feeds shown as " | ".
+std::string SurUneLigne(const std::string& texte);
+
+}  // namespace vek

@@ -1,0 +1,112 @@
+#include "Script.h"
+
+#include "PortScript.h"
+#include "shell/Demarrage.h"
+#include "shell/Erreurs.h"
+#include "shell/Etat.h"
+#include "shell/Reglages.h"
+
+namespace vek {
+
+bool DecoupeLigne(const std::string& ligne, std::vector<std::string>& jetons,
+                  std::string& erreur) {
+    jetons.clear();
+    std::size_t i = 0;
+    while (i < ligne.size()) {
+        char c = ligne[i];
+        if (c == ' ' || c == '\t' || c == '\r') {
+            ++i;
+        } else if (c == '#') {
+            break;
+        } else if (c == '"') {
+            std::size_t fin = ligne.find('"', i + 1);
+            if (fin == std::string::npos) {
+                erreur = "guillemet non fermé";
+                return false;
+            }
+            jetons.push_back(ligne.substr(i + 1, fin - i - 1));
+            i = fin + 1;
+        } else {
+            std::size_t fin = ligne.find_first_of(" \t\r", i);
+            if (fin == std::string::npos) fin = ligne.size();
+            jetons.push_back(ligne.substr(i, fin - i));
+            i = fin;
+        }
+    }
+    return true;
+}
+
+int ExecuteScript(std::istream& script, std::ostream& sortie, std::ostream& erreurs,
+                  const std::string& nomScript) {
+    PortScript port(sortie);
+    Etat e(port);
+    Demarrage(e);
+    std::string ligne;
+    std::size_t numero = 0;
+    auto faute = [&](const std::string& texte) {
+        erreurs << nomScript << ":" << numero << ": " << texte << '\n';
+    };
+    try {
+        while (std::getline(script, ligne)) {
+            ++numero;
+            std::vector<std::string> j;
+            std::string erreur;
+            if (!DecoupeLigne(ligne, j, erreur)) {
+                faute(erreur);
+                return kSortieCommandeRefusee;
+            }
+            if (j.empty()) continue;
+            const std::string& mot = j[0];
+            auto arguments = [&](std::size_t n) {
+                if (j.size() == n + 1) return true;
+                faute("« " + mot + " » attend " + std::to_string(n) + " argument(s)");
+                return false;
+            };
+            if (mot == "menu") {
+                if (!arguments(1)) return kSortieCommandeRefusee;
+                switch (ExecuteCommande(e, j[1])) {
+                    case Issue::Inconnue:
+                        faute("commande de menu inconnue : " + j[1]);
+                        return kSortieCommandeRefusee;
+                    case Issue::Refusee:
+                        faute("la commande " + j[1] + " n'est pas disponible en ce moment");
+                        return kSortieCommandeRefusee;
+                    case Issue::Faite:
+                        break;
+                }
+                sortie.flush();
+                if (e.Quitter) break;
+            } else if (mot == "fichier" || mot == "saisie") {
+                if (!arguments(1)) return kSortieCommandeRefusee;
+                TypeReponse t = mot == "fichier" ? TypeReponse::Fichier : TypeReponse::Saisie;
+                port.Ajoute({t, j[1] != "annule", j[1]});
+            } else if (mot == "oui" || mot == "non") {
+                if (!arguments(0)) return kSortieCommandeRefusee;
+                port.Ajoute({TypeReponse::OuiNon, mot == "oui", {}});
+            } else if (mot == "reglage") {
+                if (!arguments(2)) return kSortieCommandeRefusee;
+                if (!ChangeReglage(e, j[1], j[2], erreur)) {
+                    faute(erreur);
+                    return kSortieCommandeRefusee;
+                }
+            } else {
+                faute("instruction inconnue : " + mot);
+                return kSortieCommandeRefusee;
+            }
+        }
+    } catch (const SansReponse& s) {
+        sortie.flush();
+        faute("pas de réponse prévue pour : " + s.question);
+        return kSortieSansReponse;
+    } catch (const ErreurFatale& x) {
+        sortie.flush();
+        faute(std::string("erreur fatale : ") + x.what());
+        return kSortieFatale;
+    }
+    if (port.ReponsesRestantes() > 0)
+        erreurs << nomScript << ": " << port.ReponsesRestantes()
+                << " réponse(s) prévue(s) n'ont pas servi\n";
+    return kSortieOk;
+}
+
+}  // namespace vek

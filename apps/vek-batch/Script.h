@@ -1,0 +1,31 @@
+#pragma once
+// The script language of vek-batch: one instruction a line, '#' starts a comment, tokens are
+// separated by blanks and a token in double quotes may hold blanks.
+//   menu NAME             runs a menu command
+//   fichier PATH|annule   answers the next file chooser
+//   oui | non             answers the next Yes/No (or OK/Cancel) question
+//   saisie TEXT|annule    answers the next input box
+//   reglage NAME VALUE    changes a setting
+
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace vek {
+
+enum CodeSortie : int {
+    kSortieOk = 0,
+    kSortieCommandeRefusee = 2,
+    kSortieSansReponse = 3,
+    kSortieFatale = 4,
+};
+
+// Splits one line into tokens; false (with the reason) when a quote is left open.
+bool DecoupeLigne(const std::string& ligne, std::vector<std::string>& jetons,
+                  std::string& erreur);
+
+int ExecuteScript(std::istream& script, std::ostream& sortie, std::ostream& erreurs,
+                  const std::string& nomScript);
+
+}  // namespace vek

@@ -1,0 +1,21 @@
+// vek-batch SCRIPT: runs a script of menu commands headlessly ("-" reads standard input).
+
+#include <fstream>
+#include <iostream>
+
+#include "Script.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage : vek-batch SCRIPT   (SCRIPT = - pour l'entrée standard)\n";
+        return 2;
+    }
+    std::string nom = argv[1];
+    if (nom == "-") return vek::ExecuteScript(std::cin, std::cout, std::cerr, "-");
+    std::ifstream script(nom);
+    if (!script) {
+        std::cerr << "vek-batch : impossible de lire le script " << nom << '\n';
+        return 2;
+    }
+    return vek::ExecuteScript(script, std::cout, std::cerr, nom);
+}

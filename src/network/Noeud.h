@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vek {
+
+inline constexpr std::size_t kLongueurNom = 50;
+
+struct Noeud {
+    std::string Nom = std::string(kLongueurNom, ' ');  // always 50 characters, blank padded
+    std::int64_t Code = 0;
+    std::int32_t Population = 0;
+    float X = 0;
+    float Y = 0;
+    float Parametre = 0;
+};
+
+}  // namespace vek

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+namespace vek {
+
+// One cell of the minimal-arc matrix: the best direct arc of a pair under the valuation.
+struct CelluleArcMin {
+    float Valeur = 0;   // value of the best direct arc; 0 = no arc
+    float Valeur2 = 0;  // second value (distance-minimising arcs carrying their time)
+    std::int32_t TempsEntier = 0;
+    std::int16_t Mode = 0;
+    std::int32_t NbServices = 0;
+};
+
+}  // namespace vek

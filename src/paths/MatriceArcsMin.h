@@ -1,0 +1,20 @@
+#pragma once
+// The minimal-arc matrix: for each ordered pair of nodes, the best direct arc under the
+// current valuation (a length in km, a time in minutes or a ratio), and its listing.
+
+#include <string>
+
+namespace vek {
+
+struct Etat;
+
+// Builds MatArcsMin for the current Valuation, then enables the commands that read it.
+void CalculMatriceArcsMin(Etat& e);
+// The construction for "Distance", "Temps" and the ratio valuations (time per distance).
+void CreationMatriceArcsMin(Etat& e, const std::string& valuation);
+// Writes the listing of MatArcsMin: one line per ordered pair with a direct arc.
+void EcritureMatriceArcsMin(Etat& e, const std::string& chemin);
+// "&Arcs minimaux": writes RepResultats + "\nAMin000.dat" and opens it.
+void menVisuMatArcsMin(Etat& e);
+
+}  // namespace vek

@@ -1,0 +1,16 @@
+#pragma once
+// The configuration panel "CONFIGURATION DU GRAPHE" of the main window (and of its print
+// form): one caption and one value a line.
+
+namespace vek {
+
+struct Etat;
+
+inline constexpr const char* kTitreConfiguration = "CONFIGURATION DU GRAPHE";
+
+// Recomputes the totals and refreshes the panel's values.
+void AfficheConfiguration(Etat& e);
+// The panel's lines with empty values, as at start-up.
+void VideConfiguration(Etat& e);
+
+}  // namespace vek

@@ -1,0 +1,98 @@
+#include "shell/Demarrage.h"
+
+#include <new>
+
+#include "network/Mode.h"
+#include "shell/Configuration.h"
+#include "shell/Erreurs.h"
+#include "shell/Etat.h"
+#include "shell/Fichiers.h"
+#include "shell/MenuVek.h"
+#include "shell/Progression.h"
+
+namespace vek {
+
+Etat::Etat(Port& port) : Ihm(port) {
+    InitialisationModes(*this);
+    ModesReseau.assign(51, ModeReseau{});
+    Noeuds.resize(1);
+    Arcs.resize(1);
+    NoeudsLus.resize(1);
+    ArcsLus.resize(1);
+    ArcsProvisoires.resize(1);
+}
+
+void InitialisationParametres(Etat& e) {
+    e.RepNoeudsNivN = e.RepArcsNivN = e.RepVilNivN = e.RepOdNivN = "c:\\";
+    e.RepNoeudsNivN1 = "c:\\data\\noeuds\\niv.n-1";
+    e.RepNoeudsNivN2 = "c:\\data\\noeuds\\niv.n-2";
+    e.RepArcsNivN1 = "c:\\data\\arcs\\niv.n-1";
+    e.RepArcsNivN2 = "c:\\data\\arcs\\niv.n-2";
+    e.RepVilNivN1 = "c:\\data\\vil\\niv.n-1";
+    e.RepVilNivN2 = "c:\\data\\vil\\niv.n-2";
+    e.RepOdNivN1 = "c:\\data\\od\\niv.n-1";
+    e.RepOdNivN2 = "c:\\data\\od\\niv.n-2";
+    e.RepArcsMin = "c:\\data\\ArcsMin";
+    e.RepResultats = "c:";
+    e.NbNiveaux = 1;
+    e.NbZoomsMultinodaux = 0;
+    e.MissionsFerroviaires = e.HorairesTC = "NON";
+    e.Valuation = "Temps";
+    e.TypeDonneesTC = "Base";
+    e.Oriente = false;
+    e.ValuationAnnulee = false;
+    for (const char* nom :
+         {"menReseaux", "menTestValiditéFichiers", "menChangerValuation", "menTempsDébit",
+          "menConnexionsNodales", "menEditNoeuds", "menEditArcs", "menZooms", "menNodalité",
+          "menNodal", "menNodalInv", "menMultinodal", "menMultinodalInv", "menArcs",
+          "menVisuMatArcsMin", "menIndicateursN", "menIndicateursG", "menChemins", "menGravit",
+          "menDistance", "menAffectation", "menPrintConfig", "menRécupTracés", "menVisuMatChMin",
+          "menConnexions", "mencongglob", "menCongLoc"})
+        e.Menus.Desactive(nom);
+    e.Menus.Active("menCalculCircuite");
+    // The timetable commands take the place of "once" only under the valuation "Horaires".
+    for (const char* nom : {"menHoraireContrainteDépart", "menHoraireContrainteArrivée",
+                            "menCheminsSurIntervalleHoraire", "menTMSurIntervalleHoraire"})
+        e.Menus.Cache(nom);
+    e.Menus.Montre("menUneFois");
+}
+
+void Demarrage(Etat& e) {
+    Sablier sablier(e.Ihm);
+    ConstruitMenuVek(e);
+    InitialisationParametres(e);
+    VideConfiguration(e);
+    e.Ihm.Rafraichit();
+}
+
+Issue ExecuteCommande(Etat& e, const std::string& nom) {
+    const Commande* c = e.Menus.Trouve(nom);
+    if (!c || !c->routine) return Issue::Inconnue;
+    if (!e.Menus.EstDisponible(nom)) return Issue::Refusee;
+    Routine routine = c->routine;
+    try {
+        routine(e);
+    } catch (const ErreurFatale&) {
+        FermeProgressions(e);
+        throw;
+    } catch (const ErreurFichier& x) {
+        FermeProgressions(e);
+        e.Ihm.Message(x.what(), Boutons::Ok, Icone::Critique, kTitreVek);
+    } catch (const ValeurHorsChamp& x) {
+        FermeProgressions(e);
+        e.Ihm.Message(x.what(), Boutons::Ok, Icone::Critique, kTitreVek);
+    } catch (const std::bad_alloc&) {
+        FermeProgressions(e);
+        e.Ihm.Message("Mémoire insuffisante pour terminer cette commande.", Boutons::Ok,
+                      Icone::Critique, kTitreVek);
+    } catch (const std::exception& x) {
+        FermeProgressions(e);
+        e.Ihm.Message(std::string("La commande a été interrompue : ") + x.what(), Boutons::Ok,
+                      Icone::Critique, kTitreVek);
+    }
+    FermeProgressions(e);
+    e.Ihm.Sablier(false);
+    return Issue::Faite;
+}
+
+}  // namespace vek

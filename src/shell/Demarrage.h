@@ -1,0 +1,20 @@
+#pragma once
+// Start-up: the defaults of every setting and the menu state of a program with no network.
+
+#include <string>
+
+namespace vek {
+
+struct Etat;
+
+void InitialisationParametres(Etat& e);
+// Builds the menu tree, sets the defaults and empties the configuration panel.
+void Demarrage(Etat& e);
+
+enum class Issue { Faite, Refusee, Inconnue };
+// Runs a menu command as the menu bar does: only when it is available; what cannot go on is
+// turned into a message here, and a progress window left open is closed. An ErreurFatale
+// goes through: the program ends.
+Issue ExecuteCommande(Etat& e, const std::string& nom);
+
+}  // namespace vek

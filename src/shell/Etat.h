@@ -1,0 +1,127 @@
+#pragma once
+// The program's tables, counts and settings, under their names, in one explicit object that
+// every routine receives. Several can live side by side (tests build one each). The port
+// through which the routines talk to the person is held here too.
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "network/Arc.h"
+#include "network/Mode.h"
+#include "network/Noeud.h"
+#include "paths/CelluleArcMin.h"
+#include "paths/Matrice.h"
+#include "shell/Chemins.h"
+#include "shell/FichierTexte.h"
+#include "shell/Menu.h"
+#include "shell/Port.h"
+
+namespace vek {
+
+struct Couple {
+    std::int32_t I = 0;  // origin node index
+    std::int32_t J = 0;  // destination node index
+    double Valeur = 0;
+};
+
+// One line of the configuration panel "CONFIGURATION DU GRAPHE".
+struct LigneConfiguration {
+    std::string nomLegende;  // "NombreNoeuds"
+    std::string legende;     // "Noeuds"
+    std::string nomValeur;   // "NombreDeNoeuds"
+    std::string valeur;      // " 44"
+};
+
+struct Etat {
+    explicit Etat(Port& port);
+
+    Port& Ihm;
+
+    // Network tables, indexed from 1 (slot 0 holds no element).
+    std::vector<Noeud> Noeuds;
+    std::int32_t NbNoeuds = 0;
+    std::vector<Arc> Arcs;
+    std::int32_t NbArcs = 0;
+    std::vector<Noeud> NoeudsLus;
+    std::int32_t NbNoeudsLus = 0;
+    std::vector<Arc> ArcsLus;
+    std::int32_t NbArcsLus = 0;
+
+    std::vector<Mode> TableModes;  // the 31 built-in modes, from 0
+    Mode ModeCourant;
+    std::vector<ModeReseau> ModesReseau;  // 0..50, 1..NbModes used
+    std::int32_t NbModes = 0;
+    bool Oriente = false;
+
+    std::string Valuation = "Temps";
+    std::int32_t HeureDepart = 0;
+    std::int32_t NbNiveaux = 1;
+    std::int32_t NbZoomsNodaux = 0;
+    std::int32_t NbZoomsMultinodaux = 0;
+    std::int64_t PopulationTotale = 0;
+    float NombreKilometres = 0;
+    std::string HorairesTC = "NON";
+    std::string MissionsFerroviaires = "NON";
+    std::string TypeDonneesTC = "Base";  // "Base", "Missions" or "JoursEtHeures"
+
+    std::string NomFichierNoeuds;
+    std::string NomFichierArcs;
+    std::string NomFichierNoeudsEcrits = "noeud000.dat";
+    std::string NomFichierArcsEcrits = "arc000.dat";
+    std::string RepResultats = "c:";
+    std::string NomFichierResultat;
+    std::string RepNoeudsNivN = "c:\\";
+    std::string RepNoeudsNivN1 = "c:\\data\\noeuds\\niv.n-1";
+    std::string RepNoeudsNivN2 = "c:\\data\\noeuds\\niv.n-2";
+    std::string RepArcsNivN = "c:\\";
+    std::string RepArcsNivN1 = "c:\\data\\arcs\\niv.n-1";
+    std::string RepArcsNivN2 = "c:\\data\\arcs\\niv.n-2";
+    std::string RepVilNivN = "c:\\";
+    std::string RepVilNivN1 = "c:\\data\\vil\\niv.n-1";
+    std::string RepVilNivN2 = "c:\\data\\vil\\niv.n-2";
+    std::string RepOdNivN = "c:\\";
+    std::string RepOdNivN1 = "c:\\data\\od\\niv.n-1";
+    std::string RepOdNivN2 = "c:\\data\\od\\niv.n-2";
+    std::string RepArcsMin = "c:\\data\\ArcsMin";
+
+    std::vector<Arc> ArcsProvisoires;  // arcs built from paths, 1..NbArcsProvisoires
+    std::int32_t NbArcsProvisoires = 0;
+
+    std::vector<double> ValeursNoeuds;
+    std::vector<Couple> ListeCouples;  // entries 1..NbCouples
+    std::int32_t NbCouples = 0;
+
+    Matrice<CelluleArcMin> MatArcsMin;
+
+    bool ChargerReseau = false;
+    bool ValuationAnnulee = false;
+    bool FormatFich93 = false;  // the 1993 file family is chosen in the data-set dialog
+    bool ResOkActif = true;     // the OK button of the partial-networks dialog
+
+    // Choice lists of the dialogs: the modes present (in order of first appearance) and the
+    // node names.
+    std::vector<std::string> ListeModesDialogues;
+    std::vector<std::string> ListeNoeudsDialogues;
+
+    // Main window.
+    MenuModele Menus;
+    std::vector<LigneConfiguration> Configuration;
+    bool Quitter = false;  // the program is asked to end
+
+    // Progress windows.
+    bool ProgressionVisible = false;
+    bool TempsDeCalculVisible = false;
+    std::chrono::steady_clock::time_point HeureDebutCalcul;
+
+    // Platform: drive letters, viewers, encodings of the files read.
+    Lecteurs Disques;
+    std::string Editeur = "xdg-open";
+    Encodage EncodageNoeuds = Encodage::Utf8;
+    Encodage EncodageArcs = Encodage::Utf8;
+    bool MarqueNoeuds = false;
+    bool MarqueArcs = false;
+};
+
+}  // namespace vek

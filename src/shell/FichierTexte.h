@@ -1,0 +1,51 @@
+#pragma once
+// Plain text files as the system reads and writes them: one record per line, CR LF or LF line
+// ends on reading, CR LF on writing; UTF-8 when the whole file is valid UTF-8, Windows-1252
+// otherwise, and written back in the encoding it was read in.
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vek {
+
+enum class Encodage { Utf8, Windows1252 };
+
+struct TexteLu {
+    std::vector<std::u32string> lignes;  // one entry a record, line ends removed
+    Encodage encodage = Encodage::Windows1252;
+    bool marqueUtf8 = false;  // the file started with a UTF-8 byte-order mark
+};
+
+bool EstUtf8Valide(std::string_view octets);
+char32_t CaractereWindows1252(unsigned char octet);
+// The Windows-1252 byte of a character; '?' for a character the encoding lacks.
+unsigned char OctetWindows1252(char32_t c);
+
+// Splits and decodes the bytes of a whole file.
+TexteLu DecodeTexte(std::string_view octets);
+// Encodes one UTF-8 text in the given encoding.
+std::string EncodeTexte(std::string_view utf8, Encodage encodage);
+
+// Reads the whole file; false when it cannot be opened.
+bool LitFichierTexte(const std::filesystem::path& chemin, TexteLu& resultat);
+
+// Writes a text file line by line, each line ended by CR LF. Throws ErreurFichier when the file
+// cannot be created or written.
+class EcrivainTexte {
+public:
+    EcrivainTexte(const std::filesystem::path& chemin, std::string nomAffiche,
+                  Encodage encodage = Encodage::Utf8, bool marqueUtf8 = false);
+    void Ligne(std::string_view utf8);
+    void Ferme();
+    ~EcrivainTexte();
+
+private:
+    std::ofstream flux_;
+    std::string nom_;
+    Encodage encodage_;
+};
+
+}  // namespace vek
