@@ -1,0 +1,45 @@
+#pragma once
+// Helpers for the tests: temporary folders and files, fixed-column lines.
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+namespace vek::test {
+
+// A fresh temporary folder, removed with the object.
+class DossierTemporaire {
+public:
+    DossierTemporaire() {
+        std::random_device rd;
+        chemin_ = std::filesystem::temp_directory_path() /
+                  ("vek-test-" + std::to_string(rd()) + std::to_string(rd()));
+        std::filesystem::create_directories(chemin_);
+    }
+    ~DossierTemporaire() {
+        std::error_code ec;
+        std::filesystem::remove_all(chemin_, ec);
+    }
+    const std::filesystem::path& Chemin() const { return chemin_; }
+    std::string operator/(const std::string& nom) const { return (chemin_ / nom).string(); }
+
+private:
+    std::filesystem::path chemin_;
+};
+
+inline void EcritOctets(const std::string& chemin, const std::string& octets) {
+    std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
+    f << octets;
+}
+
+inline std::string LitOctets(const std::string& chemin) {
+    std::ifstream f(chemin, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+inline std::string Source(const std::string& relatif) {
+    return std::string(VEK_SOURCE_DIR) + "/" + relatif;
+}
+
+}  // namespace vek::test
