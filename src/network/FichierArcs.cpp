@@ -93,7 +93,7 @@ std::optional<std::int32_t> LectureFichierArcs(Etat& e, const std::string& chemi
         return std::nullopt;
     }
     TexteLu texte;
-    if (!LitFichierTexte(CheminDe(e, chemin), texte)) {
+    if (!LitFichierTexte(CheminDe(e, chemin), texte, kIllimite, 116)) {
         e.Ihm.Message("Impossible de lire le fichier : " + chemin, Boutons::Ok,
                       Icone::Exclamation, kTitreErreurArcs);
         IndexationArcsLus(e);

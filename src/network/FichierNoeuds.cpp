@@ -20,7 +20,7 @@ std::optional<std::int32_t> LectureFichierNoeuds(Etat& e, const std::string& che
                                                  std::int32_t maximum) {
     if (!FichierExiste(e, chemin)) return std::nullopt;
     TexteLu texte;
-    if (!LitFichierTexte(CheminDe(e, chemin), texte)) {
+    if (!LitFichierTexte(CheminDe(e, chemin), texte, static_cast<std::size_t>(maximum), 100)) {
         e.Ihm.Message("Impossible de lire le fichier : " + chemin, Boutons::Ok,
                       Icone::Exclamation, kTitreErreurNoeuds);
         return std::nullopt;
@@ -40,11 +40,11 @@ std::optional<std::int32_t> LectureFichierNoeuds(Etat& e, const std::string& che
         lus.push_back(std::move(nd));
         ++n;
     }
-    if (ligne < texte.lignes.size()) {
+    if (ligne < texte.nombreLignes) {
         e.Ihm.Message("Le fichier des noeuds " + chemin + " compte " +
-                          std::to_string(texte.lignes.size()) + " lignes : seuls les " +
+                          std::to_string(texte.nombreLignes) + " lignes : seuls les " +
                           std::to_string(maximum) + " premiers noeuds ont été lus, " +
-                          Lignes(texte.lignes.size() - ligne) + " ignorée(s).",
+                          Lignes(texte.nombreLignes - ligne) + " ignorée(s).",
                       Boutons::Ok, Icone::Exclamation, kTitreErreurNoeuds);
     }
     e.NoeudsLus = std::move(lus);

@@ -63,32 +63,125 @@ bool EstUtf8Valide(std::string_view s) {
     return true;
 }
 
-TexteLu DecodeTexte(std::string_view octets) {
-    TexteLu r;
-    r.encodage = EstUtf8Valide(octets) ? Encodage::Utf8 : Encodage::Windows1252;
-    if (r.encodage == Encodage::Utf8 && octets.substr(0, 3) == "\xEF\xBB\xBF") {
-        r.marqueUtf8 = true;
-        octets.remove_prefix(3);
-    }
-    std::size_t debut = 0;
-    while (debut < octets.size()) {
-        std::size_t fin = octets.find('\n', debut);
-        std::size_t suivant = fin == std::string_view::npos ? octets.size() : fin + 1;
-        std::size_t longueur = (fin == std::string_view::npos ? octets.size() : fin) - debut;
-        std::string_view ligne = octets.substr(debut, longueur);
-        if (!ligne.empty() && ligne.back() == '\r' && fin != std::string_view::npos)
-            ligne.remove_suffix(1);
-        if (r.encodage == Encodage::Utf8) {
-            r.lignes.push_back(VersUtf32(ligne));
-        } else {
-            std::u32string l;
-            l.reserve(ligne.size());
-            for (char o : ligne) l.push_back(CaractereWindows1252(static_cast<unsigned char>(o)));
-            r.lignes.push_back(std::move(l));
+namespace {
+
+// Checks UTF-8 validity of a byte stream fed in pieces.
+class VerificateurUtf8 {
+public:
+    void Ajoute(unsigned char c) {
+        if (!valide_) return;
+        if (reste_ == 0) {
+            if (c < 0x80) return;
+            if (c >= 0xC2 && c <= 0xDF) {
+                Debute(1, c & 0x1F, 0x80);
+            } else if ((c & 0xF0) == 0xE0) {
+                Debute(2, c & 0x0F, 0x800);
+            } else if (c >= 0xF0 && c <= 0xF4) {
+                Debute(3, c & 0x07, 0x10000);
+            } else {
+                valide_ = false;
+            }
+            return;
         }
-        debut = suivant;
+        if ((c & 0xC0) != 0x80) {
+            valide_ = false;
+            return;
+        }
+        cp_ = (cp_ << 6) | (c & 0x3F);
+        if (--reste_ == 0 &&
+            (cp_ < minimum_ || cp_ > 0x10FFFF || (cp_ >= 0xD800 && cp_ <= 0xDFFF)))
+            valide_ = false;
     }
-    return r;
+    bool Valide() const { return valide_ && reste_ == 0; }
+
+private:
+    void Debute(int reste, char32_t cp, char32_t minimum) {
+        reste_ = reste;
+        cp_ = cp;
+        minimum_ = minimum;
+    }
+    bool valide_ = true;
+    int reste_ = 0;
+    char32_t cp_ = 0, minimum_ = 0;
+};
+
+// Splits a byte stream into records, keeps the first ones (each cut to a bounded length)
+// and decodes them once the encoding of the whole stream is known.
+class DecoupeurLignes {
+public:
+    DecoupeurLignes(std::size_t maxLignes, std::size_t maxCaracteres)
+        : maxLignes_(maxLignes),
+          maxOctets_(maxCaracteres >= kIllimite / 4 ? kIllimite : maxCaracteres * 4 + 4) {}
+
+    void Ajoute(std::string_view morceau) {
+        for (char o : morceau) {
+            unsigned char c = static_cast<unsigned char>(o);
+            verif_.Ajoute(c);
+            if (debut_ < 3) Entete(c);
+            enCours_ = true;
+            if (c == '\n') {
+                Termine(true);
+                continue;
+            }
+            if (lignes_.size() < maxLignes_ && ligne_.size() < maxOctets_) ligne_.push_back(o);
+        }
+    }
+
+    TexteLu Fin() {
+        if (enCours_) Termine(false);
+        TexteLu r;
+        r.nombreLignes = nombre_;
+        r.encodage = verif_.Valide() ? Encodage::Utf8 : Encodage::Windows1252;
+        r.marqueUtf8 = r.encodage == Encodage::Utf8 && marque_ == 3;
+        r.lignes.reserve(lignes_.size());
+        for (std::size_t k = 0; k < lignes_.size(); ++k) {
+            std::string_view l = lignes_[k];
+            if (k == 0 && r.marqueUtf8) l.remove_prefix(3);
+            if (r.encodage == Encodage::Utf8) {
+                r.lignes.push_back(VersUtf32(l));
+            } else {
+                std::u32string d;
+                d.reserve(l.size());
+                for (char o : l) d.push_back(CaractereWindows1252(static_cast<unsigned char>(o)));
+                r.lignes.push_back(std::move(d));
+            }
+        }
+        return r;
+    }
+
+private:
+    void Entete(unsigned char c) {
+        static constexpr unsigned char kMarque[3] = {0xEF, 0xBB, 0xBF};
+        if (marque_ == debut_ && c == kMarque[debut_]) ++marque_;
+        ++debut_;
+    }
+    void Termine(bool finDeLigne) {
+        if (lignes_.size() < maxLignes_) {
+            if (finDeLigne && !ligne_.empty() && ligne_.back() == '\r' &&
+                ligne_.size() < maxOctets_)
+                ligne_.pop_back();
+            lignes_.push_back(std::move(ligne_));
+        }
+        ligne_.clear();
+        ++nombre_;
+        enCours_ = false;
+    }
+
+    std::size_t maxLignes_, maxOctets_;
+    VerificateurUtf8 verif_;
+    std::vector<std::string> lignes_;
+    std::string ligne_;
+    std::size_t nombre_ = 0;
+    bool enCours_ = false;
+    int debut_ = 0, marque_ = 0;
+};
+
+}  // namespace
+
+TexteLu DecodeTexte(std::string_view octets, std::size_t maxLignes, std::size_t maxCaracteres) {
+    DecoupeurLignes d(maxLignes, maxCaracteres);
+    d.Ajoute(octets);
+    return d.Fin();
 }
 
 std::string EncodeTexte(std::string_view utf8, Encodage encodage) {
@@ -99,12 +192,18 @@ std::string EncodeTexte(std::string_view utf8, Encodage encodage) {
     return o;
 }
 
-bool LitFichierTexte(const std::filesystem::path& chemin, TexteLu& resultat) {
+bool LitFichierTexte(const std::filesystem::path& chemin, TexteLu& resultat,
+                     std::size_t maxLignes, std::size_t maxCaracteres) {
     std::ifstream f(chemin, std::ios::binary);
     if (!f) return false;
-    std::string octets((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    DecoupeurLignes d(maxLignes, maxCaracteres);
+    std::vector<char> tampon(1 << 20);
+    while (f) {
+        f.read(tampon.data(), static_cast<std::streamsize>(tampon.size()));
+        d.Ajoute(std::string_view(tampon.data(), static_cast<std::size_t>(f.gcount())));
+    }
     if (f.bad()) return false;
-    resultat = DecodeTexte(octets);
+    resultat = d.Fin();
     return true;
 }
 

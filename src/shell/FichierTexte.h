@@ -15,22 +15,29 @@ enum class Encodage { Utf8, Windows1252 };
 
 struct TexteLu {
     std::vector<std::u32string> lignes;  // one entry a record, line ends removed
+    std::size_t nombreLignes = 0;        // records in the whole file, kept or not
     Encodage encodage = Encodage::Windows1252;
     bool marqueUtf8 = false;  // the file started with a UTF-8 byte-order mark
 };
+
+inline constexpr std::size_t kIllimite = static_cast<std::size_t>(-1);
 
 bool EstUtf8Valide(std::string_view octets);
 char32_t CaractereWindows1252(unsigned char octet);
 // The Windows-1252 byte of a character; '?' for a character the encoding lacks.
 unsigned char OctetWindows1252(char32_t c);
 
-// Splits and decodes the bytes of a whole file.
-TexteLu DecodeTexte(std::string_view octets);
+// Splits and decodes the bytes of a whole file, keeping the first `maxLignes` records and of
+// each its first `maxCaracteres` characters (or somewhat more).
+TexteLu DecodeTexte(std::string_view octets, std::size_t maxLignes = kIllimite,
+                    std::size_t maxCaracteres = kIllimite);
 // Encodes one UTF-8 text in the given encoding.
 std::string EncodeTexte(std::string_view utf8, Encodage encodage);
 
-// Reads the whole file; false when it cannot be opened.
-bool LitFichierTexte(const std::filesystem::path& chemin, TexteLu& resultat);
+// Reads a file in one pass with bounded memory, whatever its size; false when it cannot be
+// opened or read.
+bool LitFichierTexte(const std::filesystem::path& chemin, TexteLu& resultat,
+                     std::size_t maxLignes = kIllimite, std::size_t maxCaracteres = kIllimite);
 
 // Writes a text file line by line, each line ended by CR LF. Throws ErreurFichier when the file
 // cannot be created or written.
