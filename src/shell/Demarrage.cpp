@@ -20,6 +20,7 @@ Etat::Etat(Port& port) : Ihm(port) {
     NoeudsLus.resize(1);
     ArcsLus.resize(1);
     ArcsProvisoires.resize(1);
+    ConstruitMenuVek(*this);
 }
 
 void InitialisationParametres(Etat& e) {
