@@ -1,6 +1,9 @@
 #include "PortScript.h"
 
+#include <cstdlib>
+
 #include "shell/Dialogue.h"
+#include "shell/Texte.h"
 
 namespace vek {
 
@@ -29,6 +32,8 @@ const char* NomType(TypeReponse t) {
             return "oui/non";
         case TypeReponse::Saisie:
             return "saisie";
+        case TypeReponse::Dialogue:
+            return "dialogue";
     }
     return "";
 }
@@ -76,15 +81,103 @@ std::optional<std::string> PortScript::ChoixFichier(const DemandeFichier& d) {
     return r.texte;
 }
 
+namespace {
+
+bool MemeTexte(const std::string& a, const std::string& b) {
+    return SansBlancsFinaux(a) == SansBlancsFinaux(b);
+}
+
+// Applies one setting of a `dialogue` instruction as a person would click.
+void Applique(Dialogue& d, const std::string& reglage) {
+    std::string nom = reglage, valeur;
+    bool avecValeur = false, secondaire = false;
+    if (std::size_t egal = reglage.find('='); egal != std::string::npos) {
+        nom = reglage.substr(0, egal);
+        valeur = reglage.substr(egal + 1);
+        avecValeur = true;
+    } else if (!nom.empty() && nom.back() == '!') {
+        nom.pop_back();
+        secondaire = true;
+    }
+    Controle* c = d.Trouve(nom);
+    if (!c) throw ErreurScript{"le dialogue " + d.nom + " n'a pas de contrôle " + nom};
+    if (!d.EstUtilisable(nom))
+        throw ErreurScript{"le contrôle " + nom + " du dialogue " + d.nom +
+                           " est désactivé ou caché"};
+    if (secondaire) {
+        d.DoubleClic(nom);
+        return;
+    }
+    switch (c->type) {
+        case TypeControle::Option:
+            if (avecValeur && valeur == "0") {
+                c->coche = false;
+            } else if (!avecValeur || valeur == "1") {
+                d.Choisit(nom);
+            } else {
+                throw ErreurScript{"une option se choisit ou se décoche (=0) : " + reglage};
+            }
+            return;
+        case TypeControle::Case:
+            if (avecValeur && valeur != "0" && valeur != "1")
+                throw ErreurScript{"une case se coche ou se décoche (=0) : " + reglage};
+            d.Coche(nom, !(avecValeur && valeur == "0"));
+            return;
+        case TypeControle::Texte:
+            if (!avecValeur) throw ErreurScript{"un champ de texte attend =TEXTE : " + reglage};
+            d.Saisit(nom, valeur);
+            return;
+        case TypeControle::Liste: {
+            if (!avecValeur) throw ErreurScript{"une liste attend =TEXTE ou =#N : " + reglage};
+            int index = -1;
+            if (valeur.size() > 1 && valeur[0] == '#') {
+                index = std::atoi(valeur.c_str() + 1) - 1;
+            } else {
+                for (std::size_t k = 0; k < c->elements.size(); ++k)
+                    if (MemeTexte(c->elements[k], valeur)) {
+                        index = static_cast<int>(k);
+                        break;
+                    }
+            }
+            if (index < 0 || index >= static_cast<int>(c->elements.size()))
+                throw ErreurScript{"la liste " + nom + " n'a pas d'élément " + valeur};
+            d.Selectionne(nom, index);
+            return;
+        }
+        case TypeControle::Bouton:
+            if (avecValeur) throw ErreurScript{"un bouton se clique sans valeur : " + reglage};
+            d.Clique(nom);
+            return;
+        default:
+            throw ErreurScript{"le contrôle " + nom + " ne se manipule pas"};
+    }
+}
+
+}  // namespace
+
 void PortScript::MontreDialogue(Dialogue& d, bool) {
-    sortie_ << "dialogue " << d.nom << " [" << d.legende << "]";
+    std::string ligne = "dialogue " + d.nom + " [" + d.legende + "]";
     for (const auto& c : d.controles)
-        if (c.visible && c.type == TypeControle::Etiquette) sortie_ << " | " << c.legende;
-    sortie_ << '\n';
+        if (c.type == TypeControle::Etiquette && d.EstVisible(c.nom)) ligne += " | " + c.legende;
+    ReponseScript r = Prend(TypeReponse::Dialogue, ligne);
+    if (r.texte != d.nom)
+        throw SansReponse{ligne + " (la réponse suivante est pour le dialogue " + r.texte + ")"};
+    std::string suite;
+    for (const auto& t : r.reglages) suite += " " + t;
+    sortie_ << ligne << " ->" << suite << '\n';
     d.ouvert = true;
-    if (Controle* annuler = d.Trouve(d.boutonAnnulation); annuler && annuler->action)
-        annuler->action(d);
-    d.ouvert = false;
+    for (std::size_t k = 0; k < r.reglages.size(); ++k) {
+        if (!d.ouvert)
+            throw ErreurScript{"le dialogue " + d.nom + " s'est fermé avant " + r.reglages[k]};
+        Applique(d, r.reglages[k]);
+    }
+    if (d.ouvert) {
+        const std::string& dernier = r.reglages.empty() ? std::string() : r.reglages.back();
+        d.FermeParLaCroix();
+        throw ErreurScript{"le dialogue " + d.nom + " est resté ouvert après " +
+                           (dernier.empty() ? std::string("(rien)") : dernier) +
+                           " : le dernier mot doit être un bouton qui le ferme"};
+    }
 }
 
 void PortScript::ImprimeFenetre(const std::string& nom) { sortie_ << "imprime: " << nom << '\n'; }

@@ -5,23 +5,31 @@
 #include <deque>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "shell/Port.h"
 
 namespace vek {
 
-enum class TypeReponse { Fichier, OuiNon, Saisie };
+enum class TypeReponse { Fichier, OuiNon, Saisie, Dialogue };
 
 struct ReponseScript {
     TypeReponse type;
     bool positive = true;  // oui / OK; false for non, or a cancelled chooser or input box
-    std::string texte;
+    std::string texte;                // the file, the text typed, the dialog's name
+    std::vector<std::string> reglages;  // dialogs: the settings then the closing button
 };
 
 // Raised when a question finds no queued answer of its kind: the run stops there. It is not
 // an std::exception, so that no command's error handling takes it for its own.
 struct SansReponse {
     std::string question;
+};
+
+// A script that asks for what cannot be done (a control that does not exist or is disabled,
+// a dialog left open): the run stops there.
+struct ErreurScript {
+    std::string texte;
 };
 
 class PortScript : public Port {

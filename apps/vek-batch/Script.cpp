@@ -11,28 +11,32 @@ namespace vek {
 bool DecoupeLigne(const std::string& ligne, std::vector<std::string>& jetons,
                   std::string& erreur) {
     jetons.clear();
-    std::size_t i = 0;
-    while (i < ligne.size()) {
-        char c = ligne[i];
-        if (c == ' ' || c == '\t' || c == '\r') {
-            ++i;
-        } else if (c == '#') {
-            break;
+    std::string jeton;
+    bool dansJeton = false, entreGuillemets = false;
+    for (char c : ligne) {
+        if (entreGuillemets) {
+            if (c == '"')
+                entreGuillemets = false;
+            else
+                jeton.push_back(c);
+        } else if (c == ' ' || c == '\t' || c == '\r') {
+            if (dansJeton) jetons.push_back(std::move(jeton));
+            jeton.clear();
+            dansJeton = false;
+        } else if (c == '#' && !dansJeton) {
+            break;  // a comment starts where a token would
         } else if (c == '"') {
-            std::size_t fin = ligne.find('"', i + 1);
-            if (fin == std::string::npos) {
-                erreur = "guillemet non fermé";
-                return false;
-            }
-            jetons.push_back(ligne.substr(i + 1, fin - i - 1));
-            i = fin + 1;
+            entreGuillemets = dansJeton = true;
         } else {
-            std::size_t fin = ligne.find_first_of(" \t\r", i);
-            if (fin == std::string::npos) fin = ligne.size();
-            jetons.push_back(ligne.substr(i, fin - i));
-            i = fin;
+            jeton.push_back(c);
+            dansJeton = true;
         }
     }
+    if (entreGuillemets) {
+        erreur = "guillemet non fermé";
+        return false;
+    }
+    if (dansJeton) jetons.push_back(std::move(jeton));
     return true;
 }
 
@@ -79,10 +83,18 @@ int ExecuteScript(std::istream& script, std::ostream& sortie, std::ostream& erre
             } else if (mot == "fichier" || mot == "saisie") {
                 if (!arguments(1)) return kSortieCommandeRefusee;
                 TypeReponse t = mot == "fichier" ? TypeReponse::Fichier : TypeReponse::Saisie;
-                port.Ajoute({t, j[1] != "annule", j[1]});
+                port.Ajoute({t, j[1] != "annule", j[1], {}});
+            } else if (mot == "dialogue") {
+                if (j.size() < 3) {
+                    faute("« dialogue » attend le nom du dialogue, ses réglages et un bouton");
+                    return kSortieCommandeRefusee;
+                }
+                ReponseScript r{TypeReponse::Dialogue, true, j[1], {}};
+                r.reglages.assign(j.begin() + 2, j.end());
+                port.Ajoute(std::move(r));
             } else if (mot == "oui" || mot == "non") {
                 if (!arguments(0)) return kSortieCommandeRefusee;
-                port.Ajoute({TypeReponse::OuiNon, mot == "oui", {}});
+                port.Ajoute({TypeReponse::OuiNon, mot == "oui", {}, {}});
             } else if (mot == "reglage") {
                 if (!arguments(2)) return kSortieCommandeRefusee;
                 if (!ChangeReglage(e, j[1], j[2], erreur)) {
@@ -94,6 +106,10 @@ int ExecuteScript(std::istream& script, std::ostream& sortie, std::ostream& erre
                 return kSortieCommandeRefusee;
             }
         }
+    } catch (const ErreurScript& x) {
+        sortie.flush();
+        faute(x.texte);
+        return kSortieCommandeRefusee;
     } catch (const SansReponse& s) {
         sortie.flush();
         faute("pas de réponse prévue pour : " + s.question);

@@ -6,6 +6,12 @@
 //   oui | non             answers the next Yes/No (or OK/Cancel) question
 //   saisie TEXT|annule    answers the next input box
 //   reglage NAME VALUE    changes a setting
+//   dialogue NAME SETTING... BUTTON
+//                         sets up the next showing of dialog NAME: CONTROL chooses an option
+//                         or ticks a box, CONTROL=0 unticks it, CONTROL=TEXT fills a field or
+//                         selects a list item, CONTROL=#N selects the Nth item, CONTROL! is the
+//                         double-click; buttons that leave the dialog open may stand
+//                         mid-sequence; the last token is the button that closes it
 
 #include <istream>
 #include <ostream>

@@ -1,5 +1,6 @@
 #include "network/Chargement.h"
 
+#include "network/Espaces.h"
 #include "network/FichierArcs.h"
 #include "network/FichierNoeuds.h"
 #include "network/Mode.h"
@@ -73,10 +74,7 @@ void menOuvrir(Etat& e) {
     e.ChargerReseau = true;
     if (!ChargementReseau(e)) return;
     CalculMatriceArcsMin(e);
-    for (const char* nom : {"menReseaux", "menTestValiditéFichiers", "menNodalité", "menZooms",
-                            "menIndicateursN", "menIndicateursG"})
-        e.Menus.Active(nom);
-    e.ResOkActif = false;
+    ActiveCommandesReseau(e);
 }
 
 bool ChargementReseau(Etat& e) {

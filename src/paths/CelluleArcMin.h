@@ -11,6 +11,7 @@ struct CelluleArcMin {
     std::int32_t TempsEntier = 0;
     std::int16_t Mode = 0;
     std::int32_t NbServices = 0;
+    std::int32_t IndiceArc = 0;  // the arc retained, 0 = none
 };
 
 }  // namespace vek

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "network/Mode.h"
 #include "network/Temps.h"
@@ -13,27 +14,55 @@
 
 namespace vek {
 
+void RecalculeOriente(Etat& e) {
+    e.Oriente = false;
+    for (std::int32_t a = 1; a <= e.NbArcs && !e.Oriente; ++a) {
+        RechercheMode(e, e.Arcs[a].Mode);
+        e.Oriente = e.ModeCourant.Oriente;
+    }
+}
+
 void CalculMatriceArcsMin(Etat& e) {
     Sablier sablier(e.Ihm);
     if (e.Valuation != "Horaires") e.Menus.Cache("menHoraireContrainteArrivée");
     const std::string& v = e.Valuation;
-    if (v == "Horaires" || v == "JoursEtHeures" || v == "Distance2Temps") {
+    if (v == "Horaires" || v == "Distance2Temps") {
         e.Ihm.Message("La valuation \"" + v +
                           "\" n'est pas disponible dans cette version de VEK.",
                       Boutons::Ok, Icone::Information, kTitreVek);
         return;
     }
-    CreationMatriceArcsMin(e, v);
+    // A mode made one-way or two-way since the load changes the orientation of the network.
+    RecalculeOriente(e);
+    if (v == "JoursEtHeures")
+        CreationMatriceArcsMinJoursEtHeures(e, v);
+    else
+        CreationMatriceArcsMin(e, v);
     e.Menus.Active("menVisuMatArcsMin");
     e.Menus.Active("menChemins");
 }
 
+namespace {
+// The node index of each code: the first node with that code.
+std::unordered_map<std::int64_t, std::int32_t> IndexDesNoeuds(const Etat& e) {
+    std::unordered_map<std::int64_t, std::int32_t> index;
+    index.reserve(static_cast<std::size_t>(e.NbNoeuds) * 2);
+    for (std::int32_t k = 1; k <= e.NbNoeuds; ++k) index.emplace(e.Noeuds[k].Code, k);
+    return index;
+}
+
+std::size_t IndiceDe(const std::unordered_map<std::int64_t, std::int32_t>& index,
+                     std::int64_t code) {
+    auto it = index.find(code);
+    return it == index.end() ? 0 : static_cast<std::size_t>(it->second);
+}
+}  // namespace
+
 void CreationMatriceArcsMin(Etat& e, const std::string& v) {
     const std::int32_t n = e.NbNoeuds;
     e.MatArcsMin.Dimensionne(static_cast<std::size_t>(n));
-    std::unordered_map<std::int64_t, std::int32_t> index;
-    index.reserve(static_cast<std::size_t>(n) * 2);
-    for (std::int32_t k = 1; k <= n; ++k) index.emplace(e.Noeuds[k].Code, k);
+    e.ServicesPaires.Vide(0);
+    const auto index = IndexDesNoeuds(e);
     const bool distance = v == "Distance";
     const bool temps = v == "Temps";
     for (std::int32_t a = 1; a <= e.NbArcs; ++a) {
@@ -42,29 +71,79 @@ void CreationMatriceArcsMin(Etat& e, const std::string& v) {
         float x = distance ? arc.Distance : temps ? arc.Temps : arc.Temps / arc.Distance;
         if (arc.Origine == 0 || arc.Destination == 0) continue;
         if (!std::isfinite(x)) continue;  // a ratio over a zero distance values nothing
-        auto io = index.find(arc.Origine);
-        auto id = index.find(arc.Destination);
-        const std::size_t i = io == index.end() ? 0 : static_cast<std::size_t>(io->second);
-        const std::size_t j = id == index.end() ? 0 : static_cast<std::size_t>(id->second);
+        const std::size_t i = IndiceDe(index, arc.Origine);
+        const std::size_t j = IndiceDe(index, arc.Destination);
         RechercheMode(e, arc.Mode);
         CelluleArcMin& c = e.MatArcsMin(i, j);
         if (c.Valeur == 0 || x < c.Valeur) {
             c.Valeur = x;
             c.Mode = arc.Mode;
+            c.IndiceArc = a;
             if (!e.ModeCourant.Oriente) {
                 CelluleArcMin& r = e.MatArcsMin(j, i);
                 r.Valeur = x;
                 r.Mode = arc.Mode;
+                r.IndiceArc = a;
             }
         }
     }
+}
+
+void CreationMatriceArcsMinJoursEtHeures(Etat& e, const std::string& v) {
+    const std::int32_t n = e.NbNoeuds;
+    e.MatArcsMin.Dimensionne(static_cast<std::size_t>(n));
+    e.ServicesPaires.Vide(n);
+    const auto index = IndexDesNoeuds(e);
+    std::string refusees;
+    std::unordered_set<std::size_t> refus;
+    for (std::int32_t a = 1; a <= e.NbArcs; ++a) {
+        AfficheProgression(e, e.NbArcs, a, "Création de la matrice des arcs minimaux...");
+        const Arc& arc = e.Arcs[a];
+        const float x = v == "Distance" ? arc.Distance : arc.Temps;
+        const std::size_t i = IndiceDe(index, arc.Origine);
+        const std::size_t j = IndiceDe(index, arc.Destination);
+        CelluleArcMin& c = e.MatArcsMin(i, j);
+        if (!EstModeHoraire(arc.Mode)) {
+            if (x != 0 && std::isfinite(x) && (c.Valeur == 0 || x < c.Valeur)) {
+                for (CelluleArcMin* m : {&c, &e.MatArcsMin(j, i)}) {
+                    m->Valeur = x;
+                    m->Mode = arc.Mode;
+                    m->IndiceArc = a;
+                }
+            }
+            continue;
+        }
+        // Every scheduled arc of the pair is recorded, up to the limit of services.
+        if (!e.ServicesPaires.Ajoute(static_cast<std::int32_t>(i), static_cast<std::int32_t>(j),
+                                     a)) {
+            if (refus.insert(i * (static_cast<std::size_t>(n) + 1) + j).second &&
+                refus.size() <= 5)
+                refusees += "\n" + SansBlancsFinaux(e.Noeuds[i].Nom) + " (" +
+                            std::to_string(e.Noeuds[i].Code) + ") - " +
+                            SansBlancsFinaux(e.Noeuds[j].Nom) + " (" +
+                            std::to_string(e.Noeuds[j].Code) + ")";
+            continue;
+        }
+        ++c.NbServices;
+        if (c.Mode == 0) c.Mode = arc.Mode;
+    }
+    if (!refus.empty())
+        e.Ihm.Message(std::to_string(refus.size()) +
+                          " paire(s) de noeuds ont plus de " +
+                          std::to_string(kMaxServicesParPaire) +
+                          " services : les services au-delà ne sont pas pris en compte." +
+                          refusees,
+                      Boutons::Ok, Icone::Exclamation, kTitreVek);
 }
 
 void EcritureMatriceArcsMin(Etat& e, const std::string& chemin) {
     EcrivainTexte f(CheminDe(e, chemin), chemin, e.EncodageNoeuds, e.MarqueNoeuds);
     ControleChamps c;
     const std::int32_t n = e.NbNoeuds;
-    const bool distance = e.Valuation == "Distance" || e.Valuation == "Distance2Temps";
+    // The layout is defined for "Temps" and "Distance"; the other valuations follow "Temps"
+    // with the time of the arc retained.
+    const bool distance = e.Valuation == "Distance";
+    const bool temps = e.Valuation == "Temps";
     std::int64_t ligne = 0;
     if (e.MatArcsMin.Lignes() == static_cast<std::size_t>(n) + 1) {
         for (std::int32_t i = 1; i <= n; ++i) {
@@ -77,8 +156,11 @@ void EcritureMatriceArcsMin(Etat& e, const std::string& chemin) {
                     km = m.Valeur;
                     hhmm = TempsDepuisDistance(e, m.Mode, m.Valeur);
                 } else {
-                    hhmm = static_cast<float>(MinutesEnHeuresMinutes(m.Valeur));
-                    km = DistanceDepuisTemps(e, m.Valeur, m.Mode);
+                    float minutes = temps || m.IndiceArc <= 0 || m.IndiceArc > e.NbArcs
+                                        ? m.Valeur
+                                        : e.Arcs[m.IndiceArc].Temps;
+                    hhmm = static_cast<float>(MinutesEnHeuresMinutes(minutes));
+                    km = DistanceDepuisTemps(e, minutes, m.Mode);
                 }
                 std::string l = c.Entier(e.Noeuds[i].Code, "0000000000", "Code");
                 l += ' ' + c.Entier(e.Noeuds[j].Code, "0000000000", "Code");

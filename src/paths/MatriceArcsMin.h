@@ -12,6 +12,11 @@ struct Etat;
 void CalculMatriceArcsMin(Etat& e);
 // The construction for "Distance", "Temps" and the ratio valuations (time per distance).
 void CreationMatriceArcsMin(Etat& e, const std::string& valuation);
+// "JoursEtHeures": unscheduled arcs as above; every scheduled arc of a pair recorded in
+// ServicesPaires (at most 110 a pair, a pair beyond is reported).
+void CreationMatriceArcsMinJoursEtHeures(Etat& e, const std::string& valuation);
+// Oriente from the arcs present and the orientation of their modes now.
+void RecalculeOriente(Etat& e);
 // Writes the listing of MatArcsMin: one line per ordered pair with a direct arc.
 void EcritureMatriceArcsMin(Etat& e, const std::string& chemin);
 // "&Arcs minimaux": writes RepResultats + "\nAMin000.dat" and opens it.

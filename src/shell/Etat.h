@@ -13,6 +13,7 @@
 #include "network/Noeud.h"
 #include "paths/CelluleArcMin.h"
 #include "paths/Matrice.h"
+#include "paths/ServicesPaires.h"
 #include "shell/Chemins.h"
 #include "shell/FichierTexte.h"
 #include "shell/Menu.h"
@@ -94,9 +95,11 @@ struct Etat {
     std::int32_t NbCouples = 0;
 
     Matrice<CelluleArcMin> MatArcsMin;
+    TableServices ServicesPaires;  // "JoursEtHeures": the timetabled services of each pair
 
     bool ChargerReseau = false;
     bool ValuationAnnulee = false;
+    std::string ValuCircuite = "LONGUEURS";  // deviation type of circuity: or "ATTRACTIONS"
     bool FormatFich93 = false;  // the 1993 file family is chosen in the data-set dialog
     bool ResOkActif = true;     // the OK button of the partial-networks dialog
 

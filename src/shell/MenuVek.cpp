@@ -1,6 +1,8 @@
 #include "shell/MenuVek.h"
 
 #include "network/Chargement.h"
+#include "network/Espaces.h"
+#include "paths/Valuation.h"
 #include "paths/MatriceArcsMin.h"
 #include "shell/CommandesGenerales.h"
 #include "shell/Etat.h"
@@ -25,12 +27,12 @@ constexpr void (*ND)(Etat&) = nullptr;  // a command this version does not offer
 const Entree kMenu[] = {
     {"", "menFichiers", "&Fichiers", nullptr, M},
     {"menFichiers", "menOuvrir", "&Ouvrir... ", menOuvrir, C},
-    {"menFichiers", "menNoeudsEtArcs", "&Espace... ", ND, C},
-    {"menFichiers", "menReseaux", "&Paramètres du graphe...", ND, C},
+    {"menFichiers", "menNoeudsEtArcs", "&Espace... ", menNoeudsEtArcs, C},
+    {"menFichiers", "menReseaux", "&Paramètres du graphe...", menReseaux, C},
     {"menFichiers", "menSep1", "-", nullptr, C},
     {"menFichiers", "menTestValiditéFichiers", "&Tester la validité des fichiers", ND, C},
     {"menFichiers", "menSep41", "-", nullptr, C},
-    {"menFichiers", "menChangerValuation", "&Changer la valuation (temps par défaut)...", ND, C},
+    {"menFichiers", "menChangerValuation", "&Changer la valuation (temps par défaut)...", menChangerValuation, C},
     {"menFichiers", "menTempsDébit", "&Calculer le temps en fonction de la congestion routière",
      nullptr, M},
     {"menTempsDébit", "menDébitsHoraires", "Débits &Horaires", ND, C},
@@ -73,7 +75,7 @@ const Entree kMenu[] = {
     {"menGravit", "menDémarrageGravit", "&Démarrage", ND, C},
     {"menGravit", "menEditionFichGravit", "&Edition...", ND, C},
     {"menIndicateursN", "menCircuité", "&Circuité", nullptr, M},
-    {"menCircuité", "menValuation", "&Valuation...", ND, C},
+    {"menCircuité", "menValuation", "&Valuation...", menValuation, C},
     {"menCircuité", "menCalculCircuite", "&Calcul", nullptr, M},
     {"menCalculCircuite", "menLCK_LE", "Ecart au vol d'oiseau : minimisation du kilométrage", ND,
      C},

@@ -1,0 +1,22 @@
+#pragma once
+// Choosing what an arc is worth: the dialog "Valu" and the two commands that show it.
+
+#include "shell/Dialogue.h"
+
+namespace vek {
+
+struct Etat;
+
+// "Valu", opened with the current valuation's option and circuity choice ticked.
+Dialogue DialogueValu(Etat& e);
+
+// "&Changer la valuation (temps par défaut)...": sets Valuation from the dialog and rebuilds
+// the minimal-arc matrix.
+void menChangerValuation(Etat& e);
+// "&Valuation..." under "&Circuité": the deviation type the circuity commands read.
+void menValuation(Etat& e);
+
+// The valuation an option of the dialog stands for.
+const char* ValuationDeLOption(const std::string& option);
+
+}  // namespace vek
