@@ -43,7 +43,8 @@ std::unordered_map<std::int64_t, std::int32_t> IndexDesCodes(const std::vector<N
 }
 
 // Converts the times just read and checks the schedule of arc i.
-void ConvertitTemps(Etat& e, Arc& a, std::int32_t i) {
+// `i` is the line of the arc in the file.
+void ConvertitTemps(Etat& e, Arc& a, std::size_t i) {
     a.Temps = static_cast<float>(HeuresMinutesEnMinutes(a.Temps));
     if (EstModeHoraire(a.Mode)) {
         if (a.HeureDepart < 1 && a.HeureArrivee < 1) {
@@ -61,7 +62,7 @@ void ConvertitTemps(Etat& e, Arc& a, std::int32_t i) {
                 a.HeureArrivee -= 1440;
             } else {
                 e.Ihm.Message("T.C." + Str(a.Origine) + "  - " + Str(a.Destination) + " (ligne" +
-                                  Str(i) + " du fichier arcs) :\nHeure de départ =" +
+                                  Str(static_cast<std::int64_t>(i)) + " du fichier arcs) :\nHeure de départ =" +
                                   Str(a.HeureDepart) + "\nHeure d'arrivée =" +
                                   Str(a.HeureArrivee) + "\nPrière de corriger cette erreur",
                               Boutons::Ok, Icone::Critique, kTitreErreurArcs);
@@ -76,7 +77,7 @@ void ConvertitTemps(Etat& e, Arc& a, std::int32_t i) {
         a.Distance = e.ModeCourant.Vitesse * a.Temps / 60;
     }
     if (a.Distance == 0 && a.Temps == 0) {
-        e.Ihm.Message("Ligne" + Str(i) +
+        e.Ihm.Message("Ligne" + Str(static_cast<std::int64_t>(i)) +
                           " du fichier arcs :\nLa distance et le temps de trajet ont une valeur "
                           "nulle !\nPrière de corriger cette erreur",
                       Boutons::Ok, Icone::Critique, kTitreErreurArcs);
@@ -100,6 +101,7 @@ std::optional<std::int32_t> LectureFichierArcs(Etat& e, const std::string& chemi
         return std::nullopt;
     }
     std::vector<Arc> lus(1);
+    std::vector<std::size_t> lignesDesArcs(1);
     std::int32_t k = 1;
     Rejets inconnus, tropGrands;
     std::string detailTropGrand;
@@ -147,6 +149,7 @@ std::optional<std::int32_t> LectureFichierArcs(Etat& e, const std::string& chemi
         a.Vitesse = e.ModeCourant.Vitesse;
         a.VitesseMax = e.ModeCourant.VitesseMax;
         lus.push_back(std::move(a));
+        lignesDesArcs.push_back(numero);
         ++k;
     }
     e.ArcsLus = std::move(lus);
@@ -174,7 +177,8 @@ std::optional<std::int32_t> LectureFichierArcs(Etat& e, const std::string& chemi
                           " ligne(s) ignorée(s).",
                       Boutons::Ok, Icone::Exclamation, kTitreErreurArcs);
 
-    for (std::int32_t i = 1; i <= e.NbArcsLus; ++i) ConvertitTemps(e, e.ArcsLus[i], i);
+    for (std::int32_t i = 1; i <= e.NbArcsLus; ++i)
+        ConvertitTemps(e, e.ArcsLus[i], lignesDesArcs[static_cast<std::size_t>(i)]);
     IndexationArcsLus(e);
     return e.NbArcsLus;
 }

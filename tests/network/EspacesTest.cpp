@@ -1,0 +1,145 @@
+// The data-set catalogue and the partial-networks dialog, driven as a script drives them.
+
+#include <gtest/gtest.h>
+
+#include "Reseaux.h"
+#include "ScriptTest.h"
+#include "network/Mode.h"
+
+namespace vek {
+namespace {
+
+using test::LigneArc;
+using test::LigneNoeud;
+using test::SessionScript;
+
+const std::string kNoeuds = LigneNoeud("A", 1, 10) + LigneNoeud("B", 2, 20) + LigneNoeud("C", 3);
+const std::string kArcs =
+    LigneArc(1, 2, 7, 35, 0) + LigneArc(2, 3, 72, 25, 0) + LigneArc(3, 1, 3, 100, 0, 800, 830);
+
+TEST(Espaces, CatalogueEtLectureConstruitLaMatrice) {
+    struct Cas {
+        const char* option;
+        const char* noeuds;
+        const char* arcs;
+    } cas[] = {
+        {"France36", "n036fr.dat", "Franc036/a036fr01.dat"},
+        {"France508", "n518fr.dat", "Franc508/a518tevr.dat"},
+        {"Europe157", "n157eu.dat", "Europ157/a157eu01.dat"},
+        {"Europe67", "n067eu.dat", "Europ067/a067eu01.dat"},
+        {"IndreEtLoire321", "n321il.dat", "I&Loi321/a321il01.dat"},
+    };
+    for (const auto& c : cas) {
+        SessionScript s;
+        s.Ecrit(c.noeuds, kNoeuds);
+        s.Ecrit(c.arcs, kArcs);
+        s.Dialogue("VekOp", {c.option, "LectFich"});
+        ASSERT_EQ(s.Menu("menNoeudsEtArcs"), Issue::Faite);
+        EXPECT_EQ(s.e.NbNoeuds, 3) << c.option << s.sortie.str();
+        EXPECT_EQ(s.e.NomFichierArcs, std::string("c:\\\\") +
+                                          (std::string(c.arcs).replace(8, 1, "\\")))
+            << c.option;
+        // The load builds the matrix and opens the analyses, as "&Ouvrir... " does.
+        EXPECT_EQ(s.e.MatArcsMin.Lignes(), 4u);
+        for (const char* m : {"menVisuMatArcsMin", "menAlpha", "menNodalité", "menEditArcs"})
+            EXPECT_TRUE(s.e.Menus.EstDisponible(m)) << c.option << " " << m;
+    }
+    SessionScript s;
+    s.Dialogue("VekOp", {"France508", "LectFich"});
+    s.Menu("menNoeudsEtArcs");
+    EXPECT_FALSE(s.e.Menus.EstActif("menNodal"));
+    EXPECT_TRUE(s.e.Menus.EstActif("menMultinodal"));
+    EXPECT_EQ(s.Compte("Ce fichier ou répertoire n'existe pas : c:\\\\n518fr.dat"), 1);
+}
+
+TEST(Espaces, OptionsDeLecturePoitouCharentes) {
+    struct Cas {
+        std::vector<std::string> reglages;
+        const char* fichier;
+        const char* missions;
+        const char* horaires;
+        const char* type;
+    } cas[] = {
+        {{"PoitouCharentes212", "OkTC", "LectFich"}, "pchar212\\base a212pc01.dat", "NON", "NON",
+         "Base"},
+        {{"PoitouCharentes212", "Cochmissions", "OkTC", "LectFich"},
+         "pchar212\\missions a212pc02.dat", "OUI", "NON", "Missions"},
+        {{"PoitouCharentes212", "Cochmissions", "CochJH", "OkTC", "LectFich"},
+         "pchar212\\horaires a212pc00.dat", "OUI", "OUI", "JoursEtHeures"},
+        // Unticking "Missions" unticks and disables "Jours et Heures": the base files.
+        {{"PoitouCharentes238", "Cochmissions", "CochJH", "Cochmissions=0", "OkTC", "LectFich"},
+         "pchar238\\base a238pc01.dat", "NON", "NON", "Base"},
+    };
+    for (const auto& c : cas) {
+        SessionScript s;
+        s.Ecrit("n212pc.dat", kNoeuds);
+        s.Ecrit("n238pc.dat", kNoeuds);
+        s.Ecrit("a.dat", kArcs);
+        s.Dialogue("VekOp", c.reglages);
+        s.Fichier(s.dossier / "a.dat");
+        ASSERT_EQ(s.Menu("menNoeudsEtArcs"), Issue::Faite);
+        EXPECT_EQ(s.Compte(c.fichier), 1) << s.sortie.str();
+        EXPECT_EQ(s.e.MissionsFerroviaires, c.missions);
+        EXPECT_EQ(s.e.HorairesTC, c.horaires);
+        EXPECT_EQ(s.e.TypeDonneesTC, c.type);
+        EXPECT_EQ(s.e.NbArcs, 3);
+    }
+}
+
+TEST(Espaces, AnnulerRendLesNomsPrecedents) {
+    SessionScript s;
+    s.Ecrit("n.dat", kNoeuds);
+    s.Ecrit("a.dat", kArcs);
+    s.Fichier(s.dossier / "n.dat");
+    s.Fichier(s.dossier / "a.dat");
+    s.Menu("menOuvrir");
+    ASSERT_EQ(s.e.NbNoeuds, 3);
+    s.Dialogue("VekOp", {"Europe67", "Annuler"});
+    s.Menu("menNoeudsEtArcs");
+    EXPECT_EQ(s.e.NomFichierNoeuds, s.dossier / "n.dat");
+    EXPECT_EQ(s.e.NomFichierArcs, s.dossier / "a.dat");
+    EXPECT_FALSE(s.e.ChargerReseau);
+    EXPECT_FALSE(s.e.Menus.EstActif("menZooms"));
+    EXPECT_EQ(s.e.NbNoeuds, 3);
+}
+
+TEST(Reseaux, ModesEditesPuisRelus) {
+    SessionScript s;
+    s.Ecrit("n.dat", kNoeuds);
+    s.Ecrit("a.dat", kArcs);
+    s.Fichier(s.dossier / "n.dat");
+    s.Fichier(s.dossier / "a.dat");
+    s.Menu("menOuvrir");
+    ASSERT_EQ(s.e.ListeModesDialogues,
+              (std::vector<std::string>{"Route 70 VI", "Route 50 VI", "TGV 220"}));
+    // A speed of 0 is refused; 35 km/h doubles the time; "Route 50 VI" is dropped.
+    s.Dialogue("Reseaux", {"ListeRéseauxPartiels=Route 70 VI", "VitesseRésPart=0", "Valid",
+                           "VitesseRésPart=35", "Valid", "ListeRéseauxPartiels=#2",
+                           "SélectionnéOuiNon=0", "Valid", "LectFich"});
+    ASSERT_EQ(s.Menu("menReseaux"), Issue::Faite);
+    EXPECT_EQ(s.Compte("strictement positif : 0"), 1);
+    ASSERT_EQ(s.e.NbArcs, 2);
+    EXPECT_EQ(s.e.Arcs[1].Temps, 60);
+    EXPECT_EQ(s.e.MatArcsMin(1, 2).Valeur, 60);
+    EXPECT_FALSE(s.e.Menus.EstActif("menZooms"));
+    // Making a road mode one-way changes the orientation before the matrix is rebuilt.
+    s.Dialogue("Reseaux", {"ListeRéseauxPartiels=Route 70 VI", "OrientéOuiNon", "Valid",
+                           "ResAnnule"});
+    s.Menu("menReseaux");
+    EXPECT_EQ(s.e.MatArcsMin(2, 1).Valeur, 0);
+    s.Dialogue("Reseaux", {"ListeRéseauxPartiels=TGV 220", "OrientéOuiNon=0", "Valid",
+                           "ResAnnule"});
+    s.Dialogue("Reseaux", {"ListeRéseauxPartiels=Route 70 VI", "OrientéOuiNon=0", "Valid",
+                           "ResAnnule"});
+    s.Menu("menReseaux");
+    EXPECT_TRUE(s.e.Oriente);
+    s.Menu("menReseaux");
+    EXPECT_FALSE(s.e.Oriente);
+    EXPECT_EQ(s.e.MatArcsMin(1, 3).Valeur, 30);
+    // "ResOk" is disabled once a network was read.
+    s.Dialogue("Reseaux", {"ResOk"});
+    EXPECT_THROW(s.Menu("menReseaux"), ErreurScript);
+}
+
+}  // namespace
+}  // namespace vek
