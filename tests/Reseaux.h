@@ -7,6 +7,7 @@
 #include "Outils.h"
 #include "PortTest.h"
 #include "network/Chargement.h"
+#include "paths/MatriceArcsMin.h"
 #include "shell/Demarrage.h"
 #include "shell/Etat.h"
 #include "shell/Texte.h"
