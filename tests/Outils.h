@@ -10,7 +10,7 @@ namespace vek::test {
 
 // A fresh temporary folder, removed with the object.
 class DossierTemporaire {
-public:
+  public:
     DossierTemporaire() {
         std::random_device rd;
         chemin_ = std::filesystem::temp_directory_path() /
@@ -24,7 +24,7 @@ public:
     const std::filesystem::path& Chemin() const { return chemin_; }
     std::string operator/(const std::string& nom) const { return (chemin_ / nom).string(); }
 
-private:
+  private:
     std::filesystem::path chemin_;
 };
 

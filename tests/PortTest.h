@@ -19,12 +19,12 @@ struct MessageVu {
 };
 
 class PortTest : public Port {
-public:
+  public:
     std::vector<MessageVu> messages;
-    std::deque<bool> reponsesOuiNon;                       // true = Oui / OK
-    std::deque<std::optional<std::string>> fichiers;       // nullopt = cancelled
+    std::deque<bool> reponsesOuiNon;                  // true = Oui / OK
+    std::deque<std::optional<std::string>> fichiers;  // nullopt = cancelled
     std::deque<std::optional<std::string>> saisies;
-    std::vector<std::string> lances;                        // "program argument"
+    std::vector<std::string> lances;  // "program argument"
     std::vector<std::string> imprimes;
     std::vector<std::string> dialogues;
     int progressionsMontrees = 0, progressionsCachees = 0;

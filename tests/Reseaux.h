@@ -25,8 +25,8 @@ inline std::string LigneArc(long long o, long long d, int mode, double distance,
                             int depart = 0, int arrivee = 0, int jours = 0, long debit = 0,
                             long capacite = 0) {
     char t[120];
-    std::snprintf(t, sizeof t, "%010lld %010lld %04d %08.3f %04d %04d %04d %07d %06ld %06ld\r\n",
-                  o, d, mode, distance, temps, depart, arrivee, jours, debit, capacite);
+    std::snprintf(t, sizeof t, "%010lld %010lld %04d %08.3f %04d %04d %04d %07d %06ld %06ld\r\n", o,
+                  d, mode, distance, temps, depart, arrivee, jours, debit, capacite);
     return t;
 }
 

@@ -23,7 +23,9 @@ struct SessionScript {
         e.Disques.dossiers['c'] = dossier.Chemin().string();
         e.RepResultats = "c:";
     }
-    void Fichier(const std::string& chemin) { port.Ajoute({TypeReponse::Fichier, true, chemin, {}}); }
+    void Fichier(const std::string& chemin) {
+        port.Ajoute({TypeReponse::Fichier, true, chemin, {}});
+    }
     void Dialogue(const std::string& nom, std::vector<std::string> reglages) {
         port.Ajoute({TypeReponse::Dialogue, true, nom, std::move(reglages)});
     }

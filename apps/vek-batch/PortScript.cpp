@@ -40,8 +40,8 @@ const char* NomType(TypeReponse t) {
 }  // namespace
 
 ReponseScript PortScript::Prend(TypeReponse type, const std::string& question) {
-    if (reponses_.empty()) throw SansReponse{question + " (aucune réponse " + NomType(type) +
-                                             " en attente)"};
+    if (reponses_.empty())
+        throw SansReponse{question + " (aucune réponse " + NomType(type) + " en attente)"};
     if (reponses_.front().type != type)
         throw SansReponse{question + " (réponse " + NomType(type) + " attendue, la suivante est " +
                           NomType(reponses_.front().type) + ")"};
@@ -65,8 +65,8 @@ Reponse PortScript::Message(const std::string& texte, Boutons boutons, Icone,
 
 std::optional<std::string> PortScript::Saisie(const std::string& invite, const std::string& titre,
                                               const std::string& defaut) {
-    std::string ligne = "saisie [" + titre + "] " + SurUneLigne(invite) + " (défaut : " + defaut +
-                        ")";
+    std::string ligne =
+        "saisie [" + titre + "] " + SurUneLigne(invite) + " (défaut : " + defaut + ")";
     ReponseScript r = Prend(TypeReponse::Saisie, ligne);
     sortie_ << ligne << " -> " << (r.positive ? r.texte : "annule") << '\n';
     if (!r.positive) return std::nullopt;
@@ -180,7 +180,9 @@ void PortScript::MontreDialogue(Dialogue& d, bool) {
     }
 }
 
-void PortScript::ImprimeFenetre(const std::string& nom) { sortie_ << "imprime: " << nom << '\n'; }
+void PortScript::ImprimeFenetre(const std::string& nom) {
+    sortie_ << "imprime: " << nom << '\n';
+}
 
 void PortScript::LanceProgramme(const std::string& programme, const std::string& argument) {
     sortie_ << "ouvre: " << programme << ' ' << argument << '\n';

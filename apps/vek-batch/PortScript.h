@@ -16,7 +16,7 @@ enum class TypeReponse { Fichier, OuiNon, Saisie, Dialogue };
 struct ReponseScript {
     TypeReponse type;
     bool positive = true;  // oui / OK; false for non, or a cancelled chooser or input box
-    std::string texte;                // the file, the text typed, the dialog's name
+    std::string texte;     // the file, the text typed, the dialog's name
     std::vector<std::string> reglages;  // dialogs: the settings then the closing button
 };
 
@@ -33,7 +33,7 @@ struct ErreurScript {
 };
 
 class PortScript : public Port {
-public:
+  public:
     explicit PortScript(std::ostream& sortie) : sortie_(sortie) {}
 
     void Ajoute(ReponseScript r) { reponses_.push_back(std::move(r)); }
@@ -56,7 +56,7 @@ public:
     void ImprimeFenetre(const std::string& nom) override;
     void LanceProgramme(const std::string& programme, const std::string& argument) override;
 
-private:
+  private:
     ReponseScript Prend(TypeReponse type, const std::string& question);
     std::ostream& sortie_;
     std::deque<ReponseScript> reponses_;

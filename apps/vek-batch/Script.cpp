@@ -8,8 +8,7 @@
 
 namespace vek {
 
-bool DecoupeLigne(const std::string& ligne, std::vector<std::string>& jetons,
-                  std::string& erreur) {
+bool DecoupeLigne(const std::string& ligne, std::vector<std::string>& jetons, std::string& erreur) {
     jetons.clear();
     std::string jeton;
     bool dansJeton = false, entreGuillemets = false;

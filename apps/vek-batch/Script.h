@@ -28,8 +28,7 @@ enum CodeSortie : int {
 };
 
 // Splits one line into tokens; false (with the reason) when a quote is left open.
-bool DecoupeLigne(const std::string& ligne, std::vector<std::string>& jetons,
-                  std::string& erreur);
+bool DecoupeLigne(const std::string& ligne, std::vector<std::string>& jetons, std::string& erreur);
 
 int ExecuteScript(std::istream& script, std::ostream& sortie, std::ostream& erreurs,
                   const std::string& nomScript);

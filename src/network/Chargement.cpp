@@ -38,8 +38,8 @@ void InvalideResultats(Etat& e) {
     e.NbCouples = 0;
     e.ArcsProvisoires.clear();
     e.NbArcsProvisoires = 0;
-    for (const char* nom : {"menVisuMatArcsMin", "menChemins", "menRécupTracés",
-                            "menVisuMatChMin", "menGravit", "menDistance", "menAffectation"})
+    for (const char* nom : {"menVisuMatArcsMin", "menChemins", "menRécupTracés", "menVisuMatChMin",
+                            "menGravit", "menDistance", "menAffectation"})
         e.Menus.Desactive(nom);
 }
 }  // namespace
@@ -100,9 +100,9 @@ bool ChargementReseau(Etat& e) {
     IntegrationNodale(e, 0);
     ListeModesReseau(e);
     AfficheConfiguration(e);
-    for (const char* nom : {"menConnexionsNodales", "menTestValiditéFichiers",
-                            "menChangerValuation", "menEditNoeuds", "menEditArcs", "menNodalité",
-                            "menArcs", "menPrintConfig"})
+    for (const char* nom :
+         {"menConnexionsNodales", "menTestValiditéFichiers", "menChangerValuation", "menEditNoeuds",
+          "menEditArcs", "menNodalité", "menArcs", "menPrintConfig"})
         e.Menus.Active(nom);
     return true;
 }
@@ -125,7 +125,8 @@ void ListeModesReseau(Etat& e) {
         e.ListeModesDialogues.push_back(e.ModeCourant.Nom);
         if (e.ModeCourant.Oriente) e.Oriente = true;
     }
-    for (std::int32_t i = 1; i <= e.NbNoeuds; ++i) e.ListeNoeudsDialogues.push_back(e.Noeuds[i].Nom);
+    for (std::int32_t i = 1; i <= e.NbNoeuds; ++i)
+        e.ListeNoeudsDialogues.push_back(e.Noeuds[i].Nom);
 }
 
 }  // namespace vek

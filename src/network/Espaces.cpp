@@ -17,31 +17,79 @@ namespace {
 struct EspaceReference {
     const char* option;
     const char* legende;
-    const char* noeuds;       // after RepNoeudsNivN
-    const char* repArcs;      // after RepArcsNivN
-    const char* arcs;         // in repArcs
-    const char* arcsAutres;   // alternative arc file, proposed by the second action
+    const char* noeuds;      // after RepNoeudsNivN
+    const char* repArcs;     // after RepArcsNivN
+    const char* arcs;        // in repArcs
+    const char* arcsAutres;  // alternative arc file, proposed by the second action
     const char* actives[2];
     const char* desactives[2];
 };
 
 // The Poitou-Charentes sets choose their arc file through the reading options.
 constexpr EspaceReference kEspaces[] = {
-    {"France36", "France 36", "\\n036fr.dat", "\\Franc036", "\\a036fr01.dat", "a036fr01.dat",
-     {"menZooms", "menMultinodal"}, {nullptr, nullptr}},
-    {"France508", "France 508", "\\n518fr.dat", "\\Franc508", "\\a518tevr.dat", "a508all.dat",
-     {"menZooms", "menMultinodal"}, {"menNodal", "menNodalInv"}},
-    {"Europe157", "Europe 157", "\\n157eu.dat", "\\Europ157", "\\a157eu01.dat", "a157eu01.dat",
-     {"menZooms", "menMultinodal"}, {nullptr, nullptr}},
-    {"Europe67", "Europe 67", "\\n067eu.dat", "\\Europ067", "\\a067eu01.dat", "a067eu01.dat",
-     {"menZooms", "menMultinodal"}, {nullptr, nullptr}},
-    {"IndreEtLoire321", "Indre-et-Loire 321", "\\n321il.dat", "\\I&Loi321", "\\a321il01.dat",
-     "a321il01.dat", {"menZooms", "menMultinodal"}, {nullptr, nullptr}},
-    {"PoitouCharentes212", "Poitou-Charentes 212", "\\n212pc.dat", "\\pchar212", nullptr, nullptr,
-     {"menZooms", "menNodal"}, {"menMultinodal", "menNodalInv"}},
-    {"PoitouCharentes238", "Poitou-Charentes 238", "\\n238pc.dat", "\\pchar238", nullptr, nullptr,
-     {"menZooms", "menNodalInv"}, {"menMultinodal", "menNodal"}},
-    {"TousFichiers", "Tous fichiers", "*.dat", "", "*.dat", nullptr, {nullptr, nullptr},
+    {"France36",
+     "France 36",
+     "\\n036fr.dat",
+     "\\Franc036",
+     "\\a036fr01.dat",
+     "a036fr01.dat",
+     {"menZooms", "menMultinodal"},
+     {nullptr, nullptr}},
+    {"France508",
+     "France 508",
+     "\\n518fr.dat",
+     "\\Franc508",
+     "\\a518tevr.dat",
+     "a508all.dat",
+     {"menZooms", "menMultinodal"},
+     {"menNodal", "menNodalInv"}},
+    {"Europe157",
+     "Europe 157",
+     "\\n157eu.dat",
+     "\\Europ157",
+     "\\a157eu01.dat",
+     "a157eu01.dat",
+     {"menZooms", "menMultinodal"},
+     {nullptr, nullptr}},
+    {"Europe67",
+     "Europe 67",
+     "\\n067eu.dat",
+     "\\Europ067",
+     "\\a067eu01.dat",
+     "a067eu01.dat",
+     {"menZooms", "menMultinodal"},
+     {nullptr, nullptr}},
+    {"IndreEtLoire321",
+     "Indre-et-Loire 321",
+     "\\n321il.dat",
+     "\\I&Loi321",
+     "\\a321il01.dat",
+     "a321il01.dat",
+     {"menZooms", "menMultinodal"},
+     {nullptr, nullptr}},
+    {"PoitouCharentes212",
+     "Poitou-Charentes 212",
+     "\\n212pc.dat",
+     "\\pchar212",
+     nullptr,
+     nullptr,
+     {"menZooms", "menNodal"},
+     {"menMultinodal", "menNodalInv"}},
+    {"PoitouCharentes238",
+     "Poitou-Charentes 238",
+     "\\n238pc.dat",
+     "\\pchar238",
+     nullptr,
+     nullptr,
+     {"menZooms", "menNodalInv"},
+     {"menMultinodal", "menNodal"}},
+    {"TousFichiers",
+     "Tous fichiers",
+     "*.dat",
+     "",
+     "*.dat",
+     nullptr,
+     {nullptr, nullptr},
      {"menZooms", nullptr}},
 };
 
@@ -52,7 +100,9 @@ const EspaceReference* EspaceChoisi(Dialogue& d) {
     return nullptr;
 }
 
-bool EstPoitouCharentes(const EspaceReference& s) { return s.arcs == nullptr; }
+bool EstPoitouCharentes(const EspaceReference& s) {
+    return s.arcs == nullptr;
+}
 
 void MontreOptionsDeLecture(Dialogue& d) {
     d.Montre("Cochoplect");
@@ -127,7 +177,8 @@ void ValideOptionsDeLecture(Etat& e, Dialogue& d) {
 
 void ChoisitFormat(Etat& e, Dialogue& d, bool format93) {
     e.FormatFich93 = format93;
-    auto noeuds = ChoixFichierNoeuds(e, e.NomFichierNoeuds, format93 ? e.RepVilNivN : e.RepNoeudsNivN);
+    auto noeuds =
+        ChoixFichierNoeuds(e, e.NomFichierNoeuds, format93 ? e.RepVilNivN : e.RepNoeudsNivN);
     if (!noeuds) return;
     auto arcs = ChoixFichierArcs(e, e.NomFichierArcs, format93 ? e.RepOdNivN : e.RepArcsNivN);
     if (!arcs) return;
@@ -162,13 +213,12 @@ Dialogue DialogueVekOp(Etat& e) {
     d.Ajoute(TypeControle::Bouton, "OkTC", "OK", "Cochoplect").action = [&e](Dialogue& dlg) {
         ValideOptionsDeLecture(e, dlg);
     };
-    d.Ajoute(TypeControle::Bouton, "AnnulTC", "Annuler", "Cochoplect").action =
-        [](Dialogue& dlg) {
-            dlg.Montre("Cochoplect", false);
-            dlg.Montre("Information", false);
-            dlg.Active("Niveaun");
-            dlg.Active("Annuler");
-        };
+    d.Ajoute(TypeControle::Bouton, "AnnulTC", "Annuler", "Cochoplect").action = [](Dialogue& dlg) {
+        dlg.Montre("Cochoplect", false);
+        dlg.Montre("Information", false);
+        dlg.Active("Niveaun");
+        dlg.Active("Annuler");
+    };
     d.Ajoute(TypeControle::Cadre, "ChoixFormatFichiers", "Format des fichiers");
     d.Ajoute(TypeControle::Option, "FormatFich93", "Format 1993", "ChoixFormatFichiers").action =
         [&e](Dialogue& dlg) { ChoisitFormat(e, dlg, true); };
@@ -203,7 +253,7 @@ void menNoeudsEtArcs(Etat& e) {
         std::string noeuds, arcs, missions, horaires, type;
         bool format93;
     } avant{e.NomFichierNoeuds, e.NomFichierArcs, e.MissionsFerroviaires,
-            e.HorairesTC, e.TypeDonneesTC, e.FormatFich93};
+            e.HorairesTC,       e.TypeDonneesTC,  e.FormatFich93};
     e.ChargerReseau = false;
     Dialogue d = DialogueVekOp(e);
     e.Ihm.MontreDialogue(d, true);
@@ -243,8 +293,8 @@ void AfficheMode(Etat& e, Dialogue& d) {
     RechercheModeParNom(e, liste.elements[static_cast<std::size_t>(liste.selection)]);
     d.Active("CaractRésPart");
     d["NomRésPart"].texte = e.ModeCourant.Nom;
-    d["VitesseRésPart"].texte = TexteNombre(static_cast<double>(e.ModeCourant.Vitesse),
-                                            kChiffresSingle);
+    d["VitesseRésPart"].texte =
+        TexteNombre(static_cast<double>(e.ModeCourant.Vitesse), kChiffresSingle);
     d["VitMaxRésPart"].texte = TexteNombre(static_cast<std::int64_t>(e.ModeCourant.VitesseMax));
     d["SélectionnéOuiNon"].coche = e.ModeCourant.Selectionne;
     d["OrientéOuiNon"].coche = e.ModeCourant.Oriente;
@@ -271,10 +321,10 @@ void ValideMode(Etat& e, Dialogue& d) {
         }
     }
     if (!LitEntier(d["VitMaxRésPart"].texte, vitesseMax) || vitesseMax < 0) {
-        e.Ihm.Message("La vitesse maximale du mode " + nom +
-                          " doit être un nombre entier de km/h positif ou nul : " +
-                          d["VitMaxRésPart"].texte,
-                      Boutons::Ok, Icone::Exclamation, "Réseaux empruntés");
+        e.Ihm.Message(
+            "La vitesse maximale du mode " + nom +
+                " doit être un nombre entier de km/h positif ou nul : " + d["VitMaxRésPart"].texte,
+            Boutons::Ok, Icone::Exclamation, "Réseaux empruntés");
         return;
     }
     RechercheModeParNom(e, nom);

@@ -21,7 +21,8 @@ constexpr std::size_t kLignesCitees = 5;
 // Line numbers cited in a message: the first few, then "...".
 std::string Citees(const std::vector<std::size_t>& lignes, std::size_t total) {
     std::string t;
-    for (std::size_t k = 0; k < lignes.size(); ++k) t += (k ? ", " : "") + std::to_string(lignes[k]);
+    for (std::size_t k = 0; k < lignes.size(); ++k)
+        t += (k ? ", " : "") + std::to_string(lignes[k]);
     if (total > lignes.size()) t += ", ...";
     return t;
 }
@@ -62,9 +63,10 @@ void ConvertitTemps(Etat& e, Arc& a, std::size_t i) {
                 a.HeureArrivee -= 1440;
             } else {
                 e.Ihm.Message("T.C." + Str(a.Origine) + "  - " + Str(a.Destination) + " (ligne" +
-                                  Str(static_cast<std::int64_t>(i)) + " du fichier arcs) :\nHeure de départ =" +
-                                  Str(a.HeureDepart) + "\nHeure d'arrivée =" +
-                                  Str(a.HeureArrivee) + "\nPrière de corriger cette erreur",
+                                  Str(static_cast<std::int64_t>(i)) +
+                                  " du fichier arcs) :\nHeure de départ =" + Str(a.HeureDepart) +
+                                  "\nHeure d'arrivée =" + Str(a.HeureArrivee) +
+                                  "\nPrière de corriger cette erreur",
                               Boutons::Ok, Icone::Critique, kTitreErreurArcs);
             }
         }
@@ -95,8 +97,8 @@ std::optional<std::int32_t> LectureFichierArcs(Etat& e, const std::string& chemi
     }
     TexteLu texte;
     if (!LitFichierTexte(CheminDe(e, chemin), texte, kIllimite, 116)) {
-        e.Ihm.Message("Impossible de lire le fichier : " + chemin, Boutons::Ok,
-                      Icone::Exclamation, kTitreErreurArcs);
+        e.Ihm.Message("Impossible de lire le fichier : " + chemin, Boutons::Ok, Icone::Exclamation,
+                      kTitreErreurArcs);
         IndexationArcsLus(e);
         return std::nullopt;
     }
@@ -128,8 +130,8 @@ std::optional<std::int32_t> LectureFichierArcs(Etat& e, const std::string& chemi
         if (!origine || !destination || !depart || !arrivee || !jours || !debit || !capacite ||
             !attribut) {
             if (tropGrands.nombre == 0)
-                detailTropGrand = !jours ? "jours de circulation " + SousChaine(l, 52, 7)
-                                         : "valeur hors limites";
+                detailTropGrand =
+                    !jours ? "jours de circulation " + SousChaine(l, 52, 7) : "valeur hors limites";
             tropGrands.Ajoute(numero);
             continue;
         }
@@ -173,8 +175,7 @@ std::optional<std::int32_t> LectureFichierArcs(Etat& e, const std::string& chemi
         e.Ihm.Message("Le fichier des arcs " + chemin + " compte " +
                           std::to_string(texte.lignes.size()) + " lignes : seuls les " +
                           std::to_string(maximum - 1) + " premiers arcs ont été lus, " +
-                          std::to_string(texte.lignes.size() - ligne) +
-                          " ligne(s) ignorée(s).",
+                          std::to_string(texte.lignes.size() - ligne) + " ligne(s) ignorée(s).",
                       Boutons::Ok, Icone::Exclamation, kTitreErreurArcs);
 
     for (std::int32_t i = 1; i <= e.NbArcsLus; ++i)
@@ -189,8 +190,7 @@ void IndexationArcsLus(Etat& e) {
     auto index = IndexDesCodes(e.NoeudsLus, e.NbNoeudsLus);
     for (std::int32_t a = 1; a <= e.NbArcsLus; ++a) {
         if (a % 10 == 0)
-            AfficheProgression(e, e.NbArcsLus, a,
-                               "Implémente les indices des arcs provisoires...");
+            AfficheProgression(e, e.NbArcsLus, a, "Implémente les indices des arcs provisoires...");
         Arc& arc = e.ArcsLus[a];
         auto o = index.find(arc.Origine);
         auto d = index.find(arc.Destination);

@@ -13,7 +13,9 @@ namespace vek {
 namespace {
 constexpr const char* kTitreErreurNoeuds = "Erreur dans le fichier des noeuds";
 
-std::string Lignes(std::size_t n) { return n == 1 ? "1 ligne" : std::to_string(n) + " lignes"; }
+std::string Lignes(std::size_t n) {
+    return n == 1 ? "1 ligne" : std::to_string(n) + " lignes";
+}
 }  // namespace
 
 std::optional<std::int32_t> LectureFichierNoeuds(Etat& e, const std::string& chemin,
@@ -21,8 +23,8 @@ std::optional<std::int32_t> LectureFichierNoeuds(Etat& e, const std::string& che
     if (!FichierExiste(e, chemin)) return std::nullopt;
     TexteLu texte;
     if (!LitFichierTexte(CheminDe(e, chemin), texte, static_cast<std::size_t>(maximum), 100)) {
-        e.Ihm.Message("Impossible de lire le fichier : " + chemin, Boutons::Ok,
-                      Icone::Exclamation, kTitreErreurNoeuds);
+        e.Ihm.Message("Impossible de lire le fichier : " + chemin, Boutons::Ok, Icone::Exclamation,
+                      kTitreErreurNoeuds);
         return std::nullopt;
     }
     std::vector<Noeud> lus(1);

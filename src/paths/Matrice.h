@@ -10,7 +10,7 @@ namespace vek {
 
 template <typename T>
 class Matrice {
-public:
+  public:
     Matrice() = default;
     Matrice(std::size_t lignes, std::size_t colonnes, const T& valeur = T())
         : lignes_(lignes), colonnes_(colonnes), cellules_(lignes * colonnes, valeur) {}
@@ -41,7 +41,7 @@ public:
     std::size_t Colonnes() const { return colonnes_; }
     bool Vide() const { return cellules_.empty(); }
 
-private:
+  private:
     std::size_t lignes_ = 0;
     std::size_t colonnes_ = 0;
     std::vector<T> cellules_;

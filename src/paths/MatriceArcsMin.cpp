@@ -27,8 +27,7 @@ void CalculMatriceArcsMin(Etat& e) {
     if (e.Valuation != "Horaires") e.Menus.Cache("menHoraireContrainteArrivée");
     const std::string& v = e.Valuation;
     if (v == "Horaires" || v == "Distance2Temps") {
-        e.Ihm.Message("La valuation \"" + v +
-                          "\" n'est pas disponible dans cette version de VEK.",
+        e.Ihm.Message("La valuation \"" + v + "\" n'est pas disponible dans cette version de VEK.",
                       Boutons::Ok, Icone::Information, kTitreVek);
         return;
     }
@@ -116,8 +115,7 @@ void CreationMatriceArcsMinJoursEtHeures(Etat& e, const std::string& v) {
         // Every scheduled arc of the pair is recorded, up to the limit of services.
         if (!e.ServicesPaires.Ajoute(static_cast<std::int32_t>(i), static_cast<std::int32_t>(j),
                                      a)) {
-            if (refus.insert(i * (static_cast<std::size_t>(n) + 1) + j).second &&
-                refus.size() <= 5)
+            if (refus.insert(i * (static_cast<std::size_t>(n) + 1) + j).second && refus.size() <= 5)
                 refusees += "\n" + SansBlancsFinaux(e.Noeuds[i].Nom) + " (" +
                             std::to_string(e.Noeuds[i].Code) + ") - " +
                             SansBlancsFinaux(e.Noeuds[j].Nom) + " (" +
@@ -128,11 +126,9 @@ void CreationMatriceArcsMinJoursEtHeures(Etat& e, const std::string& v) {
         if (c.Mode == 0) c.Mode = arc.Mode;
     }
     if (!refus.empty())
-        e.Ihm.Message(std::to_string(refus.size()) +
-                          " paire(s) de noeuds ont plus de " +
+        e.Ihm.Message(std::to_string(refus.size()) + " paire(s) de noeuds ont plus de " +
                           std::to_string(kMaxServicesParPaire) +
-                          " services : les services au-delà ne sont pas pris en compte." +
-                          refusees,
+                          " services : les services au-delà ne sont pas pris en compte." + refusees,
                       Boutons::Ok, Icone::Exclamation, kTitreVek);
 }
 

@@ -11,7 +11,7 @@ namespace vek {
 inline constexpr std::int32_t kMaxServicesParPaire = 110;
 
 class TableServices {
-public:
+  public:
     void Vide(std::int32_t nbNoeuds) {
         n_ = static_cast<std::int64_t>(nbNoeuds) + 1;
         paires_.clear();
@@ -33,7 +33,7 @@ public:
     }
     std::size_t NombrePaires() const { return paires_.size(); }
 
-private:
+  private:
     std::int64_t Cle(std::int32_t i, std::int32_t j) const { return i * n_ + j; }
     std::int64_t n_ = 1;
     std::unordered_map<std::int64_t, std::vector<std::int32_t>> paires_;

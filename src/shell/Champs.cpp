@@ -9,8 +9,8 @@ namespace vek {
 std::string ControleChamps::Etoiles(std::string_view motif, std::string_view nom,
                                     const std::string& detail) {
     if (refus_++ == 0)
-        premier_ = "ligne " + std::to_string(ligne_) + ", champ " + std::string(nom) + " : " +
-                   detail;
+        premier_ =
+            "ligne " + std::to_string(ligne_) + ", champ " + std::string(nom) + " : " + detail;
     return std::string(motif.size(), '*');
 }
 

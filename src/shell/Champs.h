@@ -12,7 +12,7 @@ namespace vek {
 struct Etat;
 
 class ControleChamps {
-public:
+  public:
     void Ligne(std::int64_t numero) { ligne_ = numero; }
     std::string Entier(std::int64_t valeur, std::string_view motif, std::string_view nom);
     std::string Reel(double valeur, std::string_view motif, std::string_view nom);
@@ -21,7 +21,7 @@ public:
     // One message when some values could not be written.
     void Signale(Etat& e, const std::string& fichier) const;
 
-private:
+  private:
     std::string Etoiles(std::string_view motif, std::string_view nom, const std::string& detail);
     std::int64_t ligne_ = 0;
     std::int64_t refus_ = 0;

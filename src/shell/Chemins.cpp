@@ -35,7 +35,9 @@ std::filesystem::path CheminSysteme(std::string_view texte, const Lecteurs& lect
 }
 
 namespace {
-std::size_t DernierSeparateur(std::string_view t) { return t.find_last_of("\\/"); }
+std::size_t DernierSeparateur(std::string_view t) {
+    return t.find_last_of("\\/");
+}
 }  // namespace
 
 std::string RepertoireDe(std::string_view t) {

@@ -26,8 +26,8 @@ double IndiceAlpha(const Etat& e) {
 }
 
 void menAlpha(Etat& e) {
-    e.Ihm.Message("Indice Alpha du réseau :" + Str(IndiceAlpha(e)), Boutons::Ok,
-                  Icone::Information, "Indice Alpha");
+    e.Ihm.Message("Indice Alpha du réseau :" + Str(IndiceAlpha(e)), Boutons::Ok, Icone::Information,
+                  "Indice Alpha");
 }
 
 Dialogue DialogueAPropos(bool chargement) {
@@ -63,9 +63,13 @@ void menAPropos(Etat& e) {
     e.Ihm.Rafraichit();
 }
 
-void menPrintConfig(Etat& e) { e.Ihm.ImprimeFenetre("Config"); }
+void menPrintConfig(Etat& e) {
+    e.Ihm.ImprimeFenetre("Config");
+}
 
-void menQuitter(Etat& e) { e.Quitter = true; }
+void menQuitter(Etat& e) {
+    e.Quitter = true;
+}
 
 void AucuneAction(Etat&) {}
 

@@ -26,18 +26,11 @@ void VideConfiguration(Etat& e) {
 void AfficheConfiguration(Etat& e) {
     CalculTotaux(e);
     if (e.Configuration.size() != 12) VideConfiguration(e);
-    const std::string valeurs[12] = {Str(e.NbNoeuds),
-                                     Str(e.NbArcs),
-                                     Str(e.NbModes),
-                                     Str(e.NbNiveaux),
-                                     Str(e.NbZoomsNodaux),
-                                     Str(e.NbZoomsMultinodaux),
-                                     e.NomFichierNoeuds,
-                                     e.NomFichierArcs,
-                                     Str(e.PopulationTotale),
-                                     Str(e.NombreKilometres),
-                                     e.HorairesTC,
-                                     e.MissionsFerroviaires};
+    const std::string valeurs[12] = {
+        Str(e.NbNoeuds),         Str(e.NbArcs),        Str(e.NbModes),
+        Str(e.NbNiveaux),        Str(e.NbZoomsNodaux), Str(e.NbZoomsMultinodaux),
+        e.NomFichierNoeuds,      e.NomFichierArcs,     Str(e.PopulationTotale),
+        Str(e.NombreKilometres), e.HorairesTC,         e.MissionsFerroviaires};
     for (std::size_t k = 0; k < 12; ++k) e.Configuration[k].valeur = valeurs[k];
     e.Ihm.Rafraichit();
 }

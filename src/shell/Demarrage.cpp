@@ -42,13 +42,33 @@ void InitialisationParametres(Etat& e) {
     e.TypeDonneesTC = "Base";
     e.Oriente = false;
     e.ValuationAnnulee = false;
-    for (const char* nom :
-         {"menReseaux", "menTestValiditéFichiers", "menChangerValuation", "menTempsDébit",
-          "menConnexionsNodales", "menEditNoeuds", "menEditArcs", "menZooms", "menNodalité",
-          "menNodal", "menNodalInv", "menMultinodal", "menMultinodalInv", "menArcs",
-          "menVisuMatArcsMin", "menIndicateursN", "menIndicateursG", "menChemins", "menGravit",
-          "menDistance", "menAffectation", "menPrintConfig", "menRécupTracés", "menVisuMatChMin",
-          "menConnexions", "mencongglob", "menCongLoc"})
+    for (const char* nom : {"menReseaux",
+                            "menTestValiditéFichiers",
+                            "menChangerValuation",
+                            "menTempsDébit",
+                            "menConnexionsNodales",
+                            "menEditNoeuds",
+                            "menEditArcs",
+                            "menZooms",
+                            "menNodalité",
+                            "menNodal",
+                            "menNodalInv",
+                            "menMultinodal",
+                            "menMultinodalInv",
+                            "menArcs",
+                            "menVisuMatArcsMin",
+                            "menIndicateursN",
+                            "menIndicateursG",
+                            "menChemins",
+                            "menGravit",
+                            "menDistance",
+                            "menAffectation",
+                            "menPrintConfig",
+                            "menRécupTracés",
+                            "menVisuMatChMin",
+                            "menConnexions",
+                            "mencongglob",
+                            "menCongLoc"})
         e.Menus.Desactive(nom);
     e.Menus.Active("menCalculCircuite");
     // The timetable commands take the place of "once" only under the valuation "Horaires".

@@ -68,9 +68,13 @@ void Dialogue::Selectionne(const std::string& n, int index) {
     Lance(c.action, *this);
 }
 
-void Dialogue::Clique(const std::string& n) { Lance((*this)[n].action, *this); }
+void Dialogue::Clique(const std::string& n) {
+    Lance((*this)[n].action, *this);
+}
 
-void Dialogue::DoubleClic(const std::string& n) { Lance((*this)[n].actionSecondaire, *this); }
+void Dialogue::DoubleClic(const std::string& n) {
+    Lance((*this)[n].actionSecondaire, *this);
+}
 
 void Dialogue::FermeParLaCroix() {
     Controle* annuler = Trouve(boutonAnnulation);
@@ -93,8 +97,12 @@ std::string Dialogue::OptionChoisie(const std::string& cadre) const {
     return {};
 }
 
-void Dialogue::Active(const std::string& n, bool actif) { (*this)[n].actif = actif; }
+void Dialogue::Active(const std::string& n, bool actif) {
+    (*this)[n].actif = actif;
+}
 
-void Dialogue::Montre(const std::string& n, bool visible) { (*this)[n].visible = visible; }
+void Dialogue::Montre(const std::string& n, bool visible) {
+    (*this)[n].visible = visible;
+}
 
 }  // namespace vek

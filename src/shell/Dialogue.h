@@ -49,8 +49,8 @@ struct Dialogue {
 
     Controle* Trouve(const std::string& nomControle);
     Controle& operator[](const std::string& nomControle);  // throws std::out_of_range
-    Controle& Ajoute(TypeControle type, const std::string& nomControle,
-                     const std::string& legende, const std::string& cadre = {});
+    Controle& Ajoute(TypeControle type, const std::string& nomControle, const std::string& legende,
+                     const std::string& cadre = {});
     void Ferme() { ouvert = false; }
 
     // Enabled and visible, and so is every frame holding it.

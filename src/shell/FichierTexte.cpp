@@ -8,10 +8,10 @@ namespace vek {
 namespace {
 // The 0x80-0x9F range of Windows-1252; the five bytes it leaves undefined map to the matching
 // C1 control so that every byte survives a read and a write.
-constexpr char32_t kPlage80[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char32_t kPlage80[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                   0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                   0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 }  // namespace
 
 char32_t CaractereWindows1252(unsigned char o) {
@@ -67,7 +67,7 @@ namespace {
 
 // Checks UTF-8 validity of a byte stream fed in pieces.
 class VerificateurUtf8 {
-public:
+  public:
     void Ajoute(unsigned char c) {
         if (!valide_) return;
         if (reste_ == 0) {
@@ -88,13 +88,12 @@ public:
             return;
         }
         cp_ = (cp_ << 6) | (c & 0x3F);
-        if (--reste_ == 0 &&
-            (cp_ < minimum_ || cp_ > 0x10FFFF || (cp_ >= 0xD800 && cp_ <= 0xDFFF)))
+        if (--reste_ == 0 && (cp_ < minimum_ || cp_ > 0x10FFFF || (cp_ >= 0xD800 && cp_ <= 0xDFFF)))
             valide_ = false;
     }
     bool Valide() const { return valide_ && reste_ == 0; }
 
-private:
+  private:
     void Debute(int reste, char32_t cp, char32_t minimum) {
         reste_ = reste;
         cp_ = cp;
@@ -108,7 +107,7 @@ private:
 // Splits a byte stream into records, keeps the first ones (each cut to a bounded length)
 // and decodes them once the encoding of the whole stream is known.
 class DecoupeurLignes {
-public:
+  public:
     DecoupeurLignes(std::size_t maxLignes, std::size_t maxCaracteres)
         : maxLignes_(maxLignes),
           maxOctets_(maxCaracteres >= kIllimite / 4 ? kIllimite : maxCaracteres * 4 + 4) {}
@@ -149,7 +148,7 @@ public:
         return r;
     }
 
-private:
+  private:
     void Entete(unsigned char c) {
         static constexpr unsigned char kMarque[3] = {0xEF, 0xBB, 0xBF};
         if (marque_ == debut_ && c == kMarque[debut_]) ++marque_;
@@ -192,8 +191,8 @@ std::string EncodeTexte(std::string_view utf8, Encodage encodage) {
     return o;
 }
 
-bool LitFichierTexte(const std::filesystem::path& chemin, TexteLu& resultat,
-                     std::size_t maxLignes, std::size_t maxCaracteres) {
+bool LitFichierTexte(const std::filesystem::path& chemin, TexteLu& resultat, std::size_t maxLignes,
+                     std::size_t maxCaracteres) {
     std::ifstream f(chemin, std::ios::binary);
     if (!f) return false;
     DecoupeurLignes d(maxLignes, maxCaracteres);
@@ -209,7 +208,8 @@ bool LitFichierTexte(const std::filesystem::path& chemin, TexteLu& resultat,
 
 EcrivainTexte::EcrivainTexte(const std::filesystem::path& chemin, std::string nomAffiche,
                              Encodage encodage, bool marqueUtf8)
-    : flux_(chemin, std::ios::binary | std::ios::trunc), nom_(std::move(nomAffiche)),
+    : flux_(chemin, std::ios::binary | std::ios::trunc),
+      nom_(std::move(nomAffiche)),
       encodage_(encodage) {
     if (!flux_) throw ErreurFichier("Impossible de créer le fichier : " + nom_);
     if (marqueUtf8 && encodage == Encodage::Utf8) flux_ << "\xEF\xBB\xBF";

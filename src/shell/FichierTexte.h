@@ -42,14 +42,14 @@ bool LitFichierTexte(const std::filesystem::path& chemin, TexteLu& resultat,
 // Writes a text file line by line, each line ended by CR LF. Throws ErreurFichier when the file
 // cannot be created or written.
 class EcrivainTexte {
-public:
+  public:
     EcrivainTexte(const std::filesystem::path& chemin, std::string nomAffiche,
                   Encodage encodage = Encodage::Utf8, bool marqueUtf8 = false);
     void Ligne(std::string_view utf8);
     void Ferme();
     ~EcrivainTexte();
 
-private:
+  private:
     std::ofstream flux_;
     std::string nom_;
     Encodage encodage_;

@@ -32,8 +32,7 @@ bool FichierExiste(Etat& e, const std::string& texte) {
 #ifdef ENOMEDIUM
         if (code == ENOMEDIUM) {
             if (e.Ihm.Message("Placez une disquette dans le lecteur et fermez le volet",
-                              Boutons::OkAnnuler, Icone::Exclamation,
-                              kTitreVek) == Reponse::Ok)
+                              Boutons::OkAnnuler, Icone::Exclamation, kTitreVek) == Reponse::Ok)
                 continue;
             return false;
         }
@@ -44,8 +43,8 @@ bool FichierExiste(Etat& e, const std::string& texte) {
                           Icone::Exclamation, kTitreVek);
             return false;
         }
-        std::string texteErreur = "L'erreur inattendue no. " + Str(code) +
-                                  " s'est produite : " + ec.message();
+        std::string texteErreur =
+            "L'erreur inattendue no. " + Str(code) + " s'est produite : " + ec.message();
         e.Ihm.Message(texteErreur, Boutons::Ok, Icone::Critique, kTitreVek);
         throw ErreurFatale(texteErreur);
     }
@@ -55,6 +54,8 @@ void OuvreDansEditeur(Etat& e, const std::string& texte) {
     e.Ihm.LanceProgramme(e.Editeur, CheminDe(e, texte).string());
 }
 
-std::string CheminResultat(const Etat& e, const std::string& nom) { return e.RepResultats + nom; }
+std::string CheminResultat(const Etat& e, const std::string& nom) {
+    return e.RepResultats + nom;
+}
 
 }  // namespace vek

@@ -1,7 +1,7 @@
 #include "shell/Format.h"
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -77,7 +77,9 @@ void Arrondit(Decimal& d, std::size_t decimales) {
     d.entier.insert(d.entier.begin(), '1');
 }
 
-bool EstPlace(char c) { return c == '0' || c == '#'; }
+bool EstPlace(char c) {
+    return c == '0' || c == '#';
+}
 
 // Lays the digits into the pattern. Returns false when a fixed field cannot hold them.
 bool Applique(bool negatif, Decimal d, std::string_view motif, bool fixe, std::string& sortie) {
@@ -150,8 +152,8 @@ std::string Champ(double valeur, std::string_view motif, int chiffres) {
 
 std::string Champ(std::int64_t valeur, std::string_view motif) {
     Decimal d;
-    std::uint64_t absolu = valeur < 0 ? 0 - static_cast<std::uint64_t>(valeur)
-                                      : static_cast<std::uint64_t>(valeur);
+    std::uint64_t absolu =
+        valeur < 0 ? 0 - static_cast<std::uint64_t>(valeur) : static_cast<std::uint64_t>(valeur);
     if (absolu != 0) d.entier = std::to_string(absolu);
     std::string sortie;
     if (!Applique(valeur < 0, d, motif, true, sortie))
@@ -190,7 +192,9 @@ std::string TexteNombre(double v, int chiffres) {
     return v < 0 ? "-" + r : r;
 }
 
-std::string TexteNombre(std::int64_t v) { return std::to_string(v); }
+std::string TexteNombre(std::int64_t v) {
+    return std::to_string(v);
+}
 
 std::string Str(double v) {
     std::string t = TexteNombre(v, kChiffresDouble);
@@ -202,6 +206,8 @@ std::string Str(float v) {
     return t[0] == '-' ? t : " " + t;
 }
 
-std::string Str(std::int64_t v) { return v < 0 ? std::to_string(v) : " " + std::to_string(v); }
+std::string Str(std::int64_t v) {
+    return v < 0 ? std::to_string(v) : " " + std::to_string(v);
+}
 
 }  // namespace vek

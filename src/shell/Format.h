@@ -32,7 +32,9 @@ std::string Format(double valeur, std::string_view motif, int chiffres = kChiffr
 std::string Str(double valeur);
 std::string Str(float valeur);
 std::string Str(std::int64_t valeur);
-inline std::string Str(int valeur) { return Str(static_cast<std::int64_t>(valeur)); }
+inline std::string Str(int valeur) {
+    return Str(static_cast<std::int64_t>(valeur));
+}
 
 // General number text: up to 15 (Double) or 7 (Single) significant digits, no trailing zeros,
 // exponent form for very large or very small magnitudes.

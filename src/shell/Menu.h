@@ -27,7 +27,7 @@ struct Commande {
 };
 
 class MenuModele {
-public:
+  public:
     // Adds a command under `parent` (empty: the menu bar); returns its index.
     int Ajoute(const std::string& parent, const std::string& nom, const std::string& legende,
                Routine routine = {});
@@ -49,7 +49,7 @@ public:
     // Counts every change of state, so that a front-end knows when to follow.
     std::size_t Version() const { return version_; }
 
-private:
+  private:
     std::vector<Commande> commandes_;
     std::unordered_map<std::string, int> index_;
     std::size_t version_ = 0;

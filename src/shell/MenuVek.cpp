@@ -2,8 +2,8 @@
 
 #include "network/Chargement.h"
 #include "network/Espaces.h"
-#include "paths/Valuation.h"
 #include "paths/MatriceArcsMin.h"
+#include "paths/Valuation.h"
 #include "shell/CommandesGenerales.h"
 #include "shell/Etat.h"
 
@@ -19,8 +19,8 @@ struct Entree {
     bool sousMenu;
 };
 
-constexpr bool M = true;   // a sub-menu
-constexpr bool C = false;  // a command
+constexpr bool M = true;                // a sub-menu
+constexpr bool C = false;               // a command
 constexpr void (*ND)(Etat&) = nullptr;  // a command this version does not offer yet
 
 // In the order of the menu bar; a parent always comes before its children.
@@ -32,7 +32,8 @@ const Entree kMenu[] = {
     {"menFichiers", "menSep1", "-", nullptr, C},
     {"menFichiers", "menTestValiditéFichiers", "&Tester la validité des fichiers", ND, C},
     {"menFichiers", "menSep41", "-", nullptr, C},
-    {"menFichiers", "menChangerValuation", "&Changer la valuation (temps par défaut)...", menChangerValuation, C},
+    {"menFichiers", "menChangerValuation", "&Changer la valuation (temps par défaut)...",
+     menChangerValuation, C},
     {"menFichiers", "menTempsDébit", "&Calculer le temps en fonction de la congestion routière",
      nullptr, M},
     {"menTempsDébit", "menDébitsHoraires", "Débits &Horaires", ND, C},

@@ -16,15 +16,15 @@ enum class Boutons { Ok, OkAnnuler, OuiNon };
 enum class Reponse { Ok, Annuler, Oui, Non };
 
 struct DemandeFichier {
-    std::string titre;              // "Fichier des noeuds..."
-    std::string filtre;             // "Tous fichiers(*.*)|*.*|Data(*.dat)|*.dat"
-    int indexFiltre = 1;            // 1-based filter preselected
-    std::string repertoire;         // start directory, as the system's path text
-    std::string nomPropose;         // proposed file name
+    std::string titre;       // "Fichier des noeuds..."
+    std::string filtre;      // "Tous fichiers(*.*)|*.*|Data(*.dat)|*.dat"
+    int indexFiltre = 1;     // 1-based filter preselected
+    std::string repertoire;  // start directory, as the system's path text
+    std::string nomPropose;  // proposed file name
 };
 
 class Port {
-public:
+  public:
     virtual ~Port() = default;
 
     virtual Reponse Message(const std::string& texte, Boutons boutons, Icone icone,
@@ -57,13 +57,13 @@ public:
 
 // Sets the busy cursor for the life of a command.
 class Sablier {
-public:
+  public:
     explicit Sablier(Port& port) : port_(port) { port_.Sablier(true); }
     ~Sablier() { port_.Sablier(false); }
     Sablier(const Sablier&) = delete;
     Sablier& operator=(const Sablier&) = delete;
 
-private:
+  private:
     Port& port_;
 };
 

@@ -54,9 +54,9 @@ bool ChangeReglage(Etat& e, const std::string& nom, const std::string& valeur,
             return true;
         }
     if (nom == "Valuation") {
-        for (const char* v : {"Temps", "Distance", "Distance2Temps", "Temps2Distance",
-                              "Temps2DistEuclid", "Distance2DistEuclid", "Horaires",
-                              "JoursEtHeures"})
+        for (const char* v :
+             {"Temps", "Distance", "Distance2Temps", "Temps2Distance", "Temps2DistEuclid",
+              "Distance2DistEuclid", "Horaires", "JoursEtHeures"})
             if (valeur == v) {
                 e.Valuation = valeur;
                 return true;

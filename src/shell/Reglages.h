@@ -10,8 +10,7 @@ namespace vek {
 struct Etat;
 
 // False, with the reason in `erreur`, for an unknown name or a value that does not fit.
-bool ChangeReglage(Etat& e, const std::string& nom, const std::string& valeur,
-                   std::string& erreur);
+bool ChangeReglage(Etat& e, const std::string& nom, const std::string& valeur, std::string& erreur);
 std::vector<std::string> NomsReglages();
 
 }  // namespace vek

@@ -12,7 +12,9 @@ namespace {
 constexpr const char* kMotifValeur = "00000000000000000000.00000000000000000000";
 }
 
-std::string ChampValeur(double valeur) { return Champ(valeur, kMotifValeur); }
+std::string ChampValeur(double valeur) {
+    return Champ(valeur, kMotifValeur);
+}
 
 void EcritureValeursNoeuds(Etat& e, const std::string& chemin) {
     EcrivainTexte f(CheminDe(e, chemin), chemin, e.EncodageNoeuds, e.MarqueNoeuds);

@@ -27,8 +27,8 @@ TEST(ScriptDialogue, ErreursEtCodesDeSortie) {
     test::DossierTemporaire d;
     test::EcritOctets(d / "n.dat", test::LigneNoeud("A", 1) + test::LigneNoeud("B", 2));
     test::EcritOctets(d / "a.dat", test::LigneArc(1, 2, 7, 35, 0));
-    const std::string ouvre = "fichier \"" + (d / "n.dat") + "\"\nfichier \"" + (d / "a.dat") +
-                              "\"\nmenu menOuvrir\n";
+    const std::string ouvre =
+        "fichier \"" + (d / "n.dat") + "\"\nfichier \"" + (d / "a.dat") + "\"\nmenu menOuvrir\n";
     struct Cas {
         std::string script;
         int code;

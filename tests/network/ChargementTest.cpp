@@ -24,9 +24,9 @@ TEST(Chargement, EtatDesMenusAutourDuChargement) {
     EXPECT_FALSE(s.e.Menus.EstVisible("menHoraireContrainteDépart"));
     EXPECT_TRUE(s.e.Menus.EstVisible("menUneFois"));
     ASSERT_TRUE(s.Ouvre(kNoeuds, kArcs));
-    for (const char* nom : {"menEditArcs", "menEditNoeuds", "menVisuMatArcsMin", "menReseaux",
-                            "menPrintConfig", "menTempsDébit", "menChangerValuation",
-                            "menTestValiditéFichiers"})
+    for (const char* nom :
+         {"menEditArcs", "menEditNoeuds", "menVisuMatArcsMin", "menReseaux", "menPrintConfig",
+          "menTempsDébit", "menChangerValuation", "menTestValiditéFichiers"})
         EXPECT_TRUE(s.e.Menus.EstDisponible(nom)) << nom;
     EXPECT_EQ(s.e.Configuration[0].valeur, " 2");
     EXPECT_EQ(s.e.Configuration[8].valeur, " 350");

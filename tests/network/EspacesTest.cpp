@@ -36,8 +36,8 @@ TEST(Espaces, CatalogueEtLectureConstruitLaMatrice) {
         s.Dialogue("VekOp", {c.option, "LectFich"});
         ASSERT_EQ(s.Menu("menNoeudsEtArcs"), Issue::Faite);
         EXPECT_EQ(s.e.NbNoeuds, 3) << c.option << s.sortie.str();
-        EXPECT_EQ(s.e.NomFichierArcs, std::string("c:\\\\") +
-                                          (std::string(c.arcs).replace(8, 1, "\\")))
+        EXPECT_EQ(s.e.NomFichierArcs,
+                  std::string("c:\\\\") + (std::string(c.arcs).replace(8, 1, "\\")))
             << c.option;
         // The load builds the matrix and opens the analyses, as "&Ouvrir... " does.
         EXPECT_EQ(s.e.MatArcsMin.Lignes(), 4u);
@@ -60,15 +60,27 @@ TEST(Espaces, OptionsDeLecturePoitouCharentes) {
         const char* horaires;
         const char* type;
     } cas[] = {
-        {{"PoitouCharentes212", "OkTC", "LectFich"}, "pchar212\\base a212pc01.dat", "NON", "NON",
+        {{"PoitouCharentes212", "OkTC", "LectFich"},
+         "pchar212\\base a212pc01.dat",
+         "NON",
+         "NON",
          "Base"},
         {{"PoitouCharentes212", "Cochmissions", "OkTC", "LectFich"},
-         "pchar212\\missions a212pc02.dat", "OUI", "NON", "Missions"},
+         "pchar212\\missions a212pc02.dat",
+         "OUI",
+         "NON",
+         "Missions"},
         {{"PoitouCharentes212", "Cochmissions", "CochJH", "OkTC", "LectFich"},
-         "pchar212\\horaires a212pc00.dat", "OUI", "OUI", "JoursEtHeures"},
+         "pchar212\\horaires a212pc00.dat",
+         "OUI",
+         "OUI",
+         "JoursEtHeures"},
         // Unticking "Missions" unticks and disables "Jours et Heures": the base files.
         {{"PoitouCharentes238", "Cochmissions", "CochJH", "Cochmissions=0", "OkTC", "LectFich"},
-         "pchar238\\base a238pc01.dat", "NON", "NON", "Base"},
+         "pchar238\\base a238pc01.dat",
+         "NON",
+         "NON",
+         "Base"},
     };
     for (const auto& c : cas) {
         SessionScript s;
@@ -123,14 +135,14 @@ TEST(Reseaux, ModesEditesPuisRelus) {
     EXPECT_EQ(s.e.MatArcsMin(1, 2).Valeur, 60);
     EXPECT_FALSE(s.e.Menus.EstActif("menZooms"));
     // Making a road mode one-way changes the orientation before the matrix is rebuilt.
-    s.Dialogue("Reseaux", {"ListeRéseauxPartiels=Route 70 VI", "OrientéOuiNon", "Valid",
-                           "ResAnnule"});
+    s.Dialogue("Reseaux",
+               {"ListeRéseauxPartiels=Route 70 VI", "OrientéOuiNon", "Valid", "ResAnnule"});
     s.Menu("menReseaux");
     EXPECT_EQ(s.e.MatArcsMin(2, 1).Valeur, 0);
-    s.Dialogue("Reseaux", {"ListeRéseauxPartiels=TGV 220", "OrientéOuiNon=0", "Valid",
-                           "ResAnnule"});
-    s.Dialogue("Reseaux", {"ListeRéseauxPartiels=Route 70 VI", "OrientéOuiNon=0", "Valid",
-                           "ResAnnule"});
+    s.Dialogue("Reseaux",
+               {"ListeRéseauxPartiels=TGV 220", "OrientéOuiNon=0", "Valid", "ResAnnule"});
+    s.Dialogue("Reseaux",
+               {"ListeRéseauxPartiels=Route 70 VI", "OrientéOuiNon=0", "Valid", "ResAnnule"});
     s.Menu("menReseaux");
     EXPECT_TRUE(s.e.Oriente);
     s.Menu("menReseaux");

@@ -74,9 +74,9 @@ TEST(LectureArcs, ConversionsDesTemps) {
     Session s;
     std::string noeuds = LigneNoeud("A", 1) + LigneNoeud("B", 2);
     std::string arcs = LigneArc(1, 2, 3, 100, 0, 2330, 15) +  // past midnight
-                       LigneArc(1, 2, 3, 100, 130) +            // no schedule: file time stands
-                       LigneArc(1, 2, 7, 35, 999) +             // recomputed from the distance
-                       LigneArc(1, 2, 7, 0, 30) +               // distance from the time
+                       LigneArc(1, 2, 3, 100, 130) +          // no schedule: file time stands
+                       LigneArc(1, 2, 7, 35, 999) +           // recomputed from the distance
+                       LigneArc(1, 2, 7, 0, 30) +             // distance from the time
                        LigneArc(1, 2, 41, 20, 0, 800, 845);
     ASSERT_TRUE(s.Ouvre(noeuds, arcs));
     ASSERT_EQ(s.e.NbArcs, 5);
@@ -142,7 +142,7 @@ TEST(LectureNoeuds, ChampsEtCodesEnDouble) {
     EXPECT_EQ(s.e.Noeuds[1].Population, 42000);
     EXPECT_EQ(s.e.Noeuds[1].X, 12.5f);
     EXPECT_EQ(NombreCaracteres(s.e.Noeuds[1].Nom), 50u);
-    EXPECT_EQ(s.e.Noeuds[4].Code, 0);  // a short line gives empty fields
+    EXPECT_EQ(s.e.Noeuds[4].Code, 0);         // a short line gives empty fields
     EXPECT_EQ(s.e.Arcs[1].IndiceOrigine, 2);  // the first node with the code
     EXPECT_EQ(s.e.Arcs[1].IndiceDestination, 1);
     EXPECT_EQ(s.e.PopulationTotale, 42000);

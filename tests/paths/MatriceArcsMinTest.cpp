@@ -23,12 +23,12 @@ TEST(MatriceArcsMin, MeilleurArcDirect) {
         float ab, ba;
     } cas[] = {
         {"parallèles", LigneArc(1, 2, 7, 0, 30) + LigneArc(2, 1, 7, 0, 20), "Temps", 20, 20},
-        {"orienté puis non orienté", LigneArc(1, 2, 3, 10, 40) + LigneArc(2, 1, 7, 35, 0),
-         "Temps", 30, 30},
+        {"orienté puis non orienté", LigneArc(1, 2, 3, 10, 40) + LigneArc(2, 1, 7, 35, 0), "Temps",
+         30, 30},
         {"non orienté puis orienté plus court", LigneArc(2, 1, 7, 35, 0) + LigneArc(1, 2, 3, 5, 10),
          "Temps", 10, 30},
-        {"égalité : le premier reste", LigneArc(1, 2, 7, 35, 0) + LigneArc(1, 2, 6, 55, 0),
-         "Temps", 30, 30},
+        {"égalité : le premier reste", LigneArc(1, 2, 7, 35, 0) + LigneArc(1, 2, 6, 55, 0), "Temps",
+         30, 30},
         {"distance nulle : pas d'arc", LigneArc(1, 2, 3, 9, 30), "Distance", 0, 0},
         {"distance", LigneArc(1, 2, 7, 35, 0) + LigneArc(1, 2, 6, 20, 0), "Distance", 20, 20},
         {"rapport", LigneArc(1, 2, 7, 35, 0), "Temps2Distance", 30.0f / 35.0f, 30.0f / 35.0f},

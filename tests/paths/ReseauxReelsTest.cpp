@@ -22,13 +22,20 @@ std::string Dossier(const std::string& nom) {
 // Speeds of the road modes these networks use.
 float Vitesse(int mode) {
     switch (mode) {
-        case 6: return 110;
-        case 61: return 90;
-        case 7: return 70;
-        case 71: return 60;
-        case 72: return 50;
-        case 74: return 35;
-        case 75: return 25;
+        case 6:
+            return 110;
+        case 61:
+            return 90;
+        case 7:
+            return 70;
+        case 71:
+            return 60;
+        case 72:
+            return 50;
+        case 74:
+            return 35;
+        case 75:
+            return 25;
     }
     return 0;
 }

@@ -38,8 +38,8 @@ TEST(Valuation, ChoixDuDialogue) {
         {{"Temps", "ValuAnnule"}, "Distance", "Distance"},
         {{"ValuOk"}, "Temps2Distance", "Temps2Distance"},  // no option: the valuation stays
         {{"ChapHeurJour", "ValuOk"}, "Temps", "JoursEtHeures"},
-        {{"ChapHeur", "ValuOk"}, "Temps", "Temps"},   // not available yet
-        {{"Dist2Tps", "ValuOk"}, "Temps", "Temps"},   // not available yet
+        {{"ChapHeur", "ValuOk"}, "Temps", "Temps"},  // not available yet
+        {{"Dist2Tps", "ValuOk"}, "Temps", "Temps"},  // not available yet
     };
     for (const auto& c : cas) {
         s.e.Valuation = c.avant;
@@ -68,7 +68,8 @@ TEST(Valuation, RapportsSansDistanceNulle) {
         EXPECT_FLOAT_EQ(s.e.MatArcsMin(1, 2).Valeur, 30.0f / 35.0f) << v;
         EXPECT_EQ(s.e.MatArcsMin(2, 3).Valeur, 0) << v;
         for (std::size_t i = 0; i < 4; ++i)
-            for (std::size_t j = 0; j < 4; ++j) EXPECT_FALSE(std::isnan(s.e.MatArcsMin(i, j).Valeur));
+            for (std::size_t j = 0; j < 4; ++j)
+                EXPECT_FALSE(std::isnan(s.e.MatArcsMin(i, j).Valeur));
     }
     // The listing of a ratio valuation follows "Temps" with the time of the arc retained.
     ASSERT_EQ(s.Menu("menVisuMatArcsMin"), Issue::Faite);

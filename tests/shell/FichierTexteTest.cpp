@@ -44,8 +44,8 @@ TEST(FichierTexte, EncodageDuFichierEntier) {
         bool valide;
     };
     const Cas cas[] = {
-        {"\xE2\x82\xAC", true},      {"\xF4\x8F\xBF\xBF", true}, {"\xC0\xAF", false},
-        {"\xED\xA0\x80", false},     {"\xF4\x90\x80\x80", false}, {"\x80", false},
+        {"\xE2\x82\xAC", true},  {"\xF4\x8F\xBF\xBF", true},  {"\xC0\xAF", false},
+        {"\xED\xA0\x80", false}, {"\xF4\x90\x80\x80", false}, {"\x80", false},
         {"\xE2\x82", false},
     };
     for (const Cas& c : cas) {
