@@ -1,7 +1,6 @@
 #include "network/FichierArcs.h"
 
-#include <unordered_map>
-
+#include "network/IndexCodes.h"
 #include "network/Lecture.h"
 #include "network/Mode.h"
 #include "network/Temps.h"
@@ -34,14 +33,6 @@ struct Rejets {
         if (nombre++ < kLignesCitees) lignes.push_back(ligne);
     }
 };
-
-std::unordered_map<std::int64_t, std::int32_t> IndexDesCodes(const std::vector<Noeud>& noeuds,
-                                                             std::int32_t nombre) {
-    std::unordered_map<std::int64_t, std::int32_t> index;
-    index.reserve(static_cast<std::size_t>(nombre) * 2);
-    for (std::int32_t j = 1; j <= nombre; ++j) index.emplace(noeuds[j].Code, j);
-    return index;
-}
 
 // Converts the times just read and checks the schedule of arc i.
 // `i` is the line of the arc in the file.
@@ -187,15 +178,13 @@ std::optional<std::int32_t> LectureFichierArcs(Etat& e, const std::string& chemi
 void IndexationArcsLus(Etat& e) {
     if (e.ArcsLus.empty()) e.ArcsLus.resize(1);
     if (e.NoeudsLus.empty()) e.NoeudsLus.resize(1);
-    auto index = IndexDesCodes(e.NoeudsLus, e.NbNoeudsLus);
+    const IndexCodes index(e.NoeudsLus, e.NbNoeudsLus);
     for (std::int32_t a = 1; a <= e.NbArcsLus; ++a) {
         if (a % 10 == 0)
             AfficheProgression(e, e.NbArcsLus, a, "Implémente les indices des arcs provisoires...");
         Arc& arc = e.ArcsLus[a];
-        auto o = index.find(arc.Origine);
-        auto d = index.find(arc.Destination);
-        arc.IndiceOrigine = o == index.end() ? 0 : o->second;
-        arc.IndiceDestination = d == index.end() ? 0 : d->second;
+        arc.IndiceOrigine = index(arc.Origine);
+        arc.IndiceDestination = index(arc.Destination);
     }
     AfficheProgression(e, e.NbArcsLus, e.NbArcsLus,
                        "Implémente les indices des arcs provisoires...");

@@ -1,9 +1,9 @@
 #include "paths/MatriceArcsMin.h"
 
 #include <cmath>
-#include <unordered_map>
 #include <unordered_set>
 
+#include "network/IndexCodes.h"
 #include "network/Mode.h"
 #include "network/Temps.h"
 #include "shell/Champs.h"
@@ -41,27 +41,11 @@ void CalculMatriceArcsMin(Etat& e) {
     e.Menus.Active("menChemins");
 }
 
-namespace {
-// The node index of each code: the first node with that code.
-std::unordered_map<std::int64_t, std::int32_t> IndexDesNoeuds(const Etat& e) {
-    std::unordered_map<std::int64_t, std::int32_t> index;
-    index.reserve(static_cast<std::size_t>(e.NbNoeuds) * 2);
-    for (std::int32_t k = 1; k <= e.NbNoeuds; ++k) index.emplace(e.Noeuds[k].Code, k);
-    return index;
-}
-
-std::size_t IndiceDe(const std::unordered_map<std::int64_t, std::int32_t>& index,
-                     std::int64_t code) {
-    auto it = index.find(code);
-    return it == index.end() ? 0 : static_cast<std::size_t>(it->second);
-}
-}  // namespace
-
 void CreationMatriceArcsMin(Etat& e, const std::string& v) {
     const std::int32_t n = e.NbNoeuds;
     e.MatArcsMin.Dimensionne(static_cast<std::size_t>(n));
     e.ServicesPaires.Vide(0);
-    const auto index = IndexDesNoeuds(e);
+    const IndexCodes index(e.Noeuds, e.NbNoeuds);
     const bool distance = v == "Distance";
     const bool temps = v == "Temps";
     for (std::int32_t a = 1; a <= e.NbArcs; ++a) {
@@ -70,8 +54,8 @@ void CreationMatriceArcsMin(Etat& e, const std::string& v) {
         float x = distance ? arc.Distance : temps ? arc.Temps : arc.Temps / arc.Distance;
         if (arc.Origine == 0 || arc.Destination == 0) continue;
         if (!std::isfinite(x)) continue;  // a ratio over a zero distance values nothing
-        const std::size_t i = IndiceDe(index, arc.Origine);
-        const std::size_t j = IndiceDe(index, arc.Destination);
+        const std::size_t i = static_cast<std::size_t>(index(arc.Origine));
+        const std::size_t j = static_cast<std::size_t>(index(arc.Destination));
         RechercheMode(e, arc.Mode);
         CelluleArcMin& c = e.MatArcsMin(i, j);
         if (c.Valeur == 0 || x < c.Valeur) {
@@ -92,15 +76,15 @@ void CreationMatriceArcsMinJoursEtHeures(Etat& e, const std::string& v) {
     const std::int32_t n = e.NbNoeuds;
     e.MatArcsMin.Dimensionne(static_cast<std::size_t>(n));
     e.ServicesPaires.Vide(n);
-    const auto index = IndexDesNoeuds(e);
+    const IndexCodes index(e.Noeuds, e.NbNoeuds);
     std::string refusees;
     std::unordered_set<std::size_t> refus;
     for (std::int32_t a = 1; a <= e.NbArcs; ++a) {
         AfficheProgression(e, e.NbArcs, a, "Création de la matrice des arcs minimaux...");
         const Arc& arc = e.Arcs[a];
         const float x = v == "Distance" ? arc.Distance : arc.Temps;
-        const std::size_t i = IndiceDe(index, arc.Origine);
-        const std::size_t j = IndiceDe(index, arc.Destination);
+        const std::size_t i = static_cast<std::size_t>(index(arc.Origine));
+        const std::size_t j = static_cast<std::size_t>(index(arc.Destination));
         CelluleArcMin& c = e.MatArcsMin(i, j);
         if (!EstModeHoraire(arc.Mode)) {
             if (x != 0 && std::isfinite(x) && (c.Valeur == 0 || x < c.Valeur)) {

@@ -1,7 +1,6 @@
 #include "validation/IntegrationNodale.h"
 
-#include <unordered_map>
-
+#include "network/IndexCodes.h"
 #include "shell/Etat.h"
 #include "shell/Fichiers.h"
 #include "shell/Progression.h"
@@ -9,16 +8,12 @@
 namespace vek {
 
 void IndexationArcs(Etat& e) {
-    std::unordered_map<std::int64_t, std::int32_t> index;
-    index.reserve(static_cast<std::size_t>(e.NbNoeuds) * 2);
-    for (std::int32_t j = 1; j <= e.NbNoeuds; ++j) index.emplace(e.Noeuds[j].Code, j);
+    const IndexCodes index(e.Noeuds, e.NbNoeuds);
     for (std::int32_t a = 1; a <= e.NbArcs; ++a) {
         if (a % 10 == 0) AfficheProgression(e, e.NbArcs, a, "Implémente les indices des arcs...");
         Arc& arc = e.Arcs[a];
-        auto o = index.find(arc.Origine);
-        auto d = index.find(arc.Destination);
-        arc.IndiceOrigine = o == index.end() ? 0 : o->second;
-        arc.IndiceDestination = d == index.end() ? 0 : d->second;
+        arc.IndiceOrigine = index(arc.Origine);
+        arc.IndiceDestination = index(arc.Destination);
     }
     AfficheProgression(e, e.NbArcs, e.NbArcs, "Implémente les indices des arcs...");
 }
