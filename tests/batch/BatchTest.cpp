@@ -1,0 +1,205 @@
+// The vek-batch executable run as a user runs it: a script in a working folder, its exit
+// status, what it prints, the files it writes.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <random>
+#include <string>
+
+#include "Outils.h"
+#include "Reseaux.h"
+
+namespace vek {
+namespace {
+
+using test::DossierTemporaire;
+using test::EcritOctets;
+using test::LigneArc;
+using test::LigneNoeud;
+using test::LitOctets;
+using test::Source;
+
+struct Execution {
+    int code = -1;
+    std::string sortie, erreurs;
+};
+
+// Writes the script as s.vek in the folder and runs it from there, by name or on the
+// standard input.
+Execution Lance(const DossierTemporaire& d, const std::string& script, bool entree = false) {
+    EcritOctets(d / "s.vek", script);
+    const std::string dossier = d.Chemin().string();
+    const std::string commande = "cd '" + dossier + "' && '" + VEK_BATCH + "' " +
+                                 (entree ? "- < s.vek" : "s.vek") + " > sortie.txt 2> erreurs.txt";
+    const int statut = std::system(commande.c_str());
+    Execution x;
+    if (statut != -1 && WIFEXITED(statut)) x.code = WEXITSTATUS(statut);
+    x.sortie = LitOctets(d / "sortie.txt");
+    x.erreurs = LitOctets(d / "erreurs.txt");
+    return x;
+}
+
+std::string Ouvre(const std::string& noeuds, const std::string& arcs) {
+    return "fichier \"" + noeuds + "\"\nfichier \"" + arcs + "\"\nmenu menOuvrir\n";
+}
+
+std::size_t Lignes(const std::string& chemin) {
+    const std::string t = LitOctets(chemin);
+    std::size_t n = 0;
+    for (std::size_t p = t.find("\r\n"); p != std::string::npos; p = t.find("\r\n", p + 2)) ++n;
+    return n;
+}
+
+// True when the text starts with the layout given, where '9' stands for any digit.
+bool Forme(const std::string& texte, const std::string& modele) {
+    if (texte.size() < modele.size()) return false;
+    for (std::size_t k = 0; k < modele.size(); ++k)
+        if (modele[k] == '9' ? !std::isdigit(static_cast<unsigned char>(texte[k]))
+                             : texte[k] != modele[k])
+            return false;
+    return true;
+}
+
+TEST(VekBatch, ExempleFourniParNomEtSurLEntreeStandard) {
+    for (bool entree : {false, true}) {
+        SCOPED_TRACE(entree ? "entrée standard" : "nom du script");
+        DossierTemporaire d;
+        const Execution x =
+            Lance(d,
+                  "reglage RepResultats \"" + d.Chemin().string() + "\"\n" +
+                      Ouvre(Source("examples/utf8/noeuds.dat"), Source("examples/utf8/arcs.dat")) +
+                      "menu menVisuMatArcsMin\nmenu menAlpha\n",
+                  entree);
+        EXPECT_EQ(x.code, 0) << x.erreurs;
+        EXPECT_EQ(x.erreurs, "");
+        EXPECT_NE(x.sortie.find("ouvre: "), std::string::npos) << x.sortie;
+        EXPECT_NE(x.sortie.find("[Indice Alpha] Indice Alpha du réseau :"), std::string::npos);
+        const std::string matrice = LitOctets(d / "nAMin000.dat");
+        ASSERT_FALSE(matrice.empty()) << x.sortie;
+        const std::string premiere = matrice.substr(0, matrice.find("\r\n"));
+        EXPECT_TRUE(Forme(premiere, "9999999999 9999999999 9999 9999.999 9999 ")) << premiere;
+    }
+}
+
+TEST(VekBatch, CodesDeSortie) {
+    struct Cas {
+        const char* script;
+        int code;
+        const char* erreur;  // expected on stderr; "" = nothing there
+        const char* sortie;  // expected on stdout
+    } cas[] = {
+        {"menu menEditArcs\n", 2, "s.vek:1: la commande menEditArcs n'est pas disponible", ""},
+        {"# rien\n\nmenu menQuiNExistePas\n", 2, "s.vek:3: commande de menu inconnue", ""},
+        {"ouvrir tout\n", 2, "s.vek:1: instruction inconnue : ouvrir", ""},
+        {"menu\n", 2, "s.vek:1: « menu » attend 1 argument(s)", ""},
+        {"fichier \"sans fin\n", 2, "s.vek:1: guillemet non fermé", ""},
+        {"menu menOuvrir\n", 3, "s.vek:1: pas de réponse prévue pour : fichier", ""},
+        {"fichier annule\nmenu menOuvrir\n", 0, "", "-> annule"},
+        // A cancelled opening loads nothing.
+        {"fichier annule\nmenu menOuvrir\nmenu menEditNoeuds\n", 2, "s.vek:3:", "-> annule"},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.script);
+        DossierTemporaire d;
+        const Execution x = Lance(d, c.script);
+        EXPECT_EQ(x.code, c.code) << x.erreurs;
+        if (*c.erreur) {
+            EXPECT_NE(x.erreurs.find(c.erreur), std::string::npos) << x.erreurs;
+        } else {
+            EXPECT_EQ(x.erreurs, "");
+        }
+        EXPECT_NE(x.sortie.find(c.sortie), std::string::npos) << x.sortie;
+    }
+}
+
+// Every hostile file loads: the run ends normally, says what it dropped, and the network
+// written back holds the nodes and arcs that were kept.
+TEST(VekBatch, FichiersHostiles) {
+    std::mt19937 g(7);
+    std::string bruitNoeuds(4000, '\0'), bruitArcs(4000, '\0');
+    for (std::string* b : {&bruitNoeuds, &bruitArcs})
+        for (char& c : *b) c = static_cast<char>(g() & 0xFF);
+    std::string milliers;
+    for (int i = 1; i <= 3500; ++i) milliers += LigneNoeud("N" + std::to_string(i), i);
+    const std::string deux = LigneNoeud("A", 1) + LigneNoeud("B", 2);
+    const std::string arc = LigneArc(1, 2, 7, 10, 0);
+    const std::string alpha =
+        Cadre("A", 50) + " abcdefghij abcdefgh abcdefgh abcdefgh abcdefghij\r\n";
+    const std::string alphaArc =
+        "abcdefghij abcdefghij 0007 abcdefgh abcd abcd abcd abcdefg abcdef abcdef\r\n";
+    struct Cas {
+        const char* nom;
+        std::string noeuds, arcs;
+        const char* message;    // expected on stdout
+        long nbNoeuds, nbArcs;  // -1: not checked
+    } cas[] = {
+        {"octets au hasard", bruitNoeuds, bruitArcs, "[Erreur dans le fichier des arcs] ", -1, -1},
+        {"NUL", std::string(5000, '\0'), std::string(5000, '\0'), "d'un mode inconnu", 1, 0},
+        {"ligne de 20 000 caractères", std::string(20000, 'x') + "\r\n" + deux,
+         std::string(20000, '1') + "\r\n" + arc, "1 arc(s) d'un mode inconnu", 3, 1},
+        {"champs non numériques", alpha, alphaArc, "ont une valeur nulle", 1, 1},
+        {"fichiers vides", "", "", "", 0, 0},
+        {"3500 noeuds", milliers, arc,
+         "compte 3500 lignes : seuls les 3000 premiers noeuds ont été lus, 500 lignes ignorée(s).",
+         3000, 1},
+        {"mode inconnu", deux, arc + LigneArc(1, 2, 999, 10, 0) + LigneArc(2, 1, 999, 10, 0),
+         "[Erreur dans le fichier des arcs] 2 arc(s) d'un mode inconnu ont été ignorés "
+         "(ligne(s) 2, 3 du fichier arcs)",
+         2, 1},
+        {"jours hors limites", deux, arc + LigneArc(1, 2, 7, 10, 0, 0, 0, 99999),
+         "(ligne(s) 2 du fichier arcs ; jours de circulation 0099999)", 2, 1},
+        // The line cited is the line of the file, not the rank of the arc among those kept.
+        {"arc nul après un arc ignoré", deux, LigneArc(1, 2, 999, 10, 0) + LigneArc(1, 2, 7, 0, 0),
+         "Ligne 2 du fichier arcs", 2, 1},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        DossierTemporaire d;
+        EcritOctets(d / "n.dat", c.noeuds);
+        EcritOctets(d / "a.dat", c.arcs);
+        const Execution x =
+            Lance(d, Ouvre(d / "n.dat", d / "a.dat") + "reglage NomFichierNoeudsEcrits \"" +
+                         (d / "n2.dat") + "\"\nreglage NomFichierArcsEcrits \"" + (d / "a2.dat") +
+                         "\"\nmenu menEditNoeuds\nmenu menEditArcs\n");
+        EXPECT_EQ(x.code, 0) << x.erreurs;
+        EXPECT_NE(x.sortie.find(c.message), std::string::npos) << x.sortie;
+        ASSERT_TRUE(std::filesystem::exists(d / "n2.dat")) << x.sortie << x.erreurs;
+        EXPECT_EQ(c.nbNoeuds < 0 ? -1 : long(Lignes(d / "n2.dat")), c.nbNoeuds);
+        EXPECT_EQ(c.nbArcs < 0 ? -1 : long(Lignes(d / "a2.dat")), c.nbArcs);
+        // Apart from the choosers and the viewer, the run prints only "[TITLE] TEXT" lines.
+        std::size_t debut = 0;
+        for (std::size_t fin; (fin = x.sortie.find('\n', debut)) != std::string::npos;
+             debut = fin + 1) {
+            const std::string l = x.sortie.substr(debut, fin - debut);
+            EXPECT_TRUE(l.rfind("fichier [", 0) == 0 || l.rfind("ouvre: ", 0) == 0 ||
+                        (l[0] == '[' && l.find("] ") != l.npos))
+                << l;
+        }
+    }
+}
+
+TEST(VekBatch, ErreursDeFichiersSansPerteDuReseau) {
+    DossierTemporaire d;
+    EcritOctets(d / "autres.dat", LigneNoeud("A", 1) + LigneNoeud("B", 2));
+    const std::string manquant = d / "absent.dat";
+    const Execution x =
+        Lance(d, Ouvre(Source("examples/utf8/noeuds.dat"), Source("examples/utf8/arcs.dat")) +
+                     Ouvre(d / "autres.dat", manquant) + "reglage NomFichierNoeudsEcrits \"" +
+                     (d / "n.dat") + "\"\nmenu menEditNoeuds\n" +
+                     "reglage RepResultats /nonexistent/dir\nmenu menVisuMatArcsMin\n" +
+                     "menu menAlpha\n");
+    EXPECT_EQ(x.code, 0) << x.erreurs;
+    EXPECT_NE(x.sortie.find("[VEK] Ce fichier ou répertoire n'existe pas : " + manquant),
+              std::string::npos)
+        << x.sortie;
+    EXPECT_EQ(Lignes(d / "n.dat"), 44u);  // the first network's nodes
+    EXPECT_NE(x.sortie.find("Impossible de créer le fichier"), std::string::npos) << x.sortie;
+    EXPECT_NE(x.sortie.find("[Indice Alpha]"), std::string::npos);  // and the run goes on
+}
+
+}  // namespace
+}  // namespace vek
