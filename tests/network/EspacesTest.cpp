@@ -115,6 +115,31 @@ TEST(Espaces, AnnulerRendLesNomsPrecedents) {
     EXPECT_EQ(s.e.NbNoeuds, 3);
 }
 
+TEST(Espaces, DoubleClicEtFormatsDeFichiers) {
+    SessionScript s;
+    s.Ecrit("n036fr.dat", kNoeuds);
+    s.Ecrit("vil/n.dat", kNoeuds);
+    s.Ecrit("od/a.dat", kArcs);
+    // The second action proposes the alternative arc file in the data set's arc folder.
+    s.Dialogue("VekOp", {"France36", "France36!", "LectFich"});
+    s.Fichier("c:\\od\\a.dat");
+    ASSERT_EQ(s.Menu("menNoeudsEtArcs"), Issue::Faite);
+    EXPECT_EQ(s.Compte("[Fichier des arcs...] c:\\\\Franc036 a036fr01.dat -> c:\\od\\a.dat"), 1)
+        << s.sortie.str();
+    EXPECT_EQ(s.e.NbArcs, 3);
+    // "Format 1993" chooses both files, starting in the 1993 folders, and keeps the arc
+    // folder in RepOdNivN.
+    s.e.RepVilNivN = "c:\\vil";
+    s.Dialogue("VekOp", {"FormatFich93", "LectFich"});
+    s.Fichier("c:\\vil\\n.dat");
+    s.Fichier("c:\\od\\a.dat");
+    ASSERT_EQ(s.Menu("menNoeudsEtArcs"), Issue::Faite);
+    EXPECT_EQ(s.Compte("[Fichier des noeuds...] c:\\vil"), 1) << s.sortie.str();
+    EXPECT_EQ(s.e.NomFichierNoeuds, "c:\\vil\\n.dat");
+    EXPECT_EQ(s.e.RepOdNivN, "c:\\od");
+    EXPECT_EQ(s.e.NbNoeuds, 3);
+}
+
 TEST(Reseaux, ModesEditesPuisRelus) {
     SessionScript s;
     s.Ecrit("n.dat", kNoeuds);
