@@ -87,8 +87,9 @@ bool MemeTexte(const std::string& a, const std::string& b) {
     return SansBlancsFinaux(a) == SansBlancsFinaux(b);
 }
 
-// Applies one setting of a `dialogue` instruction as a person would click.
-void Applique(Dialogue& d, const std::string& reglage) {
+}  // namespace
+
+void AppliqueReglage(Dialogue& d, const std::string& reglage) {
     std::string nom = reglage, valeur;
     bool avecValeur = false, secondaire = false;
     if (std::size_t egal = reglage.find('='); egal != std::string::npos) {
@@ -153,8 +154,6 @@ void Applique(Dialogue& d, const std::string& reglage) {
     }
 }
 
-}  // namespace
-
 void PortScript::MontreDialogue(Dialogue& d, bool) {
     std::string ligne = "dialogue " + d.nom + " [" + d.legende + "]";
     for (const auto& c : d.controles)
@@ -169,7 +168,8 @@ void PortScript::MontreDialogue(Dialogue& d, bool) {
     for (std::size_t k = 0; k < r.reglages.size(); ++k) {
         if (!d.ouvert)
             throw ErreurScript{"le dialogue " + d.nom + " s'est fermé avant " + r.reglages[k]};
-        Applique(d, r.reglages[k]);
+        if (k + 1 == r.reglages.size() && avantFermeture) avantFermeture(d);
+        AppliqueReglage(d, r.reglages[k]);
     }
     if (d.ouvert) {
         const std::string& dernier = r.reglages.empty() ? std::string() : r.reglages.back();

@@ -3,6 +3,7 @@
 // shown is printed as one line on the output.
 
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -36,6 +37,9 @@ class PortScript : public Port {
   public:
     explicit PortScript(std::ostream& sortie) : sortie_(sortie) {}
 
+    // Called with each dialog once its settings are applied, before its closing button.
+    std::function<void(Dialogue&)> avantFermeture;
+
     void Ajoute(ReponseScript r) { reponses_.push_back(std::move(r)); }
     std::size_t ReponsesRestantes() const { return reponses_.size(); }
 
@@ -56,11 +60,17 @@ class PortScript : public Port {
     void ImprimeFenetre(const std::string& nom) override;
     void LanceProgramme(const std::string& programme, const std::string& argument) override;
 
-  private:
+  protected:
     ReponseScript Prend(TypeReponse type, const std::string& question);
     std::ostream& sortie_;
+
+  private:
     std::deque<ReponseScript> reponses_;
 };
+
+// Applies one setting of a `dialogue` instruction as a person would click; throws
+// ErreurScript when it cannot be applied.
+void AppliqueReglage(Dialogue& d, const std::string& reglage);
 
 // A text on one line: line feeds shown as " | ".
 std::string SurUneLigne(const std::string& texte);

@@ -44,6 +44,11 @@ int ExecuteScript(std::istream& script, std::ostream& sortie, std::ostream& erre
     PortScript port(sortie);
     Etat e(port);
     Demarrage(e);
+    return ExecuteScript(script, erreurs, nomScript, port, e);
+}
+
+int ExecuteScript(std::istream& script, std::ostream& erreurs, const std::string& nomScript,
+                  PortScript& port, Etat& e) {
     std::string ligne;
     std::size_t numero = 0;
     auto faute = [&](const std::string& texte) {
@@ -77,7 +82,6 @@ int ExecuteScript(std::istream& script, std::ostream& sortie, std::ostream& erre
                     case Issue::Faite:
                         break;
                 }
-                sortie.flush();
                 if (e.Quitter) break;
             } else if (mot == "fichier" || mot == "saisie") {
                 if (!arguments(1)) return kSortieCommandeRefusee;
@@ -106,15 +110,12 @@ int ExecuteScript(std::istream& script, std::ostream& sortie, std::ostream& erre
             }
         }
     } catch (const ErreurScript& x) {
-        sortie.flush();
         faute(x.texte);
         return kSortieCommandeRefusee;
     } catch (const SansReponse& s) {
-        sortie.flush();
         faute("pas de réponse prévue pour : " + s.question);
         return kSortieSansReponse;
     } catch (const ErreurFatale& x) {
-        sortie.flush();
         faute(std::string("erreur fatale : ") + x.what());
         return kSortieFatale;
     }

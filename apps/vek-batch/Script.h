@@ -30,7 +30,13 @@ enum CodeSortie : int {
 // Splits one line into tokens; false (with the reason) when a quote is left open.
 bool DecoupeLigne(const std::string& ligne, std::vector<std::string>& jetons, std::string& erreur);
 
+class PortScript;
+struct Etat;
+
 int ExecuteScript(std::istream& script, std::ostream& sortie, std::ostream& erreurs,
                   const std::string& nomScript);
+// The same on a port and a started state of the caller's (the desktop's scripted runs).
+int ExecuteScript(std::istream& script, std::ostream& erreurs, const std::string& nomScript,
+                  PortScript& port, Etat& e);
 
 }  // namespace vek
