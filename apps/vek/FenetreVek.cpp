@@ -1,0 +1,160 @@
+#include "FenetreVek.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "Progressions.h"
+#include "Visionneuse.h"
+#include "shell/Configuration.h"
+#include "shell/Demarrage.h"
+#include "shell/Erreurs.h"
+#include "shell/MenuVek.h"
+
+namespace vek {
+
+namespace {
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+}  // namespace
+
+FenetreVek::FenetreVek(Etat& e) : e_(e) {
+    setWindowTitle(kTitreFenetre);
+    setObjectName("Vek");
+    auto* centre = new QWidget;
+    auto* l = new QVBoxLayout(centre);
+    panneau_ = new QGroupBox(kTitreConfiguration);
+    panneau_->setObjectName("Configraphe");
+    auto* grille = new QGridLayout(panneau_);
+    if (e_.Configuration.empty()) VideConfiguration(e_);
+    for (std::size_t k = 0; k < e_.Configuration.size(); ++k) {
+        const auto& c = e_.Configuration[k];
+        auto* legende = new QLabel(Q(c.legende));
+        legende->setObjectName(Q(c.nomLegende));
+        auto* valeur = new QLabel;
+        valeur->setObjectName(Q(c.nomValeur));
+        valeur->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        valeur->setMinimumWidth(260);
+        grille->addWidget(legende, static_cast<int>(k), 0);
+        grille->addWidget(valeur, static_cast<int>(k), 1);
+        valeurs_.push_back(valeur);
+    }
+    l->addWidget(panneau_);
+    auto* imprimer = new QPushButton("Imprimer configuration");
+    imprimer->setObjectName("Print");
+    connect(imprimer, &QPushButton::clicked, this, [this] { Lance("menPrintConfig"); });
+    auto* bas = new QHBoxLayout;
+    bas->addStretch();
+    bas->addWidget(imprimer);
+    l->addLayout(bas);
+    setCentralWidget(centre);
+    progression_ = new FenetreProgression(false, this);
+    tempsDeCalcul_ = new FenetreProgression(true, this);
+    ConstruitMenus();
+    Synchronise();
+    resize(720, 480);
+}
+
+FenetreVek::~FenetreVek() {
+    if (travail_.joinable()) travail_.join();
+}
+
+void FenetreVek::ConstruitMenus() {
+    const auto& commandes = e_.Menus.Commandes();
+    std::function<void(int, QMenu*)> ajoute = [&](int i, QMenu* parent) {
+        const Commande& c = commandes[static_cast<std::size_t>(i)];
+        QAction* a;
+        if (c.EstSeparateur()) {
+            a = parent->addSeparator();
+        } else if (!c.enfants.empty() || !c.routine) {
+            QMenu* m = parent ? parent->addMenu(Q(c.legende)) : menuBar()->addMenu(Q(c.legende));
+            m->setObjectName(Q(c.nom));
+            for (int k : c.enfants) ajoute(k, m);
+            a = m->menuAction();
+        } else {
+            a = parent ? parent->addAction(Q(c.legende)) : menuBar()->addAction(Q(c.legende));
+            const std::string nom = c.nom;
+            connect(a, &QAction::triggered, this, [this, nom] { Lance(nom); });
+        }
+        a->setObjectName(Q(c.nom));
+        actions_[c.nom] = a;
+    };
+    for (int r : e_.Menus.Racines()) ajoute(r, nullptr);
+}
+
+void FenetreVek::Synchronise() {
+    for (const Commande& c : e_.Menus.Commandes()) {
+        QAction* a = actions_[c.nom];
+        if (!a) continue;
+        a->setEnabled(c.actif);
+        a->setVisible(c.visible);
+    }
+    for (std::size_t k = 0; k < valeurs_.size() && k < e_.Configuration.size(); ++k)
+        valeurs_[k]->setText(Q(e_.Configuration[k].valeur));
+    menuBar()->setEnabled(!enCours_);
+}
+
+FenetreProgression* FenetreVek::Progression(bool chronometre) {
+    return chronometre ? tempsDeCalcul_ : progression_;
+}
+
+void FenetreVek::Visionne(const QString& chemin) {
+    if (!visionneuse_) visionneuse_ = new Visionneuse(this);
+    visionneuse_->Ouvre(chemin);
+}
+
+void FenetreVek::ImprimeConfiguration() {
+    QPrinter imprimante;
+    QPrintDialog dialogue(&imprimante, this);
+    dialogue.setWindowTitle("Imprimer la configuration");
+    if (dialogue.exec() != QDialog::Accepted) return;
+    QPainter p(&imprimante);
+    QPixmap image = panneau_->grab();
+    QRect page = p.viewport();
+    QSize taille = image.size().scaled(page.size(), Qt::KeepAspectRatio);
+    p.drawPixmap(QRect(page.topLeft(), taille), image);
+}
+
+void FenetreVek::Lance(const std::string& nom, std::function<void()> fin) {
+    if (enCours_) return;  // commands never overlap
+    if (travail_.joinable()) travail_.join();
+    enCours_ = true;
+    menuBar()->setEnabled(false);
+    travail_ = std::thread([this, nom, fin] {
+        bool fatale = false;
+        try {
+            ExecuteCommande(e_, nom);
+        } catch (const ErreurFatale&) {
+            fatale = true;
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, fatale, fin] {
+                enCours_ = false;
+                Synchronise();
+                if (fin) fin();
+                if (fatale) QApplication::exit(4);
+                if (e_.Quitter) close();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void FenetreVek::closeEvent(QCloseEvent* ev) {
+    if (enCours_) {
+        ev->ignore();  // a command is running: it ends first
+        return;
+    }
+    QMainWindow::closeEvent(ev);
+}
+
+}  // namespace vek

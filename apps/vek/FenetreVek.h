@@ -1,0 +1,55 @@
+#pragma once
+// The main window "Vek": the menu bar rendered from the menu tree, the configuration panel,
+// and the worker thread that runs each command so that the window never freezes.
+
+#include <QMainWindow>
+#include <atomic>
+#include <map>
+#include <thread>
+
+#include "shell/Etat.h"
+
+class QAction;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QMenu;
+
+namespace vek {
+
+class FenetreProgression;
+class Visionneuse;
+
+class FenetreVek : public QMainWindow {
+  public:
+    FenetreVek(Etat& e);
+    ~FenetreVek() override;
+
+    Etat& Etat_() { return e_; }
+    // Menus and panel follow the state (interface thread, no command running or the
+    // command waiting on the port).
+    void Synchronise();
+    FenetreProgression* Progression(bool chronometre);
+    void Visionne(const QString& chemin);
+    void ImprimeConfiguration();
+    // Runs a menu command on the worker thread; `fin` is called on the interface thread.
+    void Lance(const std::string& nom, std::function<void()> fin = {});
+    bool EnCours() const { return enCours_; }
+
+  protected:
+    void closeEvent(QCloseEvent* e) override;
+
+  private:
+    void ConstruitMenus();
+    Etat& e_;
+    std::map<std::string, QAction*> actions_;
+    QGroupBox* panneau_;
+    std::vector<QLabel*> valeurs_;
+    FenetreProgression* progression_;
+    FenetreProgression* tempsDeCalcul_;
+    Visionneuse* visionneuse_ = nullptr;
+    std::thread travail_;
+    std::atomic<bool> enCours_{false};
+};
+
+}  // namespace vek
