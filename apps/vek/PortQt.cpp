@@ -110,7 +110,7 @@ QFileDialog* Selecteur(QWidget* parent, const DemandeFichier& d, const Lecteurs&
 std::optional<std::string> PortQt::ChoixFichier(const DemandeFichier& d) {
     std::optional<std::string> r;
     SurInterface([&] {
-        QFileDialog* f = Selecteur(fenetre_, d, fenetre_->Etat_().Disques);
+        QFileDialog* f = Selecteur(fenetre_, d, fenetre_ ? fenetre_->Etat_().Disques : Lecteurs{});
         if (f->exec() == QDialog::Accepted && !f->selectedFiles().isEmpty())
             r = f->selectedFiles()[0].toStdString();
         delete f;
@@ -128,24 +128,37 @@ void PortQt::MontreDialogue(Dialogue& d, bool) {
 }
 
 void PortQt::MontreProgression(const std::string& m) {
+    if (!fenetre_) return;
+    dernierPourcentage_[0] = -1;
     SurInterface([&] { fenetre_->Progression(false)->Montre(Q(m)); });
 }
+// The bar moves by whole percents: the calls in between would only load the interface.
 void PortQt::Progression(double p) {
+    if (!fenetre_) return;
+    if (static_cast<int>(p) == dernierPourcentage_[0]) return;
+    dernierPourcentage_[0] = static_cast<int>(p);
     SurInterface([&] { fenetre_->Progression(false)->Pourcentage(p); });
 }
 void PortQt::CacheProgression() {
+    if (!fenetre_) return;
     SurInterface([&] { fenetre_->Progression(false)->hide(); });
 }
 void PortQt::MontreTempsDeCalcul(const std::string& m) {
+    if (!fenetre_) return;
+    dernierPourcentage_[1] = -1;
     SurInterface([&] { fenetre_->Progression(true)->Montre(Q(m)); });
 }
 void PortQt::TempsDeCalcul(double p, double ecoule, double estime) {
+    if (!fenetre_) return;
+    if (static_cast<int>(p) == dernierPourcentage_[1]) return;
+    dernierPourcentage_[1] = static_cast<int>(p);
     SurInterface([&] {
         fenetre_->Progression(true)->Pourcentage(p);
         fenetre_->Progression(true)->Temps(ecoule, estime);
     });
 }
 void PortQt::CacheTempsDeCalcul() {
+    if (!fenetre_) return;
     SurInterface([&] { fenetre_->Progression(true)->hide(); });
 }
 
@@ -159,16 +172,18 @@ void PortQt::Sablier(bool actif) {
 }
 
 void PortQt::Rafraichit() {
+    if (!fenetre_) return;
     SurInterface([&] { fenetre_->Synchronise(); });
 }
 
 void PortQt::ImprimeFenetre(const std::string&) {
+    if (!fenetre_) return;
     SurInterface([&] { fenetre_->ImprimeConfiguration(); });
 }
 
 void PortQt::LanceProgramme(const std::string& programme, const std::string& argument) {
     SurInterface([&] {
-        if (programme == "vek")
+        if (programme == "vek" && fenetre_)
             fenetre_->Visionne(Q(argument));
         else if (!QProcess::startDetached(Q(programme), {Q(argument)}))
             QMessageBox::warning(fenetre_, "VEK",

@@ -36,6 +36,9 @@ class PortQt : public Port {
     // Runs on the interface thread and waits for the end.
     static void SurInterface(const std::function<void()>& f);
     FenetreVek* fenetre_ = nullptr;
+
+  private:
+    int dernierPourcentage_[2] = {-1, -1};  // what each progress window shows
 };
 
 }  // namespace vek
