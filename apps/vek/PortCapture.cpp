@@ -64,10 +64,6 @@ std::optional<std::string> PortCapture::ChoixFichier(const DemandeFichier& deman
     return PortScript::ChoixFichier(demande);
 }
 
-void PortCapture::MontreDialogue(Dialogue& dialogue, bool modal) {
-    PortScript::MontreDialogue(dialogue, modal);
-}
-
 void PortCapture::MontreProgression(const std::string& message) {
     if (!fenetre_ || !progressionsVues_.insert("p" + message).second) return;
     FenetreProgression* p = fenetre_->Progression(false);

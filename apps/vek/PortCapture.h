@@ -26,7 +26,6 @@ class PortCapture : public PortScript {
     std::optional<std::string> Saisie(const std::string& invite, const std::string& titre,
                                       const std::string& defaut) override;
     std::optional<std::string> ChoixFichier(const DemandeFichier& demande) override;
-    void MontreDialogue(Dialogue& dialogue, bool modal) override;
     void MontreProgression(const std::string& message) override;
     void MontreTempsDeCalcul(const std::string& message) override;
     void Rafraichit() override;

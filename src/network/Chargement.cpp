@@ -33,6 +33,10 @@ std::optional<std::string> Choix(Etat& e, const std::string& titre, const std::s
 // The results computed on the previous network: they no longer match the one loaded.
 void InvalideResultats(Etat& e) {
     e.MatArcsMin.Libere();
+    e.MatFloyd.Libere();
+    e.CheminsMin.Libere();
+    e.MatPredecesseurs.Libere();
+    ++e.GenerationReseau;
     e.ValeursNoeuds.clear();
     e.ListeCouples.clear();
     e.NbCouples = 0;

@@ -43,6 +43,8 @@ void CalculMatriceArcsMin(Etat& e) {
 
 void CreationMatriceArcsMin(Etat& e, const std::string& v) {
     const std::int32_t n = e.NbNoeuds;
+    ++e.GenerationReseau;  // the paths computed before no longer match
+    e.MatArcsMinValuation = v;
     e.MatArcsMin.Dimensionne(static_cast<std::size_t>(n));
     e.ServicesPaires.Vide(0);
     const IndexCodes index(e.Noeuds, e.NbNoeuds);
@@ -74,6 +76,8 @@ void CreationMatriceArcsMin(Etat& e, const std::string& v) {
 
 void CreationMatriceArcsMinJoursEtHeures(Etat& e, const std::string& v) {
     const std::int32_t n = e.NbNoeuds;
+    ++e.GenerationReseau;
+    e.MatArcsMinValuation = v;
     e.MatArcsMin.Dimensionne(static_cast<std::size_t>(n));
     e.ServicesPaires.Vide(n);
     const IndexCodes index(e.Noeuds, e.NbNoeuds);

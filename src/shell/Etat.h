@@ -12,6 +12,7 @@
 #include "network/Mode.h"
 #include "network/Noeud.h"
 #include "paths/CelluleArcMin.h"
+#include "paths/Floyd.h"
 #include "paths/Matrice.h"
 #include "paths/ServicesPaires.h"
 #include "shell/Chemins.h"
@@ -95,7 +96,18 @@ struct Etat {
     std::int32_t NbCouples = 0;
 
     Matrice<CelluleArcMin> MatArcsMin;
-    TableServices ServicesPaires;  // "JoursEtHeures": the timetabled services of each pair
+    std::string MatArcsMinValuation;  // the valuation MatArcsMin was built for
+    TableServices ServicesPaires;     // "JoursEtHeures": the timetabled services of each pair
+
+    // Shortest paths, and what they were computed for.
+    Matrice<float> MatFloyd;
+    Matrice<CelluleChemin> CheminsMin;
+    Matrice<CellulePredecesseur> MatPredecesseurs;
+    double SommeChemins = 0;  // accumulated in Double: a Single sum drifts on large networks
+    std::uint64_t GenerationReseau = 0;  // changes with every load and every matrix rebuilt
+    std::uint64_t CheminsMinReseau = 0;
+    std::string CheminsMinValuation;
+    std::uint64_t TracesReseau = 0;
 
     bool ChargerReseau = false;
     bool ValuationAnnulee = false;

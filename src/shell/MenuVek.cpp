@@ -3,6 +3,8 @@
 #include "network/Chargement.h"
 #include "network/Espaces.h"
 #include "paths/MatriceArcsMin.h"
+#include "paths/Floyd.h"
+#include "paths/Traces.h"
 #include "paths/Valuation.h"
 #include "shell/CommandesGenerales.h"
 #include "shell/Etat.h"
@@ -58,7 +60,7 @@ const Entree kMenu[] = {
     {"menNodalité", "menCalculNodalité", "&Calcul...", ND, C},
     {"menIndicateursN", "menChemins", "&Chemins minimaux", nullptr, M},
     {"menChemins", "menCalculCheMin", "&Calcul", nullptr, M},
-    {"menCalculCheMin", "menUneFois", "&1 fois", ND, C},
+    {"menCalculCheMin", "menUneFois", "&1 fois", menUneFois, C},
     {"menCalculCheMin", "menHoraireContrainteDépart", "Contrainte sur l'heure de &départ...", ND,
      C},
     {"menCalculCheMin", "menHoraireContrainteArrivée", "Contrainte sur l'heure d'&arrivée...", ND,
@@ -67,7 +69,7 @@ const Entree kMenu[] = {
      "Tous les &chemins sur intervalle horaire...", ND, C},
     {"menCalculCheMin", "menTMSurIntervalleHoraire", "Temps &minimaux sur intervalle horaire...",
      ND, C},
-    {"menChemins", "menRécupTracés", "&Tracés", ND, C},
+    {"menChemins", "menRécupTracés", "&Tracés", menRécupTracés, C},
     {"menChemins", "menSep4", "-", nullptr, C},
     {"menChemins", "menVisuMatChMin", "&Edition...", ND, C},
     {"menIndicateursN", "menGravit", "&Attractions", nullptr, M},
@@ -131,7 +133,7 @@ const Entree kMenu[] = {
     {"menIndicateursG", "menConnectivité", "&Connectivité", nullptr, M},
     {"menConnectivité", "menAlpha", "&Indice Alpha", menAlpha, C},
     {"menConnectivité", "menDispersion", "&Dispersion", nullptr, M},
-    {"menDispersion", "menSomChem", "&Somme des plus courts chemins", ND, C},
+    {"menDispersion", "menSomChem", "&Somme des plus courts chemins", menSomChem, C},
     {"menIndicateursG", "mencongglob", "&Congestion globale", ND, C},
     {"menIndicateursG", "menPerteTpsGlob", "Perte de temps globale", ND, C},
     {"menIndicateursG", "menPerteVitMoyGlobale", "Perte de vit. moy. euclid. globale", ND, C},

@@ -1,0 +1,94 @@
+#include "paths/Traces.h"
+
+#include "paths/Floyd.h"
+#include "shell/Etat.h"
+#include "shell/Fichiers.h"
+#include "shell/Progression.h"
+
+namespace vek {
+
+namespace {
+// An arc k -> j of the minimal-arc matrix.
+struct ArcDirect {
+    std::int32_t j;
+    std::int16_t mode;
+    float valeur;
+};
+}  // namespace
+
+void RecuperationTraces(Etat& e) {
+    const std::int32_t n = e.NbNoeuds;
+    const std::size_t t = static_cast<std::size_t>(n);
+    // Fresh seed: the direct arcs, as the Floyd initialisation leaves them.
+    e.MatPredecesseurs.Dimensionne(t);
+    std::vector<std::vector<ArcDirect>> sortants(t + 1);
+    for (std::size_t k = 1; k <= t; ++k)
+        for (std::size_t j = 1; j <= t; ++j) {
+            const CelluleArcMin& a = e.MatArcsMin(k, j);
+            if (a.Valeur == 0) continue;
+            e.MatPredecesseurs(k, j) = {static_cast<std::int32_t>(k), a.Mode, a.Valeur};
+            if (j != k) sortants[k].push_back({static_cast<std::int32_t>(j), a.Mode, a.Valeur});
+        }
+    for (std::size_t i = 1; i <= t; ++i)
+        for (std::size_t j = 1; j <= t; ++j)
+            if (e.CheminsMin(i, j).Valeur == 0) e.MatPredecesseurs(i, j).Valeur = kInfini;
+    // The predecessor of j is the highest k with an arc k -> j on a shortest path: values
+    // compared in Double with a small relative tolerance.
+    for (std::int32_t i = 1; i <= n; ++i) {
+        std::int64_t courant = i;
+        AfficheTempsDeCalcul(e, n, courant, "Récupération du tracé des chemins minimaux...");
+        const CelluleChemin* ligne = e.CheminsMin.Ligne(static_cast<std::size_t>(i));
+        CellulePredecesseur* preds = e.MatPredecesseurs.Ligne(static_cast<std::size_t>(i));
+        for (std::int32_t k = 1; k <= n; ++k) {
+            const double cik = ligne[k].Valeur;
+            if (!(cik < kInfini)) continue;
+            for (const ArcDirect& a : sortants[static_cast<std::size_t>(k)]) {
+                const double cij = ligne[a.j].Valeur;
+                if (!(cij < kInfini)) continue;
+                if (cik + static_cast<double>(a.valeur) <= cij * (1 + 1e-6) + 1e-6)
+                    preds[a.j] = {k, a.mode, a.valeur};
+            }
+        }
+    }
+    std::int64_t fin = n;
+    AfficheTempsDeCalcul(e, n, fin, "Récupération du tracé des chemins minimaux...");
+    Sablier sablier(e.Ihm);
+    for (std::size_t i = 1; i <= t; ++i) {
+        e.MatPredecesseurs(i, i).Valeur = 1;
+        e.MatPredecesseurs(i, i).Pred = static_cast<std::int32_t>(i);
+        for (std::size_t j = 1; j <= t; ++j)
+            if (e.MatPredecesseurs(i, j).Valeur == 0)
+                e.MatPredecesseurs(i, j).Pred = static_cast<std::int32_t>(i);
+    }
+    e.TracesReseau = e.CheminsMinReseau;
+}
+
+void menRécupTracés(Etat& e) {
+    if (!CheminsMinCourants(e)) {
+        e.Ihm.Message(
+            "Les chemins minimaux ne correspondent plus au réseau ou à la valuation : "
+            "calculez-les d'abord (Chemins minimaux, Calcul).",
+            Boutons::Ok, Icone::Exclamation, kTitreVek);
+        return;
+    }
+    RecuperationTraces(e);
+    e.Menus.Active("menVisuMatChMin");
+    e.Menus.Active("menGravit");
+}
+
+std::vector<std::int32_t> TraceChemin(const Etat& e, std::int32_t i, std::int32_t j) {
+    std::vector<std::int32_t> chemin;
+    if (!(e.CheminsMin(static_cast<std::size_t>(i), static_cast<std::size_t>(j)).Valeur < kInfini))
+        return chemin;
+    std::int32_t noeud = j;
+    chemin.push_back(noeud);
+    for (std::int32_t pas = 0; noeud != i && pas < e.NbNoeuds; ++pas) {
+        noeud =
+            e.MatPredecesseurs(static_cast<std::size_t>(i), static_cast<std::size_t>(noeud)).Pred;
+        chemin.push_back(noeud);
+    }
+    if (noeud != i) chemin.clear();
+    return chemin;
+}
+
+}  // namespace vek
