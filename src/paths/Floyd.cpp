@@ -1,7 +1,11 @@
 #include "paths/Floyd.h"
 
 #include <algorithm>
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
 #include <barrier>
+#include <limits>
 #include <thread>
 #include <vector>
 
@@ -16,15 +20,128 @@ namespace vek {
 
 namespace {
 
-// One row under one pivot: d(i, j) = min(d(i, j), d(i, k) + d(k, j)), the comparison strict.
-// Cloned for the vector units the processor has, chosen when the program starts.
-__attribute__((target_clones("avx512f", "avx2", "default"))) void RelaxeLigne(
-    float* __restrict ligne, const float* __restrict pivot, float dik, std::size_t n) {
+// One row under one pivot: d(i, j) = min(d(i, j), d(i, k) + d(k, j)), the comparison strict
+// (an ordered "less than": a NaN never replaces a value). One version for each kind of vector
+// unit, chosen when the program starts, so that it runs on any x86-64.
+void RelaxeLigneSimple(float* __restrict ligne, const float* __restrict pivot, float dik,
+                       std::size_t n) {
     for (std::size_t j = 1; j <= n; ++j) {
         float s = dik + pivot[j];
-        ligne[j] = s < ligne[j] ? s : ligne[j];
+        if (s < ligne[j]) ligne[j] = s;
     }
 }
+
+#if defined(__x86_64__)
+// GCC 12 warns inside its own AVX-512 min intrinsic (a false positive).
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+__attribute__((target("avx512f"))) void RelaxeLigne512(float* __restrict ligne,
+                                                       const float* __restrict pivot, float dik,
+                                                       std::size_t n) {
+    const __m512 d = _mm512_set1_ps(dik);
+    std::size_t j = 1;
+    for (; j + 15 <= n; j += 16) {
+        // min(a, b) is "a < b ? a : b", NaN and equality included: the strict update.
+        __m512 somme = _mm512_add_ps(d, _mm512_loadu_ps(pivot + j));
+        _mm512_storeu_ps(ligne + j, _mm512_min_ps(somme, _mm512_loadu_ps(ligne + j)));
+    }
+    for (; j <= n; ++j) {
+        float s = dik + pivot[j];
+        if (s < ligne[j]) ligne[j] = s;
+    }
+}
+
+__attribute__((target("avx2"))) void RelaxeLigne256(float* __restrict ligne,
+                                                    const float* __restrict pivot, float dik,
+                                                    std::size_t n) {
+    const __m256 d = _mm256_set1_ps(dik);
+    std::size_t j = 1;
+    for (; j + 7 <= n; j += 8) {
+        __m256 somme = _mm256_add_ps(d, _mm256_loadu_ps(pivot + j));
+        _mm256_storeu_ps(ligne + j, _mm256_min_ps(somme, _mm256_loadu_ps(ligne + j)));
+    }
+    for (; j <= n; ++j) {
+        float s = dik + pivot[j];
+        if (s < ligne[j]) ligne[j] = s;
+    }
+}
+#endif
+
+using Relaxation = void (*)(float*, const float*, float, std::size_t);
+
+Relaxation ChoisitRelaxation() {
+#if defined(__x86_64__)
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx512f")) return RelaxeLigne512;
+    if (__builtin_cpu_supports("avx2")) return RelaxeLigne256;
+#endif
+    return RelaxeLigneSimple;
+}
+
+const Relaxation RelaxeLigne = ChoisitRelaxation();
+
+// Several rows under a batch of pivots, in one pass: each cell takes the pivots in order,
+// min(d(i, j), d(i, k) + d(k, j)) with d(i, k) as the earlier pivots of the batch left it
+// (given in `dik`, +infinity where the pivot is skipped for that row), so that a pivot row
+// chunk read once serves every row of the block.
+constexpr std::size_t kLignesBloc = 4;
+
+void PasseBlocSimple(float* const* lignes, std::size_t nbLignes, const float* const* pivots,
+                     const float* dik, std::size_t lot, std::size_t n) {
+    for (std::size_t r = 0; r < nbLignes; ++r)
+        for (std::size_t b = 0; b < lot; ++b) {
+            const float d = dik[r * lot + b];
+            for (std::size_t j = 1; j <= n; ++j) {
+                float s = d + pivots[b][j];
+                if (s < lignes[r][j]) lignes[r][j] = s;
+            }
+        }
+}
+
+#if defined(__x86_64__)
+__attribute__((target("avx512f"))) void PasseBloc512(float* const* lignes, std::size_t nbLignes,
+                                                     const float* const* pivots, const float* dik,
+                                                     std::size_t lot, std::size_t n) {
+    if (nbLignes != kLignesBloc) {
+        PasseBlocSimple(lignes, nbLignes, pivots, dik, lot, n);
+        return;
+    }
+    std::size_t j = 1;
+    for (; j + 15 <= n; j += 16) {
+        __m512 x0 = _mm512_loadu_ps(lignes[0] + j), x1 = _mm512_loadu_ps(lignes[1] + j);
+        __m512 x2 = _mm512_loadu_ps(lignes[2] + j), x3 = _mm512_loadu_ps(lignes[3] + j);
+        for (std::size_t b = 0; b < lot; ++b) {
+            const __m512 p = _mm512_loadu_ps(pivots[b] + j);
+            x0 = _mm512_min_ps(_mm512_add_ps(_mm512_set1_ps(dik[b]), p), x0);
+            x1 = _mm512_min_ps(_mm512_add_ps(_mm512_set1_ps(dik[lot + b]), p), x1);
+            x2 = _mm512_min_ps(_mm512_add_ps(_mm512_set1_ps(dik[2 * lot + b]), p), x2);
+            x3 = _mm512_min_ps(_mm512_add_ps(_mm512_set1_ps(dik[3 * lot + b]), p), x3);
+        }
+        _mm512_storeu_ps(lignes[0] + j, x0);
+        _mm512_storeu_ps(lignes[1] + j, x1);
+        _mm512_storeu_ps(lignes[2] + j, x2);
+        _mm512_storeu_ps(lignes[3] + j, x3);
+    }
+    for (std::size_t r = 0; r < nbLignes; ++r)
+        for (std::size_t b = 0; b < lot; ++b)
+            for (std::size_t jj = j; jj <= n; ++jj) {
+                float s = dik[r * lot + b] + pivots[b][jj];
+                if (s < lignes[r][jj]) lignes[r][jj] = s;
+            }
+}
+#endif
+
+using PasseBloc = void (*)(float* const*, std::size_t, const float* const*, const float*,
+                           std::size_t, std::size_t);
+
+PasseBloc ChoisitPasseBloc() {
+#if defined(__x86_64__)
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx512f")) return PasseBloc512;
+#endif
+    return nullptr;  // the row-by-row pass with the vector units there are
+}
+
+const PasseBloc PasseBlocRapide = ChoisitPasseBloc();
 
 // The matrix allows rows to be relaxed in parallel: a zero diagonal and no negative value,
 // so that a pivot never changes its own row or column.
@@ -78,22 +195,70 @@ void BoucleSimpleSymetrique(float* m, std::size_t n, void (*parPivot)(void*, std
     }
 }
 
-// Rows shared between the cores, pivot by pivot; the calling thread reports progress.
+// Rows shared between the cores, and several consecutive pivots applied in one pass over a
+// row. Each cell still sees the same operations in the same order as in the plain loop: the
+// rows of the pivots of a batch are first brought up to date and kept as they stand at their
+// own pivot; then each row takes the pivots in order, its value in the pivot's column being
+// the one the earlier pivots left. The calling thread reports progress.
 void BoucleParallele(float* m, std::size_t n, void (*parPivot)(void*, std::int64_t), void* ctx) {
     const std::size_t c = n + 1;
+    constexpr std::size_t kLot = 64;
     unsigned nb = std::max(1u, std::min(std::thread::hardware_concurrency(), 8u));
     if (n < 128) nb = 1;
+    std::vector<float> pivots(kLot * c);
     std::barrier synchro(static_cast<std::ptrdiff_t>(nb));
     auto travail = [&](unsigned t) {
         const std::size_t debut = 1 + n * t / nb, fin = n * (t + 1) / nb;
-        for (std::size_t k = 1; k <= n; ++k) {
-            synchro.arrive_and_wait();
-            if (t == 0) parPivot(ctx, static_cast<std::int64_t>(k));
-            const float* pivot = m + k * c;
-            for (std::size_t i = debut; i <= fin; ++i) {
-                float dik = m[i * c + k];
-                if (i == k || !(dik < kInfini)) continue;  // the pivot's own row stays
-                RelaxeLigne(m + i * c, pivot, dik, n);
+        for (std::size_t k0 = 1; k0 <= n; k0 += kLot) {
+            const std::size_t lot = std::min(kLot, n + 1 - k0);
+            synchro.arrive_and_wait();  // the previous batch is done in every row
+            if (t == 0) {
+                for (std::size_t b = 0; b < lot; ++b) {
+                    parPivot(ctx, static_cast<std::int64_t>(k0 + b));
+                    float* p = pivots.data() + b * c;
+                    std::copy(m + (k0 + b) * c, m + (k0 + b + 1) * c, p);
+                    for (std::size_t a = 0; a < b; ++a) {
+                        float dik = p[k0 + a];
+                        if (dik < kInfini) RelaxeLigne(p, pivots.data() + a * c, dik, n);
+                    }
+                }
+            }
+            synchro.arrive_and_wait();  // the pivot rows of the batch are ready
+            if (!PasseBlocRapide) {
+                for (std::size_t i = debut; i <= fin; ++i) {
+                    float* ligne = m + i * c;
+                    for (std::size_t b = 0; b < lot; ++b) {
+                        float dik = ligne[k0 + b];
+                        if (i == k0 + b || !(dik < kInfini)) continue;  // own row stays
+                        RelaxeLigne(ligne, pivots.data() + b * c, dik, n);
+                    }
+                }
+                continue;
+            }
+            const float* lignesPivots[kLot];
+            for (std::size_t b = 0; b < lot; ++b) lignesPivots[b] = pivots.data() + b * c;
+            for (std::size_t i0 = debut; i0 <= fin; i0 += kLignesBloc) {
+                const std::size_t nbLignes = std::min(kLignesBloc, fin + 1 - i0);
+                float* lignes[kLignesBloc];
+                float dik[kLignesBloc * kLot];
+                for (std::size_t r = 0; r < nbLignes; ++r) {
+                    const std::size_t i = i0 + r;
+                    lignes[r] = m + i * c;
+                    // The row's values in the pivot columns, as each pivot finds them.
+                    float colonnes[kLot];
+                    for (std::size_t b = 0; b < lot; ++b) colonnes[b] = lignes[r][k0 + b];
+                    for (std::size_t b = 0; b < lot; ++b) {
+                        const float d = colonnes[b];
+                        const bool actif = i != k0 + b && d < kInfini;
+                        dik[r * lot + b] = actif ? d : std::numeric_limits<float>::infinity();
+                        if (!actif) continue;
+                        for (std::size_t a = b + 1; a < lot; ++a) {
+                            float s = d + lignesPivots[b][k0 + a];
+                            if (s < colonnes[a]) colonnes[a] = s;
+                        }
+                    }
+                }
+                PasseBlocRapide(lignes, nbLignes, lignesPivots, dik, lot, n);
             }
         }
     };
