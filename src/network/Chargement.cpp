@@ -91,8 +91,8 @@ bool ChargementReseau(Etat& e) {
     auto nbNoeudsAvant = e.NbNoeudsLus;
     e.NoeudsLus.assign(1, Noeud{});
     e.NbNoeudsLus = 0;
-    auto nbNoeuds = LectureFichierNoeuds(e, e.NomFichierNoeuds, kMaxNoeuds);
-    auto nbArcs = nbNoeuds ? LectureFichierArcs(e, e.NomFichierArcs, kMaxArcs) : std::nullopt;
+    auto nbNoeuds = LectureFichierNoeuds(e, e.NomFichierNoeuds, e.MaxNoeuds);
+    auto nbArcs = nbNoeuds ? LectureFichierArcs(e, e.NomFichierArcs, e.MaxArcs) : std::nullopt;
     if (!nbNoeuds || !nbArcs) {
         e.NoeudsLus = std::move(noeudsAvant);
         e.NbNoeudsLus = nbNoeudsAvant;

@@ -14,6 +14,7 @@
 #include "shell/Etat.h"
 #include "shell/Fichiers.h"
 #include "shell/Format.h"
+#include "shell/Memoire.h"
 #include "shell/Progression.h"
 
 namespace vek {
@@ -286,6 +287,13 @@ void BoucleFloyd(float* m, std::size_t n, bool symetrique, void (*parPivot)(void
 void InitialisationFloyd(Etat& e) {
     Sablier sablier(e.Ihm);
     const std::size_t n = static_cast<std::size_t>(e.NbNoeuds);
+    const std::uint64_t cellules = static_cast<std::uint64_t>(n + 1) * (n + 1);
+    const std::uint64_t dejaLa =
+        e.MatFloyd.Lignes() * e.MatFloyd.Colonnes() *
+        (sizeof(float) + sizeof(CelluleChemin) + sizeof(CellulePredecesseur));
+    const std::uint64_t besoin =
+        cellules * (sizeof(float) + sizeof(CelluleChemin) + sizeof(CellulePredecesseur));
+    VerifieMemoire(besoin > dejaLa ? besoin - dejaLa : 0, "les matrices des chemins minimaux");
     e.CheminsMin.Dimensionne(n);
     e.MatPredecesseurs.Dimensionne(n);
     e.MatFloyd.Dimensionne(n, 0.0f);

@@ -9,10 +9,19 @@
 #include "shell/Champs.h"
 #include "shell/Etat.h"
 #include "shell/Fichiers.h"
+#include "shell/Memoire.h"
 #include "shell/Progression.h"
 #include "shell/Texte.h"
 
 namespace vek {
+
+namespace {
+// Bytes of a dense (n + 1) x (n + 1) matrix, less what the one it replaces frees.
+std::uint64_t CelluleMatrice(std::int32_t n, std::size_t taille) {
+    const std::uint64_t c = static_cast<std::uint64_t>(n) + 1;
+    return c * c * taille;
+}
+}  // namespace
 
 void RecalculeOriente(Etat& e) {
     e.Oriente = false;
@@ -43,6 +52,7 @@ void CalculMatriceArcsMin(Etat& e) {
 
 void CreationMatriceArcsMin(Etat& e, const std::string& v) {
     const std::int32_t n = e.NbNoeuds;
+    VerifieMemoire(CelluleMatrice(n, sizeof(CelluleArcMin)), "la matrice des arcs minimaux");
     ++e.GenerationReseau;  // the paths computed before no longer match
     e.MatArcsMinValuation = v;
     e.MatArcsMin.Dimensionne(static_cast<std::size_t>(n));
@@ -76,6 +86,7 @@ void CreationMatriceArcsMin(Etat& e, const std::string& v) {
 
 void CreationMatriceArcsMinJoursEtHeures(Etat& e, const std::string& v) {
     const std::int32_t n = e.NbNoeuds;
+    VerifieMemoire(CelluleMatrice(n, sizeof(CelluleArcMin)), "la matrice des arcs minimaux");
     ++e.GenerationReseau;
     e.MatArcsMinValuation = v;
     e.MatArcsMin.Dimensionne(static_cast<std::size_t>(n));

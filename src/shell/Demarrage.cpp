@@ -99,6 +99,9 @@ Issue ExecuteCommande(Etat& e, const std::string& nom) {
     } catch (const ErreurFichier& x) {
         FermeProgressions(e);
         e.Ihm.Message(x.what(), Boutons::Ok, Icone::Critique, kTitreVek);
+    } catch (const ErreurMemoire& x) {
+        FermeProgressions(e);
+        e.Ihm.Message(x.what(), Boutons::Ok, Icone::Critique, kTitreVek);
     } catch (const ValeurHorsChamp& x) {
         FermeProgressions(e);
         e.Ihm.Message(x.what(), Boutons::Ok, Icone::Critique, kTitreVek);

@@ -17,6 +17,11 @@ struct ValeurHorsChamp : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// A dense matrix that this machine's memory cannot hold: the command stops cleanly.
+struct ErreurMemoire : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
 // The unexpected error after which the program ends.
 struct ErreurFatale : std::runtime_error {
     using std::runtime_error::runtime_error;

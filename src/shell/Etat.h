@@ -46,6 +46,8 @@ struct Etat {
     std::int32_t NbNoeuds = 0;
     std::vector<Arc> Arcs;
     std::int32_t NbArcs = 0;
+    std::int32_t MaxNoeuds = 3000;   // nodes a load reads at most
+    std::int32_t MaxArcs = 48000;    // size of the arc table: a load reads MaxArcs - 1 arcs
     std::vector<Noeud> NoeudsLus;
     std::int32_t NbNoeudsLus = 0;
     std::vector<Arc> ArcsLus;

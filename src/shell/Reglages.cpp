@@ -41,6 +41,8 @@ std::vector<std::string> NomsReglages() {
     for (const auto& r : kTextes) noms.push_back(r.nom);
     noms.push_back("Valuation");
     noms.push_back("HeureDepart");
+    noms.push_back("MaxNoeuds");
+    noms.push_back("MaxArcs");
     noms.push_back("Lecteurs");
     noms.push_back("c: (une lettre de lecteur suivie de deux-points)");
     return noms;
@@ -63,6 +65,17 @@ bool ChangeReglage(Etat& e, const std::string& nom, const std::string& valeur,
             }
         erreur = "valuation inconnue : " + valeur;
         return false;
+    }
+    if (nom == "MaxNoeuds" || nom == "MaxArcs") {
+        int v = 0;
+        auto r = std::from_chars(valeur.data(), valeur.data() + valeur.size(), v);
+        if (r.ec != std::errc() || r.ptr != valeur.data() + valeur.size() || v < 2 ||
+            v > 10000000) {
+            erreur = nom + " attend un nombre entier de 2 à 10000000 : " + valeur;
+            return false;
+        }
+        (nom == "MaxNoeuds" ? e.MaxNoeuds : e.MaxArcs) = v;
+        return true;
     }
     if (nom == "HeureDepart") {
         int v = 0;
