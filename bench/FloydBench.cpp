@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "paths/Floyd.h"
+#include "paths/MatriceArcsMin.h"
+#include "paths/Traces.h"
+#include "shell/Etat.h"
 
 namespace {
 
@@ -48,6 +51,70 @@ void Floyd(benchmark::State& etat) {
 BENCHMARK(Floyd)
     ->ArgsProduct({{1000, 2000, 3000}, {0, 1}})
     ->ArgNames({"noeuds", "symetrique"})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
+
+// A port that answers nothing and shows nothing.
+class PortMuet : public vek::Port {
+  public:
+    vek::Reponse Message(const std::string&, vek::Boutons, vek::Icone,
+                         const std::string&) override {
+        return vek::Reponse::Ok;
+    }
+    std::optional<std::string> Saisie(const std::string&, const std::string&,
+                                      const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> ChoixFichier(const vek::DemandeFichier&) override {
+        return std::nullopt;
+    }
+    void MontreDialogue(vek::Dialogue&, bool) override {}
+    void MontreProgression(const std::string&) override {}
+    void Progression(double) override {}
+    void CacheProgression() override {}
+    void MontreTempsDeCalcul(const std::string&) override {}
+    void TempsDeCalcul(double, double, double) override {}
+    void CacheTempsDeCalcul() override {}
+    void Sablier(bool) override {}
+    void Rafraichit() override {}
+    void ImprimeFenetre(const std::string&) override {}
+    void LanceProgramme(const std::string&, const std::string&) override {}
+};
+
+// A network of n nodes and 8n two-way arcs in the working tables.
+void Remplit(vek::Etat& e, std::size_t n) {
+    std::mt19937 g(static_cast<unsigned>(n));
+    std::uniform_real_distribution<float> km(1, 30);
+    e.Noeuds.assign(n + 1, vek::Noeud{});
+    for (std::size_t i = 1; i <= n; ++i) e.Noeuds[i].Code = static_cast<std::int64_t>(i);
+    e.NbNoeuds = static_cast<std::int32_t>(n);
+    e.Arcs.assign(1, vek::Arc{});
+    for (std::size_t a = 0; a < 8 * n; ++a) {
+        vek::Arc arc;
+        arc.Origine = 1 + (a < n ? a : g() % n);
+        arc.Destination = 1 + (a < n ? (a + 1) % n : g() % n);
+        arc.Mode = 7;
+        arc.Distance = km(g);
+        arc.Temps = arc.Distance * 60 / 70;
+        e.Arcs.push_back(arc);
+    }
+    e.NbArcs = static_cast<std::int32_t>(e.Arcs.size()) - 1;
+}
+
+void Traces(benchmark::State& etat) {
+    PortMuet port;
+    vek::Etat e(port);
+    Remplit(e, static_cast<std::size_t>(etat.range(0)));
+    vek::CalculMatriceArcsMin(e);
+    vek::CalculCheminsMinimaux(e);
+    for (auto _ : etat) vek::RecuperationTraces(e);
+}
+
+BENCHMARK(Traces)
+    ->Arg(1000)
+    ->Arg(2000)
+    ->Arg(3000)
+    ->ArgName("noeuds")
     ->Unit(benchmark::kMillisecond)
     ->Iterations(2);
 

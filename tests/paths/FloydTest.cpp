@@ -123,6 +123,17 @@ TEST(Floyd, CasDeBase) {
     }
 }
 
+TEST(Floyd, NoeudIsoleSommeNulle) {
+    Petit s(LigneArc(1, 2, 7, 0, 5) + LigneArc(2, 3, 7, 0, 5));  // D has no arc
+    ASSERT_EQ(s.Menu("menSomChem"), Issue::Faite);
+    EXPECT_EQ(s.V(1, 4), 32000);
+    EXPECT_EQ(test::LitOctets(s.dossier / "NoeudVal.dat"), "0\r\n");
+    s.Menu("menRécupTracés");
+    EXPECT_EQ(s.e.MatPredecesseurs(1, 4).Pred, 1);  // unreachable: Pred = i, Valeur 0
+    EXPECT_EQ(s.e.MatPredecesseurs(1, 4).Valeur, 0);
+    EXPECT_TRUE(TraceChemin(s.e, 1, 4).empty());
+}
+
 TEST(Floyd, ValuationsEtCheminsPerimes) {
     Petit s(LigneArc(1, 2, 7, 35, 0) + LigneArc(2, 3, 41, 10, 0, 900, 910));
     s.port.Ajoute({TypeReponse::Saisie, true, "0920", {}});
