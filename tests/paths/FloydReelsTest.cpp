@@ -33,7 +33,7 @@ TEST(FloydReels, CheminsEtTracesDesReseauxReels) {
     const std::string base = std::string(VEK_SOURCE_DIR) + "/../shared/data/";
     if (!std::filesystem::exists(base + "SiouxFalls/arcs.dat"))
         GTEST_SKIP() << "../shared/data is absent: real networks not checked";
-    for (const char* nom : {"SiouxFalls", "Anaheim", "Caltrain", "TriMet-Line1"}) {
+    for (const char* nom : {"SiouxFalls", "Anaheim", "ChicagoSketch", "Caltrain", "TriMet-Line1"}) {
         for (const char* valuation : {"Temps", "Distance"}) {
             SCOPED_TRACE(std::string(nom) + " " + valuation);
             test::Session s;
