@@ -128,7 +128,8 @@ TEST(Floyd, NoeudIsoleSommeNulle) {
     ASSERT_EQ(s.Menu("menSomChem"), Issue::Faite);
     EXPECT_EQ(s.V(1, 4), 32000);
     EXPECT_EQ(test::LitOctets(s.dossier / "NoeudVal.dat"), "0\r\n");
-    s.Menu("menRécupTracés");
+    s.Menu("menUneFois");
+    ASSERT_EQ(s.Menu("menRécupTracés"), Issue::Faite);
     EXPECT_EQ(s.e.MatPredecesseurs(1, 4).Pred, 1);  // unreachable: Pred = i, Valeur 0
     EXPECT_EQ(s.e.MatPredecesseurs(1, 4).Valeur, 0);
     EXPECT_TRUE(TraceChemin(s.e, 1, 4).empty());
