@@ -93,6 +93,8 @@ struct Etat {
     std::vector<Arc> ArcsProvisoires;  // arcs built from paths, 1..NbArcsProvisoires
     std::int32_t NbArcsProvisoires = 0;
 
+    float VitesseMoyenneArcs = 0;  // mean speed of the arcs, left by the homogeneity
+
     std::vector<double> ValeursNoeuds;
     std::vector<Couple> ListeCouples;  // entries 1..NbCouples
     std::int32_t NbCouples = 0;

@@ -1,5 +1,6 @@
 #include "shell/MenuVek.h"
 
+#include "indicators/Homogeneite.h"
 #include "network/Chargement.h"
 #include "network/Espaces.h"
 #include "paths/MatriceArcsMin.h"
@@ -110,7 +111,7 @@ const Entree kMenu[] = {
     {"menValeursNodales", "menTevrinTemps", "&Temps (45 min)", ND, C},
     {"menLoiTevrin", "menRespectCritères", "&Respect des critères (50 km/45 min)", ND, C},
     {"menIndicateursN", "menConnexions", "&Connexions", ND, C},
-    {"menIndicateursN", "menHomogénéité", "&Homogénéité", ND, C},
+    {"menIndicateursN", "menHomogénéité", "&Homogénéité", menHomogénéité, C},
     {"menIndicateursN", "menHiérarchNoeuds", "&Hiérarchisation des noeuds par suppression", ND, C},
     {"menIndicateursN", "menPerteTpsNod", "&Perte de temps nodale", ND, C},
     {"menIndicateursN", "menPerteVitMoyEucl", "Perte vit moy euclidienne", ND, C},

@@ -1,0 +1,44 @@
+#include "indicators/Homogeneite.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "shell/Etat.h"
+#include "shell/Fichiers.h"
+
+namespace vek {
+
+void CalculVitesseMoyenne(Etat& e) {
+    double somme = 0;
+    for (std::int32_t k = 1; k <= e.NbArcs; ++k) somme += e.Arcs[k].Vitesse;
+    e.VitesseMoyenneArcs = static_cast<float>(somme / e.NbArcs);
+}
+
+void CalculHomogeneite(Etat& e) {
+    if (e.NbArcs <= 0) {
+        e.Ihm.Message("Le réseau ne compte aucun arc : son homogénéité ne peut pas être calculée.",
+                      Boutons::Ok, Icone::Exclamation, kTitreVek);
+        return;
+    }
+    CalculVitesseMoyenne(e);
+    double s = 0;
+    for (std::int32_t k = 1; k <= e.NbArcs; ++k) {
+        double ecart = static_cast<double>(e.Arcs[k].Vitesse) - e.VitesseMoyenneArcs;
+        s += ecart * ecart;
+    }
+    const float sigma = static_cast<float>(std::sqrt(s / e.NbArcs));
+    char texte[32];
+    auto fin = std::to_chars(texte, texte + sizeof texte, sigma);  // its shortest decimal form
+    e.NomFichierResultat = CheminResultat(e, "\\NoeudVal.dat");
+    EcrivainTexte f(CheminDe(e, e.NomFichierResultat), e.NomFichierResultat, e.EncodageNoeuds);
+    f.Ligne(std::string(texte, fin.ptr));
+    f.Ferme();
+    OuvreDansEditeur(e, e.NomFichierResultat);
+}
+
+void menHomogénéité(Etat& e) {
+    Sablier sablier(e.Ihm);
+    CalculHomogeneite(e);
+}
+
+}  // namespace vek
