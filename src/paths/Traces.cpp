@@ -1,5 +1,8 @@
 #include "paths/Traces.h"
 
+#include <algorithm>
+#include <thread>
+
 #include "paths/Floyd.h"
 #include "shell/Etat.h"
 #include "shell/Fichiers.h"
@@ -33,10 +36,9 @@ void RecuperationTraces(Etat& e) {
         for (std::size_t j = 1; j <= t; ++j)
             if (e.CheminsMin(i, j).Valeur == 0) e.MatPredecesseurs(i, j).Valeur = kInfini;
     // The predecessor of j is the highest k with an arc k -> j on a shortest path: values
-    // compared in Double with a small relative tolerance.
-    for (std::int32_t i = 1; i <= n; ++i) {
-        std::int64_t courant = i;
-        AfficheTempsDeCalcul(e, n, courant, "Récupération du tracé des chemins minimaux...");
+    // compared in Double with a small relative tolerance. Rows are independent: they are
+    // shared between the cores, the calling thread reporting progress.
+    auto ligneDeTraces = [&](std::int32_t i) {
         const CelluleChemin* ligne = e.CheminsMin.Ligne(static_cast<std::size_t>(i));
         CellulePredecesseur* preds = e.MatPredecesseurs.Ligne(static_cast<std::size_t>(i));
         for (std::int32_t k = 1; k <= n; ++k) {
@@ -49,7 +51,24 @@ void RecuperationTraces(Etat& e) {
                     preds[a.j] = {k, a.mode, a.valeur};
             }
         }
+    };
+    const unsigned nb =
+        n < 128 ? 1u : std::max(1u, std::min(std::thread::hardware_concurrency(), 8u));
+    std::vector<std::thread> fils;
+    for (unsigned t = 1; t < nb; ++t)
+        fils.emplace_back([&, t] {
+            for (std::int32_t i = 1 + static_cast<std::int32_t>(t); i <= n;
+                 i += static_cast<std::int32_t>(nb))
+                ligneDeTraces(i);
+        });
+    for (std::int32_t i = 1, faites = 0; i <= n; i += static_cast<std::int32_t>(nb)) {
+        std::int64_t courant = std::min<std::int64_t>(std::int64_t{faites} * nb + 1, n - 1);
+        if (n > 1)
+            AfficheTempsDeCalcul(e, n, courant, "Récupération du tracé des chemins minimaux...");
+        ligneDeTraces(i);
+        ++faites;
     }
+    for (auto& f : fils) f.join();
     std::int64_t fin = n;
     AfficheTempsDeCalcul(e, n, fin, "Récupération du tracé des chemins minimaux...");
     Sablier sablier(e.Ihm);
