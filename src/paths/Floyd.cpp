@@ -24,12 +24,18 @@ namespace {
 // One row under one pivot: d(i, j) = min(d(i, j), d(i, k) + d(k, j)), the comparison strict
 // (an ordered "less than": a NaN never replaces a value). One version for each kind of vector
 // unit, chosen when the program starts, so that it runs on any x86-64.
-void RelaxeLigneSimple(float* __restrict ligne, const float* __restrict pivot, float dik,
-                       std::size_t n) {
-    for (std::size_t j = 1; j <= n; ++j) {
+// Columns debut..n, one at a time: the plain version, and the end of a row for the others.
+inline void RelaxeColonnes(float* __restrict ligne, const float* __restrict pivot, float dik,
+                           std::size_t debut, std::size_t n) {
+    for (std::size_t j = debut; j <= n; ++j) {
         float s = dik + pivot[j];
         if (s < ligne[j]) ligne[j] = s;
     }
+}
+
+void RelaxeLigneSimple(float* __restrict ligne, const float* __restrict pivot, float dik,
+                       std::size_t n) {
+    RelaxeColonnes(ligne, pivot, dik, 1, n);
 }
 
 #if defined(__x86_64__)
@@ -45,10 +51,7 @@ __attribute__((target("avx512f"))) void RelaxeLigne512(float* __restrict ligne,
         __m512 somme = _mm512_add_ps(d, _mm512_loadu_ps(pivot + j));
         _mm512_storeu_ps(ligne + j, _mm512_min_ps(somme, _mm512_loadu_ps(ligne + j)));
     }
-    for (; j <= n; ++j) {
-        float s = dik + pivot[j];
-        if (s < ligne[j]) ligne[j] = s;
-    }
+    RelaxeColonnes(ligne, pivot, dik, j, n);
 }
 
 __attribute__((target("avx2"))) void RelaxeLigne256(float* __restrict ligne,
@@ -60,10 +63,7 @@ __attribute__((target("avx2"))) void RelaxeLigne256(float* __restrict ligne,
         __m256 somme = _mm256_add_ps(d, _mm256_loadu_ps(pivot + j));
         _mm256_storeu_ps(ligne + j, _mm256_min_ps(somme, _mm256_loadu_ps(ligne + j)));
     }
-    for (; j <= n; ++j) {
-        float s = dik + pivot[j];
-        if (s < ligne[j]) ligne[j] = s;
-    }
+    RelaxeColonnes(ligne, pivot, dik, j, n);
 }
 #endif
 
@@ -89,13 +89,8 @@ constexpr std::size_t kLignesBloc = 4;
 void PasseBlocSimple(float* const* lignes, std::size_t nbLignes, const float* const* pivots,
                      const float* dik, std::size_t lot, std::size_t n) {
     for (std::size_t r = 0; r < nbLignes; ++r)
-        for (std::size_t b = 0; b < lot; ++b) {
-            const float d = dik[r * lot + b];
-            for (std::size_t j = 1; j <= n; ++j) {
-                float s = d + pivots[b][j];
-                if (s < lignes[r][j]) lignes[r][j] = s;
-            }
-        }
+        for (std::size_t b = 0; b < lot; ++b)
+            RelaxeColonnes(lignes[r], pivots[b], dik[r * lot + b], 1, n);
 }
 
 #if defined(__x86_64__)
@@ -124,10 +119,7 @@ __attribute__((target("avx512f"))) void PasseBloc512(float* const* lignes, std::
     }
     for (std::size_t r = 0; r < nbLignes; ++r)
         for (std::size_t b = 0; b < lot; ++b)
-            for (std::size_t jj = j; jj <= n; ++jj) {
-                float s = dik[r * lot + b] + pivots[b][jj];
-                if (s < lignes[r][jj]) lignes[r][jj] = s;
-            }
+            RelaxeColonnes(lignes[r], pivots[b], dik[r * lot + b], j, n);
 }
 #endif
 
