@@ -8,7 +8,8 @@ cd "$(dirname "$0")"
 
 what=${1:-demo}
 packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev
-          libbenchmark-dev qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth)
+          libbenchmark-dev libxlsxwriter-dev unzip qt6-base-dev libgl-dev fonts-dejavu-core
+          xvfb xauth)
 
 missing=()
 for p in "${packages[@]}"; do

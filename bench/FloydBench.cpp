@@ -7,6 +7,7 @@
 #include <random>
 #include <vector>
 
+#include "PortMuet.h"
 #include "paths/Floyd.h"
 #include "paths/MatriceArcsMin.h"
 #include "paths/Traces.h"
@@ -54,33 +55,6 @@ BENCHMARK(Floyd)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(2);
 
-// A port that answers nothing and shows nothing.
-class PortMuet : public vek::Port {
-  public:
-    vek::Reponse Message(const std::string&, vek::Boutons, vek::Icone,
-                         const std::string&) override {
-        return vek::Reponse::Ok;
-    }
-    std::optional<std::string> Saisie(const std::string&, const std::string&,
-                                      const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> ChoixFichier(const vek::DemandeFichier&) override {
-        return std::nullopt;
-    }
-    void MontreDialogue(vek::Dialogue&, bool) override {}
-    void MontreProgression(const std::string&) override {}
-    void Progression(double) override {}
-    void CacheProgression() override {}
-    void MontreTempsDeCalcul(const std::string&) override {}
-    void TempsDeCalcul(double, double, double) override {}
-    void CacheTempsDeCalcul() override {}
-    void Sablier(bool) override {}
-    void Rafraichit() override {}
-    void ImprimeFenetre(const std::string&) override {}
-    void LanceProgramme(const std::string&, const std::string&) override {}
-};
-
 // A network of n nodes and 8n two-way arcs in the working tables.
 void Remplit(vek::Etat& e, std::size_t n) {
     std::mt19937 g(static_cast<unsigned>(n));
@@ -119,5 +93,3 @@ BENCHMARK(Traces)
     ->Iterations(2);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "indicators/OptionsIndicVek.h"
 #include "network/Arc.h"
 #include "network/Mode.h"
 #include "network/Noeud.h"
@@ -18,6 +19,7 @@
 #include "shell/Chemins.h"
 #include "shell/FichierTexte.h"
 #include "shell/Menu.h"
+#include "shell/OptionsSorties.h"
 #include "shell/Port.h"
 
 namespace vek {
@@ -46,8 +48,8 @@ struct Etat {
     std::int32_t NbNoeuds = 0;
     std::vector<Arc> Arcs;
     std::int32_t NbArcs = 0;
-    std::int32_t MaxNoeuds = 3000;   // nodes a load reads at most
-    std::int32_t MaxArcs = 48000;    // size of the arc table: a load reads MaxArcs - 1 arcs
+    std::int32_t MaxNoeuds = 3000;  // nodes a load reads at most
+    std::int32_t MaxArcs = 48000;   // size of the arc table: a load reads MaxArcs - 1 arcs
     std::vector<Noeud> NoeudsLus;
     std::int32_t NbNoeudsLus = 0;
     std::vector<Arc> ArcsLus;
@@ -98,6 +100,22 @@ struct Etat {
     std::vector<double> ValeursNoeuds;
     std::vector<Couple> ListeCouples;  // entries 1..NbCouples
     std::int32_t NbCouples = 0;
+    Matrice<float> FluxAffectes;  // the assignment's flow of each step (later node, node before)
+
+    // Output choices of the analysis dialogs, and the options of the path-output (VekForCM)
+    // and gravity-file (FichGrav) dialogs that the pair-list writer reads.
+    std::string ChoixSortie;         // "Fichier" or "Annule"
+    std::string ChoixSortieGravite;  // "Fichier", "Graphique", "Map" or "Annule"
+    OptionsVekForCM VekForCM;
+    OptionsFichGrav FichGrav;
+
+    // Nodality indicators: the choices of IndicVek, kept from one showing to the next.
+    OptionsIndicVek IndicVek;
+    bool AnnulationIndicateurs = false;
+    std::vector<Arc> ArcsTravail;  // copy of Arcs, 1..NbArcsTravail
+    std::int32_t NbArcsTravail = 0;
+    std::vector<std::int64_t> DemiDegresInterieurs;
+    std::vector<std::int64_t> DemiDegresExterieurs;
 
     Matrice<CelluleArcMin> MatArcsMin;
     std::string MatArcsMinValuation;  // the valuation MatArcsMin was built for
@@ -137,6 +155,7 @@ struct Etat {
     // Platform: drive letters, viewers, encodings of the files read.
     Lecteurs Disques;
     std::string Editeur = "xdg-open";
+    std::string Tableur;  // the spreadsheet program; empty: the first one installed
     Encodage EncodageNoeuds = Encodage::Utf8;
     Encodage EncodageArcs = Encodage::Utf8;
     bool MarqueNoeuds = false;

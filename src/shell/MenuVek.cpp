@@ -1,14 +1,16 @@
 #include "shell/MenuVek.h"
 
 #include "indicators/Homogeneite.h"
+#include "indicators/IndicVek.h"
 #include "network/Chargement.h"
 #include "network/Espaces.h"
-#include "paths/MatriceArcsMin.h"
 #include "paths/Floyd.h"
+#include "paths/MatriceArcsMin.h"
 #include "paths/Traces.h"
 #include "paths/Valuation.h"
 #include "shell/CommandesGenerales.h"
 #include "shell/Etat.h"
+#include "shell/ListeCouples.h"
 
 namespace vek {
 
@@ -56,9 +58,9 @@ const Entree kMenu[] = {
 
     {"", "menIndicateursN", "&Noeuds", nullptr, M},
     {"menIndicateursN", "menNodalité", "&Nodalité", nullptr, M},
-    {"menNodalité", "menRéseauxNodalité", "&Réseaux...", ND, C},
+    {"menNodalité", "menRéseauxNodalité", "&Réseaux...", menRéseauxNodalité, C},
     {"menNodalité", "menSep99", "-", nullptr, C},
-    {"menNodalité", "menCalculNodalité", "&Calcul...", ND, C},
+    {"menNodalité", "menCalculNodalité", "&Calcul...", menCalculNodalité, C},
     {"menIndicateursN", "menChemins", "&Chemins minimaux", nullptr, M},
     {"menChemins", "menCalculCheMin", "&Calcul", nullptr, M},
     {"menCalculCheMin", "menUneFois", "&1 fois", menUneFois, C},
@@ -128,7 +130,7 @@ const Entree kMenu[] = {
     {"menDistance", "menDémarrageDistance", "&Démarrage", ND, C},
     {"menArcs", "menAffectation", "&Affectation", nullptr, M},
     {"menAffectation", "menDémarrage", "&Démarrage", ND, C},
-    {"menAffectation", "menEdition", "&Edition", ND, C},
+    {"menAffectation", "menEdition", "&Edition", menEdition, C},
 
     {"", "menIndicateursG", "&Réseaux", nullptr, M},
     {"menIndicateursG", "menConnectivité", "&Connectivité", nullptr, M},

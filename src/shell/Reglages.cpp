@@ -33,6 +33,7 @@ const ReglageTexte kTextes[] = {
     {"NomFichierNoeudsEcrits", &Etat::NomFichierNoeudsEcrits},
     {"NomFichierArcsEcrits", &Etat::NomFichierArcsEcrits},
     {"Editeur", &Etat::Editeur},
+    {"Tableur", &Etat::Tableur},
 };
 }  // namespace
 
