@@ -12,6 +12,7 @@
 #include "shell/Memoire.h"
 #include "shell/Progression.h"
 #include "shell/Texte.h"
+#include "timetable/MatriceArcsMinHoraires.h"
 
 namespace vek {
 
@@ -35,7 +36,7 @@ void CalculMatriceArcsMin(Etat& e) {
     Sablier sablier(e.Ihm);
     if (e.Valuation != "Horaires") e.Menus.Cache("menHoraireContrainteArrivée");
     const std::string& v = e.Valuation;
-    if (v == "Horaires" || v == "Distance2Temps") {
+    if (v == "Distance2Temps") {
         e.Ihm.Message("La valuation \"" + v + "\" n'est pas disponible dans cette version de VEK.",
                       Boutons::Ok, Icone::Information, kTitreVek);
         return;
@@ -44,6 +45,8 @@ void CalculMatriceArcsMin(Etat& e) {
     RecalculeOriente(e);
     if (v == "JoursEtHeures")
         CreationMatriceArcsMinJoursEtHeures(e, v);
+    else if (v == "Horaires")
+        CreeMatriceArcsMinHoraires(e, v);
     else
         CreationMatriceArcsMin(e, v);
     e.Menus.Active("menVisuMatArcsMin");
@@ -92,8 +95,7 @@ void CreationMatriceArcsMinJoursEtHeures(Etat& e, const std::string& v) {
     e.MatArcsMin.Dimensionne(static_cast<std::size_t>(n));
     e.ServicesPaires.Vide(n);
     const IndexCodes index(e.Noeuds, e.NbNoeuds);
-    std::string refusees;
-    std::unordered_set<std::size_t> refus;
+    ServicesRefuses refus;
     for (std::int32_t a = 1; a <= e.NbArcs; ++a) {
         AfficheProgression(e, e.NbArcs, a, "Création de la matrice des arcs minimaux...");
         const Arc& arc = e.Arcs[a];
@@ -114,21 +116,30 @@ void CreationMatriceArcsMinJoursEtHeures(Etat& e, const std::string& v) {
         // Every scheduled arc of the pair is recorded, up to the limit of services.
         if (!e.ServicesPaires.Ajoute(static_cast<std::int32_t>(i), static_cast<std::int32_t>(j),
                                      a)) {
-            if (refus.insert(i * (static_cast<std::size_t>(n) + 1) + j).second && refus.size() <= 5)
-                refusees += "\n" + SansBlancsFinaux(e.Noeuds[i].Nom) + " (" +
-                            std::to_string(e.Noeuds[i].Code) + ") - " +
-                            SansBlancsFinaux(e.Noeuds[j].Nom) + " (" +
-                            std::to_string(e.Noeuds[j].Code) + ")";
+            refus.Note(e, static_cast<std::int32_t>(i), static_cast<std::int32_t>(j));
             continue;
         }
         ++c.NbServices;
         if (c.Mode == 0) c.Mode = arc.Mode;
     }
-    if (!refus.empty())
-        e.Ihm.Message(std::to_string(refus.size()) + " paire(s) de noeuds ont plus de " +
-                          std::to_string(kMaxServicesParPaire) +
-                          " services : les services au-delà ne sont pas pris en compte." + refusees,
-                      Boutons::Ok, Icone::Exclamation, kTitreVek);
+    refus.Signale(e, kMaxServicesParPaire);
+}
+
+void ServicesRefuses::Note(const Etat& e, std::int32_t i, std::int32_t j) {
+    const std::int64_t cle = static_cast<std::int64_t>(i) * (e.NbNoeuds + 1) + j;
+    if (!paires_.insert(cle).second || paires_.size() > 5) return;
+    auto nom = [&](std::int32_t x) {
+        return SansBlancsFinaux(e.Noeuds[x].Nom) + " (" + std::to_string(e.Noeuds[x].Code) + ")";
+    };
+    liste_ += "\n" + nom(i) + " - " + nom(j);
+}
+
+void ServicesRefuses::Signale(Etat& e, std::int32_t maximum) const {
+    if (paires_.empty()) return;
+    e.Ihm.Message(std::to_string(paires_.size()) + " paire(s) de noeuds ont plus de " +
+                      std::to_string(maximum) +
+                      " services : les services au-delà ne sont pas pris en compte." + liste_,
+                  Boutons::Ok, Icone::Exclamation, kTitreVek);
 }
 
 void EcritureMatriceArcsMin(Etat& e, const std::string& chemin) {

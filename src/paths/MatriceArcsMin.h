@@ -2,7 +2,9 @@
 // The minimal-arc matrix: for each ordered pair of nodes, the best direct arc under the
 // current valuation (a length in km, a time in minutes or a ratio), and its listing.
 
+#include <cstdint>
 #include <string>
+#include <unordered_set>
 
 namespace vek {
 
@@ -15,6 +17,16 @@ void CreationMatriceArcsMin(Etat& e, const std::string& valuation);
 // "JoursEtHeures": unscheduled arcs as above; every scheduled arc of a pair recorded in
 // ServicesPaires (at most 110 a pair, a pair beyond is reported).
 void CreationMatriceArcsMinJoursEtHeures(Etat& e, const std::string& valuation);
+// The pairs whose timetabled services went beyond the limit: one message names them.
+class ServicesRefuses {
+  public:
+    void Note(const Etat& e, std::int32_t i, std::int32_t j);
+    void Signale(Etat& e, std::int32_t maximum) const;
+
+  private:
+    std::unordered_set<std::int64_t> paires_;
+    std::string liste_;
+};
 // Oriente from the arcs present and the orientation of their modes now.
 void RecalculeOriente(Etat& e);
 // Writes the listing of MatArcsMin: one line per ordered pair with a direct arc.

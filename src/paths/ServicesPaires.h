@@ -16,10 +16,11 @@ class TableServices {
         n_ = static_cast<std::int64_t>(nbNoeuds) + 1;
         paires_.clear();
     }
-    // Records arc `a` for (i, j); false when the pair already holds the maximum.
-    bool Ajoute(std::int32_t i, std::int32_t j, std::int32_t a) {
+    // Records arc `a` for (i, j); false when the pair already holds `maximum` arcs.
+    bool Ajoute(std::int32_t i, std::int32_t j, std::int32_t a,
+                std::int32_t maximum = kMaxServicesParPaire) {
         auto& l = paires_[Cle(i, j)];
-        if (static_cast<std::int32_t>(l.size()) >= kMaxServicesParPaire) return false;
+        if (static_cast<std::int32_t>(l.size()) >= maximum) return false;
         l.push_back(a);
         return true;
     }

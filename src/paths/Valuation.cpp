@@ -70,7 +70,7 @@ void menChangerValuation(Etat& e) {
     std::string choisie = d.OptionChoisie("ChoixValuation");
     if (choisie.empty()) return;  // nothing chosen: the current valuation stays
     std::string v = ValuationDeLOption(choisie);
-    if (v == "Horaires" || v == "Distance2Temps") {
+    if (v == "Distance2Temps") {
         e.Ihm.Message("La valuation \"" + d[choisie].legende +
                           "\" n'est pas disponible dans cette version de VEK.",
                       Boutons::Ok, Icone::Information, kTitreVek);

@@ -21,6 +21,7 @@
 #include "shell/Menu.h"
 #include "shell/OptionsSorties.h"
 #include "shell/Port.h"
+#include "timetable/TrajetsHoraires.h"
 
 namespace vek {
 
@@ -62,7 +63,7 @@ struct Etat {
     bool Oriente = false;
 
     std::string Valuation = "Temps";
-    std::int32_t HeureDepart = 0;
+    std::int32_t HeureDepart = 0;  // reference time of a timetable computation, minutes
     std::int32_t NbNiveaux = 1;
     std::int32_t NbZoomsNodaux = 0;
     std::int32_t NbZoomsMultinodaux = 0;
@@ -120,6 +121,16 @@ struct Etat {
     Matrice<CelluleArcMin> MatArcsMin;
     std::string MatArcsMinValuation;  // the valuation MatArcsMin was built for
     TableServices ServicesPaires;     // "JoursEtHeures": the timetabled services of each pair
+
+    // Timetable journeys: the constraint and times of the computation, its trip tables.
+    bool ContrainteDepart = false;
+    bool ContrainteArrivee = false;
+    bool TempsMinimauxIntervalle = false;
+    float HeureDebut = 0;  // departure time, or start of the interval, minutes
+    float HeureFin = 0;    // requested arrival time, or end of processing, minutes
+    TrajetsHoraires CheMin;
+    std::string StatutHoraires;       // the status text of the last relaxation
+    std::int32_t PassesHoraires = 0;  // the passes it made
 
     // Shortest paths, and what they were computed for.
     Matrice<float> MatFloyd;

@@ -1,0 +1,24 @@
+#pragma once
+// The best timetabled journey of every ordered pair, from the options of the preparation: a
+// Floyd-style triple loop over the intermediate nodes whose step respects timetables and
+// connections, repeated as whole passes (ascending, then descending, and so on) until a pass
+// changes nothing.
+//
+// A connection between two different missions needs at least one minute; staying on the same
+// mission needs none. A continuous option (walking, metro, a continuous bus) is boarded on
+// arrival: no waiting, no connection test.
+
+namespace vek {
+
+struct Etat;
+
+// Leaving after the reference time: the earliest arrival of each pair.
+void FloydHorairesDepart(Etat& e);
+// Arriving by the reference time: the latest departure of each pair.
+void FloydHorairesArrivee(Etat& e);
+
+// The preparation then the relaxation for HeureDepart (minutes), under the departure or the
+// arrival constraint, from the "Horaires" minimal-arc matrix (built when it is not current).
+void CalculCheminsHoraires(Etat& e, bool contrainteArrivee);
+
+}  // namespace vek

@@ -1,0 +1,19 @@
+#pragma once
+// The minimal-arc matrix of the "Horaires" valuation: the best permanent (untimetabled) link
+// of each pair, and beside it every timetabled arc of the pair in ServicesPaires. Slot 1 of a
+// pair is reserved for its permanent link, slots 2..NbServices are its timetabled arcs.
+
+#include <cstdint>
+#include <string>
+
+namespace vek {
+
+struct Etat;
+
+// Slots of a pair at most: the permanent link and 109 timetabled arcs.
+inline constexpr std::int32_t kMaxSlotsHoraires = 110;
+
+// `valuation` "Distance" values the arcs by their distance, any other text by their time.
+void CreeMatriceArcsMinHoraires(Etat& e, const std::string& valuation);
+
+}  // namespace vek

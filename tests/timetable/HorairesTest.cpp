@@ -1,0 +1,211 @@
+// Timetable journeys: mode classes, the "Horaires" minimal-arc matrix, the preparation for a
+// reference time and the relaxation under departure and arrival constraints, on tiny
+// timetables written as arc files.
+
+#include <gtest/gtest.h>
+
+#include "Reseaux.h"
+#include "network/Temps.h"
+#include "paths/Valuation.h"
+#include "timetable/FloydHoraires.h"
+#include "timetable/MatriceArcsMinHoraires.h"
+#include "timetable/ModesHoraires.h"
+#include "timetable/PreparationHoraires.h"
+
+namespace vek {
+namespace {
+
+using test::LigneArc;
+using test::LigneNoeud;
+
+// A timetabled arc: mode 41, departure and arrival as hhmm, the train number.
+std::string Train(long long o, long long d, int depart, int arrivee, long mission, double km = 10) {
+    return LigneArc(o, d, 41, km, 0, depart, arrivee, 31, mission);
+}
+
+std::string Noeuds(int n) {
+    std::string s;
+    for (int i = 1; i <= n; ++i) s += LigneNoeud(std::string("Gare ") + char('A' + i - 1), i);
+    return s;
+}
+
+struct Horaires : test::Session {
+    explicit Horaires(const std::string& arcs, int noeuds = 4) {
+        EXPECT_TRUE(Ouvre(Noeuds(noeuds), arcs));
+        e.Valuation = "Horaires";
+        CreeMatriceArcsMinHoraires(e, "Horaires");
+    }
+    // hhmm in, minutes out of the computation.
+    void Calcule(int hhmm, bool arrivee = false) {
+        e.HeureDepart = static_cast<std::int32_t>(HeuresMinutesEnMinutes(hhmm));
+        CalculCheminsHoraires(e, arrivee);
+    }
+    const Trajet& Meilleur(int i, int j) { return e.CheMin.Meilleur(i, j); }
+};
+
+TEST(Horaires, ClassesEtCombinaisonsDeModes) {
+    EXPECT_EQ(ModeCombine(41, 4141), 4141);
+    EXPECT_EQ(ModeCombine(41, 41), 4141);
+    EXPECT_EQ(ModeCombine(91, 3), 3);
+    EXPECT_EQ(ModeCombine(3, 9), 3);
+    EXPECT_EQ(ModeCombine(3, 4), 9999);
+    EXPECT_EQ(ModeCombine(8, 813), 8138);
+    EXPECT_EQ(ModeCombine(8, 8888), 8888);
+    EXPECT_EQ(ModeCombine(91, 9), 9);
+    for (int m : {91, 9, 8, 811, 8888, 1111}) EXPECT_TRUE(EstModeContinu(m)) << m;
+    for (int m : {7, 3, 41, 813, 812, 9999}) EXPECT_FALSE(EstModeContinu(m)) << m;
+    for (int m : {1, 3, 4, 31, 41, 812, 813, 9999, 4141, 8138})
+        EXPECT_TRUE(EstModeHoraireOuCombine(m)) << m;
+    EXPECT_FALSE(EstModeHoraireOuCombine(811));
+}
+
+TEST(Horaires, MatriceDesServices) {
+    // A -> B: a train, then a road (permanent link) read after it, then another train.
+    // B -> A: only trains, the road's other cell. C -> D: the road first, then a slower train.
+    Horaires h(Train(1, 2, 800, 830, 11) + LigneArc(1, 2, 7, 35, 0) + Train(1, 2, 900, 920, 12) +
+               Train(2, 1, 1000, 1030, 13) + LigneArc(3, 4, 7, 1, 0) +
+               Train(3, 4, 700, 800, 14, 2));
+    const Etat& e = h.e;
+    EXPECT_EQ(e.MatArcsMin(1, 2).NbServices, 3);  // slot 1 for the road, two trains
+    EXPECT_EQ(e.ServicesPaires.De(1, 2), (std::vector<std::int32_t>{1, 3}));
+    EXPECT_EQ(e.MatArcsMin(2, 1).NbServices, 2);  // the road's slot, then its train in slot 2
+    EXPECT_EQ(e.ServicesPaires.De(2, 1), (std::vector<std::int32_t>{4}));
+    EXPECT_EQ(e.MatArcsMin(2, 1).Valeur, e.Arcs[2].Temps);
+    EXPECT_EQ(e.MatArcsMin(1, 2).TempsEntier, 30);
+    // Beside a permanent link of 1 km, a train of 2 km is not kept.
+    EXPECT_EQ(e.MatArcsMin(3, 4).NbServices, 1);
+    EXPECT_TRUE(e.ServicesPaires.De(3, 4).empty());
+
+    // A pair with more than 109 trains: the others are refused, and the message names it.
+    std::string arcs;
+    for (int t = 0; t < 112; ++t) arcs += Train(1, 2, 500 + t / 60 * 100 + t % 60, 1300, t);
+    Horaires plein(arcs);
+    EXPECT_EQ(plein.e.MatArcsMin(1, 2).NbServices, 110);
+    EXPECT_EQ(plein.e.ServicesPaires.De(1, 2).size(), 109u);
+    EXPECT_EQ(plein.port.Compte("Gare A (1) - Gare B (2)"), 1);
+}
+
+TEST(Horaires, PreparationPourUneHeure) {
+    // A -> B only by trains: 06:00 (already gone at 07:30), 08:10, 23:50 -> 00:20.
+    // A -> C: road of 30 min (35 km at 70 km/h) beside trains at 07:45, 21:50 and 22:10.
+    Horaires h(Train(1, 2, 600, 700, 1) + Train(1, 2, 810, 900, 2) + Train(1, 2, 2350, 20, 3) +
+               LigneArc(1, 3, 7, 35, 30) + Train(1, 3, 745, 755, 4) + Train(1, 3, 2150, 2200, 5) +
+               Train(1, 3, 2210, 2230, 6));
+    Etat& e = h.e;
+    const std::vector<Arc> arcs = e.Arcs;
+    e.HeureDepart = 450;  // 07:30
+    PreparationFloydHorairesDepart(e);
+    const TrajetsHoraires& T = e.CheMin;
+    ASSERT_EQ(T.NbCheMin(1, 2), 4);
+    // The train already gone runs on the next day; the one past midnight arrives the next day.
+    EXPECT_EQ(T.OptionDe(1, 2, 2).Depart, 360 + 1440);
+    EXPECT_EQ(T.OptionDe(1, 2, 2).Arrivee, 420 + 1440);
+    EXPECT_EQ(T.OptionDe(1, 2, 4).Arrivee, 20 + 1440);
+    EXPECT_EQ(T.Meilleur(1, 2).Arrivee, 540);
+    EXPECT_EQ(T.Meilleur(1, 2).MissionDerniere, 2);
+    // Beside the road: 07:45 and 21:50 kept, 22:10 dropped; the train beats the road.
+    ASSERT_EQ(T.NbCheMin(1, 3), 3);
+    EXPECT_EQ(T.Meilleur(1, 3).Arrivee, 475);
+    EXPECT_EQ(T.Meilleur(1, 3).Mode, 41);
+    // Pairs without any arc designate the sentinel; the diagonal nothing.
+    EXPECT_EQ(T.Slot1(2, 3), Designation::Sentinelle);
+    EXPECT_EQ(T.NbCheMin(2, 3), 1);
+    EXPECT_EQ(T.Slot1(2, 2), Designation::Aucune);
+    EXPECT_EQ(T.NbCheMin(2, 2), 0);
+    // The arc table is untouched: a later query at an earlier time sees the trains that day.
+    for (std::size_t a = 1; a < arcs.size(); ++a) {
+        EXPECT_EQ(e.Arcs[a].HeureDepart, arcs[a].HeureDepart);
+        EXPECT_EQ(e.Arcs[a].HeureArrivee, arcs[a].HeureArrivee);
+    }
+    e.HeureDepart = 300;  // 05:00
+    PreparationFloydHorairesDepart(e);
+    EXPECT_EQ(e.CheMin.Meilleur(1, 2).Arrivee, 420);
+    // Slot 1 is a record of its own: the kept option it came from keeps its values.
+    e.CheMin.Meilleur(1, 2).Arrivee = 1;
+    EXPECT_EQ(e.CheMin.OptionDe(1, 2, 2).Arrivee, 420);
+
+    // Arrival constraint by 09:00: the latest departure arriving in time.
+    e.HeureDepart = 540;
+    e.HeureDebut = 0;
+    PreparationFloydHorairesArrivee(e);
+    EXPECT_EQ(e.CheMin.Meilleur(1, 2).Depart, 490);  // the 08:10
+    // The road leaving at 08:30 beats the 07:45 train.
+    EXPECT_EQ(e.CheMin.Meilleur(1, 3).Depart, 510);
+    EXPECT_EQ(e.CheMin.Meilleur(1, 3).Mode, 7);
+    EXPECT_EQ(e.CheMin.NbCheMin(1, 3), 3);
+}
+
+TEST(Horaires, CorrespondancesSousContrainteDeDepart) {
+    // Train 1 runs A -> B -> C with no stop time at B; train 2 leaves B for D at the minute
+    // train 1 arrives (no connection), train 3 one minute later (a connection).
+    Horaires h(Train(1, 2, 930, 1000, 1) + Train(2, 3, 1000, 1030, 1) + Train(2, 4, 1000, 1020, 2) +
+               Train(2, 4, 1001, 1040, 3));
+    h.Calcule(900);
+    EXPECT_EQ(h.Meilleur(1, 3).Arrivee, 630);
+    EXPECT_EQ(h.Meilleur(1, 3).Attente, 0);
+    EXPECT_EQ(h.Meilleur(1, 3).Mode, 4141);
+    EXPECT_EQ(h.Meilleur(1, 3).MissionPremiere, 1);
+    EXPECT_EQ(h.Meilleur(1, 4).Arrivee, 640);
+    EXPECT_EQ(h.Meilleur(1, 4).Attente, 1);
+    EXPECT_EQ(h.Meilleur(1, 4).MissionDerniere, 3);
+    EXPECT_FLOAT_EQ(h.Meilleur(1, 4).Valeur, 20);
+    // No journey from C: the sentinel stays.
+    EXPECT_EQ(h.e.CheMin.Slot1(3, 1), Designation::Sentinelle);
+    EXPECT_EQ(h.Meilleur(3, 1).Arrivee, kAucunTrajet);
+    EXPECT_EQ(h.e.PassesHoraires, 2);
+    EXPECT_EQ(h.e.StatutHoraires, "pas de chemins modifiés");
+
+    // Nothing to compose: one pass.
+    Horaires seul(Train(1, 2, 930, 1000, 1));
+    seul.Calcule(900);
+    EXPECT_EQ(seul.e.PassesHoraires, 1);
+    EXPECT_EQ(seul.e.StatutHoraires, "pas de chemins modifiés");
+    EXPECT_EQ(seul.Meilleur(1, 2).Arrivee, 600);
+}
+
+TEST(Horaires, ModesContinusApresUnTrain) {
+    // A -> B by train at 09:30, then a 15-minute walk B - C (750 m at 3 km/h) boarded on
+    // arrival, then a train C -> D one minute after the walk ends; B - D by metro, 5 minutes.
+    Horaires h(Train(1, 2, 930, 1000, 1) + LigneArc(2, 3, 91, 0.75, 0) +
+               Train(3, 4, 1016, 1030, 5) + LigneArc(2, 4, 8, 2, 0));
+    h.Calcule(900);
+    EXPECT_EQ(h.Meilleur(1, 3).Arrivee, 615);
+    EXPECT_EQ(h.Meilleur(1, 3).Attente, 0);
+    EXPECT_EQ(h.Meilleur(1, 3).Mode, 41);
+    EXPECT_EQ(h.Meilleur(1, 3).MissionDerniere, 0);
+    // The metro beats the walk and the train to D.
+    EXPECT_EQ(h.Meilleur(1, 4).Arrivee, 605);
+    EXPECT_EQ(h.Meilleur(1, 4).Mode, 9999);
+    // Without the metro, the walk then the train.
+    Horaires sans(Train(1, 2, 930, 1000, 1) + LigneArc(2, 3, 91, 0.75, 0) +
+                  Train(3, 4, 1016, 1030, 5));
+    sans.Calcule(900);
+    EXPECT_EQ(sans.Meilleur(1, 4).Arrivee, 630);
+    EXPECT_EQ(sans.Meilleur(1, 4).Attente, 1);
+}
+
+TEST(Horaires, ContrainteDArrivee) {
+    // By 10:30 at C: train 1 A -> B -> C leaves A at 09:30; train 7 reaches B at 10:00 (no
+    // connection with train 1 leaving then), train 8 at 09:59 (a connection) leaving A at 09:40.
+    Horaires h(Train(1, 2, 930, 1000, 1) + Train(2, 3, 1000, 1030, 1) + Train(1, 2, 945, 1000, 7) +
+               Train(1, 2, 940, 959, 8) + LigneArc(3, 4, 91, 0.5, 0));
+    h.Calcule(1030, true);
+    EXPECT_EQ(h.Meilleur(1, 3).Depart, 580);
+    EXPECT_EQ(h.Meilleur(1, 3).Arrivee, 630);
+    EXPECT_EQ(h.Meilleur(1, 3).Attente, 1);
+    EXPECT_EQ(h.Meilleur(1, 3).MissionPremiere, 8);
+    EXPECT_EQ(h.Meilleur(1, 3).MissionDerniere, 1);
+    EXPECT_EQ(h.Meilleur(1, 2).Depart, 585);  // the 09:45 direct
+    // The walk C - D (10 minutes) ends by 10:30: D is reached from A by leaving C at 10:20, so the
+    // train must arrive by then: train 1 reaches C at 10:30, too late; nothing else goes: sentinel.
+    EXPECT_EQ(h.e.CheMin.Slot1(1, 4), Designation::Sentinelle);
+    // Arriving at C by walk from D: the walk leaves D 10 minutes before the reference time.
+    EXPECT_EQ(h.Meilleur(4, 3).Depart, 620);
+    h.Calcule(1100, true);
+    // By 11:00 the walk can follow train 1 (boarded on arrival at C at 10:30).
+    EXPECT_EQ(h.Meilleur(1, 4).Depart, 580);
+    EXPECT_EQ(h.Meilleur(1, 4).Arrivee, 640);
+}
+
+}  // namespace
+}  // namespace vek
