@@ -1,6 +1,6 @@
 #include "timetable/FloydHoraires.h"
 
-#include <atomic>
+#include <algorithm>
 #include <vector>
 
 #include "network/Temps.h"
@@ -18,21 +18,18 @@ namespace vek {
 namespace {
 
 // One step under the departure constraint: A (i -> k) is fixed, the option O (k -> j) is
-// tried on the best journey b of (i, j). True when b was rewritten.
-inline bool EssaiDepart(const Trajet& A, const Trajet& O, Trajet& b, Designation& slot,
-                        std::int64_t& nouveaux) {
+// tried on the best journey of (i, j). True when it was rewritten.
+inline bool EssaiDepart(TrajetsHoraires& T, std::int32_t i, std::int32_t j, const Trajet& A,
+                        const Trajet& O, std::int64_t& nouveaux) {
     const bool continu = EstModeContinu(O.Mode);
     const std::int32_t suivant = continu ? A.Arrivee : O.Depart;
     const std::int32_t arrivee = continu ? A.Arrivee + (O.Arrivee - O.Depart) : O.Arrivee;
-    if (!(arrivee < b.Arrivee)) return false;
+    if (!(arrivee < T.Meilleur(i, j).Arrivee)) return false;
     if (!continu) {
         if (suivant < A.Arrivee) return false;
         if (!(O.Depart - A.Arrivee >= 1 || A.MissionDerniere == O.MissionPremiere)) return false;
     }
-    if (slot != Designation::Propre) {
-        slot = Designation::Propre;
-        ++nouveaux;
-    }
+    Trajet b;
     b.Valeur = A.Valeur + O.Valeur;
     b.Depart = A.Depart;
     b.Arrivee = arrivee;
@@ -40,26 +37,24 @@ inline bool EssaiDepart(const Trajet& A, const Trajet& O, Trajet& b, Designation
     b.Attente = (suivant - A.Arrivee) + A.Attente + O.Attente;
     b.MissionPremiere = A.MissionPremiere;
     b.MissionDerniere = O.MissionDerniere;
+    nouveaux += T.Ecrit(i, j, b);
     return true;
 }
 
 // One step under the arrival constraint: B (k -> j) is fixed, the option O (i -> k) is tried.
-inline bool EssaiArrivee(const Trajet& O, const Trajet& B, Trajet& b, Designation& slot,
-                         std::int64_t& nouveaux) {
+inline bool EssaiArrivee(TrajetsHoraires& T, std::int32_t i, std::int32_t j, const Trajet& O,
+                         const Trajet& B, std::int64_t& nouveaux) {
     const bool continu = EstModeContinu(O.Mode);
     // A continuous option leaves i so as to reach k just when B leaves it.
     const std::int32_t arriveeK = continu ? B.Depart : O.Arrivee;
     const std::int32_t depart = continu ? B.Depart - (O.Arrivee - O.Depart) : O.Depart;
-    if (!(slot != Designation::Propre || depart > b.Depart)) return false;
+    if (T.Existe(i, j) && !(depart > T.Meilleur(i, j).Depart)) return false;
     if (!continu) {
         if (O.Arrivee > B.Depart) return false;
         if (!(B.Depart - O.Arrivee >= 1 || O.MissionDerniere == B.MissionPremiere)) return false;
     }
-    if (slot != Designation::Propre) {
-        slot = Designation::Propre;
-        ++nouveaux;
-    }
     const bool continuB = EstModeContinu(B.Mode);
+    Trajet b;
     b.Valeur = O.Valeur + B.Valeur;
     b.Depart = depart;
     b.Arrivee = continuB ? arriveeK + (B.Arrivee - B.Depart) : B.Arrivee;
@@ -67,53 +62,100 @@ inline bool EssaiArrivee(const Trajet& O, const Trajet& B, Trajet& b, Designatio
     b.Attente = (continuB ? 0 : B.Depart - arriveeK) + O.Attente + B.Attente;
     b.MissionPremiere = O.MissionPremiere;
     b.MissionDerniere = B.MissionDerniere;
+    nouveaux += T.Ecrit(i, j, b);
     return true;
 }
 
-// All the steps of pivot k for origin i, departure constraint.
+// The cells of a block where a step may succeed: a superset of the successful ones, found
+// with plain integer comparisons over contiguous rows so that the compiler vectorises them.
+// Every cell flagged is then tried in full.
+constexpr std::int32_t kBloc = 64;
+
+// Departure: slot 1 of (k, j) on (i, j), A reaching k at `arriveeA`.
+__attribute__((target_clones("avx2", "default"))) bool FiltreDepart(
+    const std::int32_t* __restrict arriveesK, const std::int32_t* __restrict departsK,
+    const std::int32_t* __restrict dureesK, const std::int32_t* __restrict arriveesI,
+    std::int32_t arriveeA, std::int32_t nb, std::uint8_t* __restrict drapeaux) {
+    std::uint8_t tous = 0;
+    for (std::int32_t p = 0; p < nb; ++p) {
+        const int horaire =
+            (dureesK[p] < 0) & (arriveesK[p] < arriveesI[p]) & (departsK[p] >= arriveeA);
+        const int continu = (dureesK[p] >= 0) & (arriveeA + dureesK[p] < arriveesI[p]);
+        drapeaux[p] = static_cast<std::uint8_t>(horaire | continu);
+        tous |= drapeaux[p];
+    }
+    return tous != 0;
+}
+
+// Arrival: option O (i -> k) before slot 1 of (k, j), on (i, j).
+__attribute__((target_clones("avx2", "default"))) bool FiltreArrivee(
+    const std::int32_t* __restrict departsK, const std::int32_t* __restrict departsI,
+    std::int32_t arriveeO, std::int32_t departO, std::int32_t dureeContinue, std::int32_t nb,
+    std::uint8_t* __restrict drapeaux) {
+    std::uint8_t tous = 0;
+    if (dureeContinue < 0) {
+        for (std::int32_t p = 0; p < nb; ++p) {
+            drapeaux[p] =
+                static_cast<std::uint8_t>((arriveeO <= departsK[p]) & (departO > departsI[p]));
+            tous |= drapeaux[p];
+        }
+    } else {
+        for (std::int32_t p = 0; p < nb; ++p) {
+            drapeaux[p] = static_cast<std::uint8_t>((departsK[p] > kDepartAbsent) &
+                                                    (departsK[p] - dureeContinue > departsI[p]));
+            tous |= drapeaux[p];
+        }
+    }
+    return tous != 0;
+}
+
+// All the steps of pivot k for origin i, departure constraint: slot 1 of each (k, j), then
+// the options of (k, j) in order. Row k is not rewritten for pivot k ((k, k) has no journey).
 std::int64_t LigneDepart(TrajetsHoraires& T, std::int32_t n, std::int32_t k, std::int32_t i,
                          std::int64_t& nouveaux) {
     if (!T.Existe(i, k)) return 0;
-    const Trajet A = T.Meilleur(i, k);  // not rewritten for pivot k: (k, k) has no option
-    Trajet* b = T.LigneMeilleurs(i);
-    Designation* slot = T.LigneSlots1(i);
-    const Trajet* dek = T.LigneMeilleurs(k);
-    const Designation* slotK = T.LigneSlots1(k);
-    const TrajetsHoraires::Option* o = T.DebutOptions(k);
-    const TrajetsHoraires::Option* fin = T.FinOptions(k);
+    const Trajet A = T.Meilleur(i, k);
     std::int64_t changements = 0;
-    for (std::int32_t j = 1; j <= n; ++j) {
-        if (j != i) {
-            // Slot 1 of (k, j), then its options in order.
-            if (slotK[j] == Designation::Propre)
-                changements += EssaiDepart(A, dek[j], b[j], slot[j], nouveaux);
-            for (; o != fin && o->autre == j; ++o)
-                changements += EssaiDepart(A, o->trajet, b[j], slot[j], nouveaux);
-        } else {
-            while (o != fin && o->autre == j) ++o;
+    std::uint8_t drapeaux[kBloc];
+    for (std::int32_t debut = 1; debut <= n; debut += kBloc) {
+        const std::int32_t nb = std::min(kBloc, n + 1 - debut);
+        if (!FiltreDepart(T.Arrivees(k) + debut, T.Departs(k) + debut, T.DureesContinues(k) + debut,
+                          T.Arrivees(i) + debut, A.Arrivee, nb, drapeaux))
+            continue;
+        for (std::int32_t p = 0; p < nb; ++p) {
+            const std::int32_t j = debut + p;
+            if (drapeaux[p] && j != i && T.Existe(k, j))
+                changements += EssaiDepart(T, i, j, A, T.Meilleur(k, j), nouveaux);
         }
     }
+    for (const auto* o = T.DebutOptions(k); o != T.FinOptions(k); ++o)
+        if (o->autre != i) changements += EssaiDepart(T, i, o->autre, A, o->trajet, nouveaux);
     return changements;
 }
 
 // All the steps of pivot k for origin i, arrival constraint: the options of (i, k), slot 1
-// first, tried before every journey k -> j.
+// first, each tried before every journey k -> j.
 std::int64_t LigneArrivee(TrajetsHoraires& T, std::int32_t n, std::int32_t k, std::int32_t i,
                           std::vector<Trajet>& options, std::int64_t& nouveaux) {
     options.clear();
     if (T.Existe(i, k)) options.push_back(T.Meilleur(i, k));
     for (const auto* o = T.DebutOptionsVers(i, k); o != T.FinOptions(i) && o->autre == k; ++o)
         options.push_back(o->trajet);
-    if (options.empty()) return 0;
-    Trajet* b = T.LigneMeilleurs(i);
-    Designation* slot = T.LigneSlots1(i);
-    const Trajet* dek = T.LigneMeilleurs(k);
-    const Designation* slotK = T.LigneSlots1(k);
     std::int64_t changements = 0;
-    for (std::int32_t j = 1; j <= n; ++j) {
-        if (j == i || slotK[j] != Designation::Propre) continue;
-        const Trajet B = dek[j];
-        for (const Trajet& O : options) changements += EssaiArrivee(O, B, b[j], slot[j], nouveaux);
+    std::uint8_t drapeaux[kBloc];
+    for (const Trajet& O : options) {
+        const std::int32_t duree = EstModeContinu(O.Mode) ? O.Arrivee - O.Depart : -1;
+        for (std::int32_t debut = 1; debut <= n; debut += kBloc) {
+            const std::int32_t nb = std::min(kBloc, n + 1 - debut);
+            if (!FiltreArrivee(T.Departs(k) + debut, T.Departs(i) + debut, O.Arrivee, O.Depart,
+                               duree, nb, drapeaux))
+                continue;
+            for (std::int32_t p = 0; p < nb; ++p) {
+                const std::int32_t j = debut + p;
+                if (drapeaux[p] && j != i && T.Existe(k, j))
+                    changements += EssaiArrivee(T, i, j, O, T.Meilleur(k, j), nouveaux);
+            }
+        }
     }
     return changements;
 }

@@ -25,7 +25,8 @@ void Preparation(Etat& e, bool arrivee) {
     const std::int32_t n = e.NbNoeuds;
     const std::int32_t t = e.HeureDepart;
     const std::uint64_t c = static_cast<std::uint64_t>(n) + 1;
-    VerifieMemoire(c * c * (sizeof(Trajet) + sizeof(Designation)), "les trajets horaires");
+    VerifieMemoire(c * c * (sizeof(Trajet) + sizeof(Designation) + 3 * sizeof(std::int32_t)),
+                   "les trajets horaires");
     TrajetsHoraires& T = e.CheMin;
     T.Dimensionne(n);
     const bool matrice = e.MatArcsMin.Lignes() == c;
@@ -38,8 +39,7 @@ void Preparation(Etat& e, bool arrivee) {
             const std::vector<std::int32_t>& services = e.ServicesPaires.De(i, j);
             if (cellule.Valeur != 0) {
                 // The permanent link, then the timetabled departures kept beside it.
-                Trajet& meilleur = T.Attribue(i, j);
-                meilleur = Trajet{};
+                Trajet meilleur;
                 meilleur.Valeur = cellule.Valeur;
                 meilleur.Depart = arrivee ? t - cellule.TempsEntier : t;
                 meilleur.Arrivee = arrivee ? t : t + cellule.TempsEntier;
@@ -55,6 +55,7 @@ void Preparation(Etat& e, bool arrivee) {
                                                : r.Arrivee < meilleur.Arrivee;
                     if (mieux) meilleur = r;
                 }
+                T.NbTrajets += T.Ecrit(i, j, meilleur);
                 continue;
             }
             // A pair served only by timetabled arcs: every service is an option, taken on the
@@ -74,7 +75,7 @@ void Preparation(Etat& e, bool arrivee) {
                 const bool mieux =
                     arrivee ? r.Arrivee <= t && (sentinelle || r.Depart > meilleur.Depart)
                             : r.Arrivee < (sentinelle ? kAucunTrajet : meilleur.Arrivee);
-                if (mieux) T.Attribue(i, j) = r;
+                if (mieux) T.NbTrajets += T.Ecrit(i, j, r);
             }
         }
     }

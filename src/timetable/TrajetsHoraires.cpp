@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "timetable/ModesHoraires.h"
+
 namespace vek {
 
 void TrajetsHoraires::Dimensionne(std::int32_t n) {
@@ -10,6 +12,9 @@ void TrajetsHoraires::Dimensionne(std::int32_t n) {
     const auto t = static_cast<std::size_t>(n);
     meilleurs_.Dimensionne(t);
     designations_.Dimensionne(t, Designation::Sentinelle);
+    arrivees_.Dimensionne(t, kAucunTrajet);
+    departs_.Dimensionne(t, kDepartAbsent);
+    durees_.Dimensionne(t, -1);
     for (std::int32_t i = 0; i <= n; ++i) {
         designations_(i, i) = Designation::Aucune;
         designations_(0, i) = designations_(i, 0) = Designation::Aucune;
@@ -24,17 +29,22 @@ void TrajetsHoraires::Libere() {
     n_ = 0;
     meilleurs_.Libere();
     designations_.Libere();
+    arrivees_.Libere();
+    departs_.Libere();
+    durees_.Libere();
     options_ = {};
     debutLigne_ = {};
     NbTrajets = 2;
 }
 
-Trajet& TrajetsHoraires::Attribue(std::int32_t i, std::int32_t j) {
-    if (designations_(i, j) != Designation::Propre) {
-        designations_(i, j) = Designation::Propre;
-        ++NbTrajets;
-    }
-    return meilleurs_(i, j);
+bool TrajetsHoraires::Ecrit(std::int32_t i, std::int32_t j, const Trajet& t) {
+    const bool nouveau = designations_(i, j) != Designation::Propre;
+    designations_(i, j) = Designation::Propre;
+    meilleurs_(i, j) = t;
+    arrivees_(i, j) = t.Arrivee;
+    departs_(i, j) = t.Depart;
+    durees_(i, j) = EstModeContinu(t.Mode) ? t.Arrivee - t.Depart : -1;
+    return nouveau;
 }
 
 void TrajetsHoraires::AjouteOption(std::int32_t i, std::int32_t j, const Trajet& t) {
@@ -72,8 +82,8 @@ const Trajet& TrajetsHoraires::OptionDe(std::int32_t i, std::int32_t j, std::int
 
 std::size_t TrajetsHoraires::OctetsUtilises() const {
     const std::size_t c = static_cast<std::size_t>(n_) + 1;
-    return c * c * (sizeof(Trajet) + sizeof(Designation)) + options_.capacity() * sizeof(Option) +
-           debutLigne_.size() * sizeof(std::int32_t);
+    return c * c * (sizeof(Trajet) + sizeof(Designation) + 3 * sizeof(std::int32_t)) +
+           options_.capacity() * sizeof(Option) + debutLigne_.size() * sizeof(std::int32_t);
 }
 
 }  // namespace vek

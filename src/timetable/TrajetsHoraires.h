@@ -3,6 +3,10 @@
 // pair, slot 1 is the best journey known, a record of its own; slots 2.. are the concrete
 // options the preparation kept, stored compactly (only the pairs and options that exist), row
 // by row.
+//
+// Beside the records, the times the relaxation tests on every cell are kept in flat integer
+// matrices (arrival, departure, duration of a continuous journey), so that its inner loops
+// scan contiguous integers; every write goes through Ecrit(), which keeps both in step.
 
 #include <cstdint>
 #include <vector>
@@ -12,10 +16,13 @@
 
 namespace vek {
 
+// The departure held in the flat matrix for a pair without a journey: below every time.
+inline constexpr std::int32_t kDepartAbsent = -(1 << 30);
+
 class TrajetsHoraires {
   public:
     struct Option {
-        std::int32_t autre;  // the destination (by origin) of the pair
+        std::int32_t autre;  // the destination of the pair
         Trajet trajet;
     };
 
@@ -25,19 +32,22 @@ class TrajetsHoraires {
     bool Vide() const { return n_ == 0; }
     std::int32_t Noeuds() const { return n_; }
 
-    // Slot 1 of (i, j).
-    Trajet& Meilleur(std::int32_t i, std::int32_t j) { return meilleurs_(i, j); }
+    // Slot 1 of (i, j): the pair's best journey, or the sentinel's values.
     const Trajet& Meilleur(std::int32_t i, std::int32_t j) const { return meilleurs_(i, j); }
-    Trajet* LigneMeilleurs(std::int32_t i) { return meilleurs_.Ligne(i); }
-    Designation& Slot1(std::int32_t i, std::int32_t j) { return designations_(i, j); }
     Designation Slot1(std::int32_t i, std::int32_t j) const { return designations_(i, j); }
-    Designation* LigneSlots1(std::int32_t i) { return designations_.Ligne(i); }
     // A journey from i to j is known (slot 1 designates a record of its own).
     bool Existe(std::int32_t i, std::int32_t j) const {
         return designations_(i, j) == Designation::Propre;
     }
-    // Gives (i, j) a record of its own for its best journey.
-    Trajet& Attribue(std::int32_t i, std::int32_t j);
+    // Gives (i, j) a record of its own, holding t; true when the record is new (the caller
+    // counts it in NbTrajets: rows may be written by several threads at once).
+    bool Ecrit(std::int32_t i, std::int32_t j, const Trajet& t);
+
+    // The flat rows: arrivals (32000 without a journey), departures (kDepartAbsent without a
+    // journey) and durations of continuous journeys (-1 for the others).
+    const std::int32_t* Arrivees(std::int32_t i) const { return arrivees_.Ligne(i); }
+    const std::int32_t* Departs(std::int32_t i) const { return departs_.Ligne(i); }
+    const std::int32_t* DureesContinues(std::int32_t i) const { return durees_.Ligne(i); }
 
     // The options, appended pair by pair in increasing (i, j) order during the preparation,
     // then closed by Termine().
@@ -63,6 +73,7 @@ class TrajetsHoraires {
     std::int32_t n_ = 0;
     Matrice<Trajet> meilleurs_;
     Matrice<Designation> designations_;
+    Matrice<std::int32_t> arrivees_, departs_, durees_;
     std::vector<Option> options_;
     std::vector<std::int32_t> debutLigne_;  // options of origin i: [debutLigne_[i], [i+1])
     std::int32_t derniereLigne_ = 0;

@@ -121,7 +121,9 @@ TEST(Horaires, PreparationPourUneHeure) {
     PreparationFloydHorairesDepart(e);
     EXPECT_EQ(e.CheMin.Meilleur(1, 2).Arrivee, 420);
     // Slot 1 is a record of its own: the kept option it came from keeps its values.
-    e.CheMin.Meilleur(1, 2).Arrivee = 1;
+    Trajet avance = e.CheMin.Meilleur(1, 2);
+    avance.Arrivee = 1;
+    e.CheMin.Ecrit(1, 2, avance);
     EXPECT_EQ(e.CheMin.OptionDe(1, 2, 2).Arrivee, 420);
 
     // Arrival constraint by 09:00: the latest departure arriving in time.
