@@ -30,7 +30,8 @@ std::optional<std::string> Choix(Etat& e, const std::string& titre, const std::s
     return choisi;
 }
 
-// The results computed on the previous network: they no longer match the one loaded.
+}  // namespace
+
 void InvalideResultats(Etat& e) {
     e.MatArcsMin.Libere();
     e.MatFloyd.Libere();
@@ -46,7 +47,6 @@ void InvalideResultats(Etat& e) {
                             "menGravit", "menDistance", "menAffectation"})
         e.Menus.Desactive(nom);
 }
-}  // namespace
 
 std::optional<std::string> ChoixFichierNoeuds(Etat& e, const std::string& nom,
                                               const std::string& repertoire) {

@@ -26,6 +26,10 @@ void menOuvrir(Etat& e);
 // routine returns false.
 bool ChargementReseau(Etat& e);
 
+// Releases the results computed on the previous network, which no longer match it, and
+// disables the commands that read them.
+void InvalideResultats(Etat& e);
+
 // Rebuilds ModesReseau, NbModes, Oriente and the choice lists of the dialogs.
 void ListeModesReseau(Etat& e);
 

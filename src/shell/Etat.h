@@ -98,6 +98,14 @@ struct Etat {
 
     float VitesseMoyenneArcs = 0;  // mean speed of the arcs, left by the homogeneity
 
+    // The validity test: what each pass removed, and whether disconnected arcs go unasked.
+    std::int32_t NbNoeudsDoublesElimines = 0;
+    std::int32_t NbNoeudsIsolesElimines = 0;
+    std::int32_t NbBouclesEliminees = 0;
+    std::int32_t NbArcsDoublesElimines = 0;
+    std::int32_t NbArcsDeconnectesElimines = 0;
+    bool EliminationSansAccord = false;
+
     std::vector<double> ValeursNoeuds;
     std::vector<Couple> ListeCouples;  // entries 1..NbCouples
     std::int32_t NbCouples = 0;

@@ -11,6 +11,7 @@
 #include "shell/CommandesGenerales.h"
 #include "shell/Etat.h"
 #include "shell/ListeCouples.h"
+#include "validation/TestValidite.h"
 
 namespace vek {
 
@@ -35,7 +36,8 @@ const Entree kMenu[] = {
     {"menFichiers", "menNoeudsEtArcs", "&Espace... ", menNoeudsEtArcs, C},
     {"menFichiers", "menReseaux", "&Paramètres du graphe...", menReseaux, C},
     {"menFichiers", "menSep1", "-", nullptr, C},
-    {"menFichiers", "menTestValiditéFichiers", "&Tester la validité des fichiers", ND, C},
+    {"menFichiers", "menTestValiditéFichiers", "&Tester la validité des fichiers",
+     menTestValiditéFichiers, C},
     {"menFichiers", "menSep41", "-", nullptr, C},
     {"menFichiers", "menChangerValuation", "&Changer la valuation (temps par défaut)...",
      menChangerValuation, C},
