@@ -75,6 +75,28 @@ NODES = [
 
 CODE_BASE = 1601000000          # region prefix 16-01, then a serial number
 
+# The codes of the towns that the bundled zooms replace: Angoulême is the node of the
+# nodal zoom "Angoulême 8"; three eastern towns belong to the zone of the multinodal zoom
+# "Département" (codes 3700, 3706 and 3755 of its list).
+ZOOM_CODES = {"Angoulême": 5486298, "Hérinval": 3700, "Ormeaux-sur-Brenne": 3706,
+              "Sainte-Thérèse-des-Vignes": 3755}
+
+# The nodal zoom of Angoulême: its districts, with the codes the inverse zoom gathers again.
+ANGOULEME_ZOOM = [
+    ("Angoulême-Gare",     5486000, 14350, 62.300, 87.600),
+    ("Angoulême-Centre",   5486001, 21800, 62.900, 88.400),
+    ("Angoulême-Nord",     5486002,  9600, 63.100, 90.200),
+    ("Angoulême-Sud",      5486003,  8400, 62.600, 86.100),
+    ("Angoulême-Ouest",    5486005,  7200, 60.900, 88.300),
+]
+# The multinodal zoom: each town of the zone as a centre and an outskirt.
+DEPARTEMENT_ZOOM = {
+    "Hérinval": [("Hérinval-Centre", 370001, 5240, 0.0, 0.0), ("Hérinval-Zone", 370002, 2000, 1.6, -1.2)],
+    "Ormeaux-sur-Brenne": [("Ormeaux-Centre", 370601, 2120, 0.0, 0.0), ("Ormeaux-Gare", 370602, 1000, -1.1, 0.9)],
+    "Sainte-Thérèse-des-Vignes": [("Sainte-Thérèse-Bourg", 375501, 2080, 0.0, 0.0),
+                                  ("Sainte-Thérèse-Vignes", 375502, 700, 1.3, 1.0)],
+}
+
 ISLAND = "L'Île-d'Aval"
 FERRY_LINKS = [("Noël-sur-Mer", ISLAND), ("Bois-Français", ISLAND)]
 
@@ -212,6 +234,8 @@ def build():
     by_name = {n[0]: n for n in NODES}
     assert len(by_name) == len(NODES), "duplicate node name"
     code = {n[0]: CODE_BASE + i + 1 for i, n in enumerate(NODES)}
+    # Towns detailed by the zooms carry the codes the zoom tables replace.
+    code.update(ZOOM_CODES)
 
     # Road graph on the mainland: Gabriel graph (a and b are linked when no
     # other town lies inside the circle whose diameter is [a, b]).  It is
@@ -402,11 +426,90 @@ def check(code, arcs, node_text, arc_text):
             assert 0 <= gap < 60
 
 
+def write_zoom(path, text):
+    full = os.path.join(EXAMPLES, "zooms", *path.split("/"))
+    os.makedirs(os.path.dirname(full), exist_ok=True)
+    with open(full, "wb") as fh:
+        fh.write(text.encode("utf-8"))
+
+
+def build_zooms(code, arcs):
+    """The zoom files of the example, laid out as the level n-1 directories expect them."""
+    by_name = {n[0]: n for n in NODES}
+    zcode = dict(code)
+
+    # Nodal zoom of Angoulême: its districts; the arcs that reached the town now reach the
+    # district nearest to their other end (the trains the station), and streets between
+    # the districts.
+    ang = [(name, pop, x, y, 0.0) for name, c, pop, x, y in ANGOULEME_ZOOM]
+    for name, c, pop, x, y in ANGOULEME_ZOOM:
+        zcode[name] = c
+    assert sum(n[1] for n in ang) == by_name["Angoulême"][1]
+
+    def nearest(other):
+        o = by_name[other]
+        return min(ANGOULEME_ZOOM, key=lambda z: (z[3] - o[2]) ** 2 + (z[4] - o[3]) ** 2)[0]
+
+    touching = [a for a in arcs if "Angoulême" in (a["o"], a["d"])]
+    zoom_arcs = []
+    for a in touching:
+        b = dict(a)
+        other = a["d"] if a["o"] == "Angoulême" else a["o"]
+        inside = "Angoulême-Gare" if a["mode"] in (3, 41) else nearest(other)
+        if b["o"] == "Angoulême":
+            b["o"] = inside
+        if b["d"] == "Angoulême":
+            b["d"] = inside
+        zoom_arcs.append(b)
+    streets = [("Angoulême-Gare", "Angoulême-Centre", 74), ("Angoulême-Centre", "Angoulême-Nord", 74),
+               ("Angoulême-Centre", "Angoulême-Sud", 74), ("Angoulême-Centre", "Angoulême-Ouest", 74),
+               ("Angoulême-Gare", "Angoulême-Sud", 74), ("Angoulême-Nord", "Angoulême-Ouest", 72)]
+    pos = {z[0]: (z[3], z[4]) for z in ANGOULEME_ZOOM}
+    for o, d, mode in streets:
+        dist = pick_distance(1.3 * math.hypot(pos[o][0] - pos[d][0], pos[o][1] - pos[d][1]), mode)
+        temps = round_half_away(minutes_to_hhmm(road_minutes(dist, mode)))
+        zoom_arcs.append(dict(o=o, d=d, mode=mode, dist=dist, temps=temps,
+                              dep=0, arr=0, days=0, debit=0, capa=0))
+    write_zoom("noeuds/niv.n-1/angou8/n008an.dat", "".join(node_line(n, zcode) + EOL for n in ang))
+    write_zoom("arcs/niv.n-1/angou8/an008rte.dat", "".join(arc_line(a, zcode) + EOL for a in zoom_arcs))
+
+    # Inverse zoom: the districts gathered again into the town, with its arcs of level n.
+    write_zoom("noeuds/niv.n-1/angou8zi/n01anzi.dat", node_line(by_name["Angoulême"], code) + EOL)
+    write_zoom("arcs/niv.n-1/angou8zi/a01anzi.dat", "".join(arc_line(a, code) + EOL for a in touching))
+
+    # Multinodal zoom "Département": the three towns of the zone, each as two nodes.
+    dep_nodes, rename = [], {}
+    for town, parts in DEPARTEMENT_ZOOM.items():
+        t = by_name[town]
+        assert sum(p[2] for p in parts) == t[1]
+        for name, c, pop, dx, dy in parts:
+            zcode[name] = c
+            dep_nodes.append((name, pop, round(t[2] + dx, 3), round(t[3] + dy, 3), 0.0))
+        rename[town] = parts[0][0]
+    dep_arcs = []
+    for a in arcs:
+        if a["o"] in rename or a["d"] in rename:
+            b = dict(a)
+            b["o"] = rename.get(a["o"], a["o"])
+            b["d"] = rename.get(a["d"], a["d"])
+            dep_arcs.append(b)
+    for town, parts in DEPARTEMENT_ZOOM.items():
+        dist = pick_distance(1.3 * math.hypot(parts[1][3], parts[1][4]), 72)
+        temps = round_half_away(minutes_to_hhmm(road_minutes(dist, 72)))
+        dep_arcs.append(dict(o=parts[0][0], d=parts[1][0], mode=72, dist=dist,
+                             temps=temps, dep=0, arr=0, days=0, debit=0, capa=0))
+    write_zoom("noeuds/niv.n-1/il311zm/n311zmil.dat", "".join(node_line(n, zcode) + EOL for n in dep_nodes))
+    write_zoom("arcs/niv.n-1/il311zm/a311rte1.dat", "".join(arc_line(a, zcode) + EOL for a in dep_arcs))
+    print("Zooms: Angoulême %d nodes %d arcs; inverse %d arcs; Département %d nodes %d arcs" % (
+        len(ang), len(zoom_arcs), len(touching), len(dep_nodes), len(dep_arcs)))
+
+
 def main():
     code, arcs = build()
     node_text = "".join(node_line(n, code) + EOL for n in NODES)
     arc_text = "".join(arc_line(a, code) + EOL for a in arcs)
     check(code, arcs, node_text, arc_text)
+    build_zooms(code, arcs)
 
     for enc, folder in (("utf-8", "utf8"), ("cp1252", "cp1252")):
         out = os.path.join(EXAMPLES, folder)

@@ -79,6 +79,8 @@ void menOuvrir(Etat& e) {
     if (!ChargementReseau(e)) return;
     CalculMatriceArcsMin(e);
     ActiveCommandesReseau(e);
+    // A network chosen freely can take any zoom.
+    for (const char* nom : {"menNodal", "menNodalInv", "menMultinodal"}) e.Menus.Active(nom);
 }
 
 bool ChargementReseau(Etat& e) {

@@ -93,6 +93,17 @@ struct Etat {
     std::string RepOdNivN2 = "c:\\data\\od\\niv.n-2";
     std::string RepArcsMin = "c:\\data\\ArcsMin";
 
+    // Level integration: the zoom files chosen in the zoom dialog, the code lists of the
+    // inverse and multinodal zooms.
+    std::string FichierZoomTours, FichierZoomAngouleme, FichierZoomLaRochelle, FichierZoomPoitiers,
+        FichierZoomLeMans, FichierZoomParis, FichierZoomToursZM, FichierZoomFranceZM,
+        FichierZoomRegionZM, FichierZoomDepartementZM, FichierZoomAggloZM;
+    std::string FichierZoomAngoulemeZI, FichierZoomLaRochelleZI, FichierZoomPoitiersZI;
+    std::vector<std::int64_t> CodesZoneInverse{0};  // 1..NbCodesZoneInverse
+    std::int32_t NbCodesZoneInverse = 0;
+    std::vector<std::int64_t> CodesZoneMultinodale{0};  // 1..NbCodesZoneMultinodale
+    std::int32_t NbCodesZoneMultinodale = 0;
+
     std::vector<Arc> ArcsProvisoires;  // arcs built from paths, 1..NbArcsProvisoires
     std::int32_t NbArcsProvisoires = 0;
 

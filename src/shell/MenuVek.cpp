@@ -12,6 +12,7 @@
 #include "shell/Etat.h"
 #include "shell/ListeCouples.h"
 #include "validation/TestValidite.h"
+#include "validation/Zooms.h"
 
 namespace vek {
 
@@ -51,9 +52,9 @@ const Entree kMenu[] = {
     {"menFichiers", "menEditArcs", "Enregistrer les &arcs sous...", menEditArcs, C},
     {"menFichiers", "menSep23", "-", nullptr, C},
     {"menFichiers", "menZooms", "&Zoom", nullptr, M},
-    {"menZooms", "menNodal", "&Nodal...", ND, C},
-    {"menZooms", "menNodalInv", "Nodal &Inverse...", ND, C},
-    {"menZooms", "menMultinodal", "&Multinodal...", ND, C},
+    {"menZooms", "menNodal", "&Nodal...", menNodal, C},
+    {"menZooms", "menNodalInv", "Nodal &Inverse...", menNodalInv, C},
+    {"menZooms", "menMultinodal", "&Multinodal...", menMultinodal, C},
     {"menZooms", "menMultinodalInv", "Multinodal I&nverse...", AucuneAction, C},
     {"menFichiers", "menSep2", "-", nullptr, C},
     {"menFichiers", "menQuitter", "&Quitter", menQuitter, C},

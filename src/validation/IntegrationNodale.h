@@ -1,4 +1,7 @@
 #pragma once
+// Level integration: exchanging nodes of the working network for a zoom (a detailed
+// sub-network) just read into NoeudsLus and ArcsLus, or a detailed zone for one aggregated
+// node. The read tables are released afterwards.
 
 #include <cstdint>
 
@@ -6,13 +9,20 @@ namespace vek {
 
 struct Etat;
 
-// Replaces the node of that code by the sub-network just read. With code 0 the read tables
-// become the whole working network: nodes and arcs copied from position 1, the node indices
-// of the arcs set again, the read tables released.
+// Replaces the node of that code (its arcs removed, then the first node with the code) by
+// the nodes and arcs read, appended after the others. With code 0 the read tables become the
+// whole working network.
 void IntegrationNodale(Etat& e, std::int64_t code);
+// Replaces the nodes whose codes are in CodesZoneInverse, and their arcs, by the first node
+// read and all the arcs read.
+void IntegrationNodaleInverse(Etat& e);
+// Replaces the nodes whose codes are in CodesZoneMultinodale, and their arcs, by all the
+// nodes and arcs read.
+void IntegrationMultinodale(Etat& e);
 
-// Sets IndiceOrigine and IndiceDestination of every working arc: the first node of Noeuds
-// with its code, 0 when there is none.
+// Sets the node indices of every arc that lacks one (index 0 at either end, as the arcs just
+// appended have): the first node of Noeuds with its code, 0 when there is none. The other
+// arcs keep the indices the removals maintained.
 void IndexationArcs(Etat& e);
 
 }  // namespace vek

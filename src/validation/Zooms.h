@@ -1,0 +1,21 @@
+#pragma once
+// The zoom dialog (Zooms) and the level-integration commands of the "&Zoom" menu: each zoom
+// ticked is read from its node and arc files and integrated into the working network, which
+// is then written under the level's file names by "Edition des noeuds / des arcs".
+
+#include "shell/Dialogue.h"
+
+namespace vek {
+
+struct Etat;
+
+Dialogue DialogueZooms(Etat& e);
+
+// "&Nodal...": every nodal zoom ticked replaces its node.
+void menNodal(Etat& e);
+// "Nodal &Inverse...": every inverse zoom ticked replaces its detailed nodes by one node.
+void menNodalInv(Etat& e);
+// "&Multinodal...": every multinodal zoom ticked replaces its list of nodes.
+void menMultinodal(Etat& e);
+
+}  // namespace vek
