@@ -41,6 +41,7 @@ void InvalideResultats(Etat& e) {
     e.ValeursNoeuds.clear();
     e.ListeCouples.clear();
     e.NbCouples = 0;
+    e.IndexCouplesNb = -1;
     e.ArcsProvisoires.clear();
     e.NbArcsProvisoires = 0;
     for (const char* nom : {"menVisuMatArcsMin", "menChemins", "menRécupTracés", "menVisuMatChMin",

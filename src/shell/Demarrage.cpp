@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "gravity/ParametresGravitaires.h"
 #include "network/Mode.h"
 #include "shell/Configuration.h"
 #include "shell/Erreurs.h"
@@ -24,6 +25,7 @@ Etat::Etat(Port& port) : Ihm(port) {
 }
 
 void InitialisationParametres(Etat& e) {
+    ParametresGravitairesParDefaut(e);
     e.RepNoeudsNivN = e.RepArcsNivN = e.RepVilNivN = e.RepOdNivN = "c:\\";
     e.RepNoeudsNivN1 = "c:\\data\\noeuds\\niv.n-1";
     e.RepNoeudsNivN2 = "c:\\data\\noeuds\\niv.n-2";

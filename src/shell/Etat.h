@@ -3,11 +3,14 @@
 // every routine receives. Several can live side by side (tests build one each). The port
 // through which the routines talk to the person is held here too.
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
+#include "gravity/ParametresGravitaires.h"
 #include "indicators/OptionsIndicVek.h"
 #include "network/Arc.h"
 #include "network/Mode.h"
@@ -120,6 +123,10 @@ struct Etat {
     std::vector<double> ValeursNoeuds;
     std::vector<Couple> ListeCouples;  // entries 1..NbCouples
     std::int32_t NbCouples = 0;
+    // The entry of each link (either way) in ListeCouples, for AjouteCouple; it is rebuilt
+    // when the list no longer has the count it was built for.
+    std::unordered_map<std::int64_t, std::int32_t> IndexCouples;
+    std::int32_t IndexCouplesNb = -1;
     Matrice<float> FluxAffectes;  // the assignment's flow of each step (later node, node before)
 
     // Output choices of the analysis dialogs, and the options of the path-output (VekForCM)
@@ -128,6 +135,18 @@ struct Etat {
     std::string ChoixSortieGravite;  // "Fichier", "Graphique", "Map" or "Annule"
     OptionsVekForCM VekForCM;
     OptionsFichGrav FichGrav;
+
+    // Gravity model: its settings and its results (rows and columns 1..NbNoeuds).
+    ParametresGravite Gravite;
+    std::int16_t LargeurColonne = 20;
+    Matrice<double> MatAttractions;
+    std::vector<double> SommesLignesAttractions;
+    std::vector<std::array<std::int32_t, 4>> TroisAttractions;  // ranks 1..3
+    std::vector<double> SommesAttractions;
+    std::vector<float> SommesPondereesPop;
+    Matrice<std::int32_t> MatPersonnesAttirees;
+    std::vector<std::int32_t> AutoAttractions, AttractionsTotales, AttractionsExterieures, Evasions;
+    std::uint64_t AttractionsReseau = 0;  // the paths the attractions were computed from
 
     // Nodality indicators: the choices of IndicVek, kept from one showing to the next.
     OptionsIndicVek IndicVek;

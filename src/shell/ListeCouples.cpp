@@ -76,6 +76,7 @@ void ListeCouplesDepuisMatrice(Etat& e) {
             }
         }
     e.NbCouples = n;
+    e.IndexCouplesNb = -1;
     e.FluxAffectes.Libere();
 }
 
@@ -87,6 +88,12 @@ void menEdition(Etat& e) {
     }
     Sablier sablier(e.Ihm);
     e.NomFichierResultat = "AFlux000.dat";
+    // The node values of the assignment: the flow of the steps that end at each node.
+    e.ValeursNoeuds.assign(static_cast<std::size_t>(std::max(e.NbNoeuds, 0)) + 1, 0.0);
+    const std::size_t n = std::min(e.FluxAffectes.Lignes(), e.ValeursNoeuds.size());
+    for (std::size_t v = 1; v < n; ++v)
+        for (std::size_t u = 1; u < e.FluxAffectes.Colonnes(); ++u)
+            e.ValeursNoeuds[v] += e.FluxAffectes(v, u);
     ListeCouplesDepuisMatrice(e);
     EcritureValeursNoeuds(e, e.NomFichierResultat);
     OuvreDansEditeur(e, e.NomFichierResultat);

@@ -18,8 +18,9 @@ void EcritureListeCouples(Etat& e, const std::string& chemin);
 // off the diagonal, row by row), then releases the matrix.
 void ListeCouplesDepuisMatrice(Etat& e);
 
-// "&Edition" of the assignment: the pair list of the flows, and the per-node values written
-// to "AFlux000.dat" in the working directory and opened.
+// "&Edition" of the assignment: the pair list of the flows, and the per-node values (the flow
+// of the steps ending at each node) written to "AFlux000.dat" in the working directory and
+// opened.
 void menEdition(Etat& e);
 
 }  // namespace vek

@@ -1,5 +1,8 @@
 #include "shell/MenuVek.h"
 
+#include "flows/Affectation.h"
+#include "gravity/DialoguesGravite.h"
+#include "gravity/ModeleGravitaire.h"
 #include "indicators/Homogeneite.h"
 #include "indicators/IndicVek.h"
 #include "network/Chargement.h"
@@ -79,9 +82,9 @@ const Entree kMenu[] = {
     {"menChemins", "menSep4", "-", nullptr, C},
     {"menChemins", "menVisuMatChMin", "&Edition...", ND, C},
     {"menIndicateursN", "menGravit", "&Attractions", nullptr, M},
-    {"menGravit", "menParamétrageGravit", "&Paramétrage...", ND, C},
-    {"menGravit", "menOptionsGravit", "&Options...", ND, C},
-    {"menGravit", "menDémarrageGravit", "&Démarrage", ND, C},
+    {"menGravit", "menParamétrageGravit", "&Paramétrage...", menParamétrageGravit, C},
+    {"menGravit", "menOptionsGravit", "&Options...", menOptionsGravit, C},
+    {"menGravit", "menDémarrageGravit", "&Démarrage", menDémarrageGravit, C},
     {"menGravit", "menEditionFichGravit", "&Edition...", ND, C},
     {"menIndicateursN", "menCircuité", "&Circuité", nullptr, M},
     {"menCircuité", "menValuation", "&Valuation...", menValuation, C},
@@ -132,7 +135,7 @@ const Entree kMenu[] = {
     {"menDistance", "menOptionsDistance", "&Options...", ND, C},
     {"menDistance", "menDémarrageDistance", "&Démarrage", ND, C},
     {"menArcs", "menAffectation", "&Affectation", nullptr, M},
-    {"menAffectation", "menDémarrage", "&Démarrage", ND, C},
+    {"menAffectation", "menDémarrage", "&Démarrage", menDémarrage, C},
     {"menAffectation", "menEdition", "&Edition", menEdition, C},
 
     {"", "menIndicateursG", "&Réseaux", nullptr, M},

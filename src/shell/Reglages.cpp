@@ -35,11 +35,21 @@ const ReglageTexte kTextes[] = {
     {"Editeur", &Etat::Editeur},
     {"Tableur", &Etat::Tableur},
 };
+// The output directories of the gravity model.
+const struct {
+    const char* nom;
+    std::string ParametresGravite::*champ;
+} kRepertoiresGravite[] = {
+    {"RepSLP", &ParametresGravite::RepSLP},   {"Rep3AA", &ParametresGravite::Rep3AA},
+    {"Rep3AR", &ParametresGravite::Rep3AR},   {"RepSAA", &ParametresGravite::RepSAA},
+    {"RepAuto", &ParametresGravite::RepAuto}, {"RepAP", &ParametresGravite::RepAP},
+};
 }  // namespace
 
 std::vector<std::string> NomsReglages() {
     std::vector<std::string> noms;
     for (const auto& r : kTextes) noms.push_back(r.nom);
+    for (const auto& r : kRepertoiresGravite) noms.push_back(r.nom);
     noms.push_back("Valuation");
     noms.push_back("HeureDepart");
     noms.push_back("MaxNoeuds");
@@ -54,6 +64,11 @@ bool ChangeReglage(Etat& e, const std::string& nom, const std::string& valeur,
     for (const auto& r : kTextes)
         if (nom == r.nom) {
             e.*r.champ = valeur;
+            return true;
+        }
+    for (const auto& r : kRepertoiresGravite)
+        if (nom == r.nom) {
+            e.Gravite.*r.champ = valeur;
             return true;
         }
     if (nom == "Valuation") {

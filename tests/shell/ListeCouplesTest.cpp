@@ -142,15 +142,16 @@ TEST(ListeCouples, DepuisLaMatriceDeLAffectation) {
     // "&Edition" builds the list and writes the node values to AFlux000.dat where it runs.
     e.FluxAffectes.Dimensionne(3);
     e.FluxAffectes(2, 1) = 3;
-    e.ValeursNoeuds = {0, 1, 2, 3};
     {
         DansDossier ici(p.dossier.Chemin());
         menEdition(e);
     }
     EXPECT_EQ(e.NbCouples, 1);
     EXPECT_EQ(e.NomFichierResultat, "AFlux000.dat");
-    EXPECT_EQ(test::LitOctets(p.dossier / "AFlux000.dat").substr(0, 58),
-              "0000000012       00000000000000000001.00000000000000000000");
+    // The flow of the steps ending at each node: 3 at the second node.
+    const std::string flux = test::LitOctets(p.dossier / "AFlux000.dat");
+    EXPECT_EQ(flux.substr(0, 58), "0000000012       00000000000000000000.00000000000000000000");
+    EXPECT_EQ(flux.substr(86, 58), "0000000345       00000000000000000003.00000000000000000000");
     ASSERT_EQ(p.port.lances.size(), 1u);
 }
 

@@ -1,0 +1,196 @@
+#include "gravity/DialoguesGravite.h"
+
+#include "network/Lecture.h"
+#include "shell/Chemins.h"
+#include "shell/Etat.h"
+#include "shell/Format.h"
+#include "shell/Texte.h"
+
+namespace vek {
+
+namespace {
+
+struct Parametre {
+    const char* texte;
+    const char* legende;
+    float ParametresGravite::*valeur;
+};
+
+constexpr Parametre kParametres[] = {
+    {"Texte1", "Distance interne moyenne de la ville :", &ParametresGravite::DistanceInterneVille},
+    {"Texte2", "Valeur élasticité population :", &ParametresGravite::ElasticitePopulation},
+    {"Texte3", "Valeur élasticité distance :", &ParametresGravite::ElasticiteDistance},
+    {"Texte4", "Paramétre échelle de population :", &ParametresGravite::EchellePopulation},
+    {"Texte5", "Paramétre échelle du poids de la ville :", &ParametresGravite::EchellePoidsVille},
+    {"Texte6", "Paramétre échelle de l'accessibilité :", &ParametresGravite::EchelleAccessibilite},
+    {"Texte7", "Paramétre échelle de la longueur", &ParametresGravite::EchelleLongueur},
+    {"Texte8", "Nombre total de personnes par emploi", &ParametresGravite::PersonnesParEmploi},
+};
+
+// A section of GvOp: its frame, its controls and where its choices are kept.
+struct Section {
+    const char* cadre;
+    const char* legende;
+    const char *oui, *non, *texte, *bouton, *ecran, *total;
+    bool OptionsGvOp::*choisie;
+    bool OptionsGvOp::*montre;  // null when the section has no viewer box
+    bool OptionsGvOp::*totale;  // null when it has no total box
+    std::string ParametresGravite::*repertoire;
+    std::string ParametresGravite::*fichier;
+};
+
+const Section kSections[] = {
+    {"CadreSLP", "Sommations lignes pondérées par la population", "OuiSLP", "NonSLP", "TexteSLP",
+     "Command3D1", "EcranSLP", "TotSLP", &OptionsGvOp::OuiSLP, &OptionsGvOp::EcranSLP,
+     &OptionsGvOp::TotSLP, &ParametresGravite::RepSLP, &ParametresGravite::NomFichierSLP},
+    {"Cadre3AA", "Trois principales attractions absolues", "Oui3AA", "Non3AA", "Texte3AA",
+     "Command3D2", "Ecran3AA", nullptr, &OptionsGvOp::Oui3AA, &OptionsGvOp::Ecran3AA, nullptr,
+     &ParametresGravite::Rep3AA, &ParametresGravite::NomFichier3AA},
+    {"Cadre3AR", "Trois principales attractions relatives", "Oui3AR", "Non3AR", "Texte3AR",
+     "Command3D6", "Ecran3AR", nullptr, &OptionsGvOp::Oui3AR, &OptionsGvOp::Ecran3AR, nullptr,
+     &ParametresGravite::Rep3AR, &ParametresGravite::NomFichier3AR},
+    {"CadreSAA", "Sommes des attractions absolues", "OuiSAA", "NonSAA", "TexteSAA", "Command3D3",
+     "EcranSAA", "TotSAA", &OptionsGvOp::OuiSAA, &OptionsGvOp::EcranSAA, &OptionsGvOp::TotSAA,
+     &ParametresGravite::RepSAA, &ParametresGravite::NomFichierSAA},
+    {"CadreAuto", "Auto-Attraction  Attraction-Totale  Attraction-Extérieure  Evasion", "OuiAuto",
+     "NonAuto", "TexteAuto", "Command3D7", "EcranAuto", nullptr, &OptionsGvOp::OuiAuto,
+     &OptionsGvOp::EcranAuto, nullptr, &ParametresGravite::RepAuto,
+     &ParametresGravite::NomFichierAuto},
+    {"CadreAP", "Fichier d'attraction en nombre de personnes", "OuiAP", "NonAP", "TexteAP",
+     "Command3D8", nullptr, nullptr, &OptionsGvOp::OuiAP, nullptr, nullptr,
+     &ParametresGravite::RepAP, &ParametresGravite::NomFichierAP},
+};
+
+// The controls each choice enables: a section's own when it is chosen; the AP pair follows
+// "Oui" of the auto section once it has been chosen.
+void MetAJour(Etat& e, Dialogue& d) {
+    const OptionsGvOp& o = e.Gravite.Options;
+    for (const Section& s : kSections) {
+        const bool oui = o.*s.choisie;
+        for (const char* c : {s.texte, s.bouton, s.ecran, s.total})
+            if (c) d.Active(c, oui);
+    }
+}
+
+void Choisit(Etat& e, Dialogue& d, const Section& s, bool oui) {
+    e.Gravite.Options.*s.choisie = oui;
+    d.ChoisitOption(oui ? s.oui : s.non);
+    if (std::string(s.oui) == "OuiAuto" && oui) {
+        d.Active("OuiAP");
+        d.Active("NonAP");
+    }
+    MetAJour(e, d);
+}
+
+}  // namespace
+
+void ParametresGravitairesParDefaut(Etat& e) {
+    e.Gravite = ParametresGravite{};
+}
+
+Dialogue DialogueGvPa(Etat& e) {
+    Dialogue d;
+    d.nom = "GvPa";
+    d.legende = "Paramétrage de Gravit";
+    for (const Parametre& p : kParametres) {
+        Controle& c = d.Ajoute(TypeControle::Texte, p.texte, p.legende);
+        c.texte = std::string(p.texte) == "Texte8" ? e.Gravite.Texte8 : Str(e.Gravite.*p.valeur);
+    }
+    d.Ajoute(TypeControle::Bouton, "Ok", "Ok").action = [&e](Dialogue& dlg) {
+        for (const Parametre& p : kParametres)
+            e.Gravite.*p.valeur = static_cast<float>(LectureNombre(VersUtf32(dlg[p.texte].texte)));
+        e.Gravite.Texte8 = dlg["Texte8"].texte;
+        dlg.Ferme();
+    };
+    d.Ajoute(TypeControle::Bouton, "Annuler", "Annuler").action = [](Dialogue& dlg) {
+        dlg.Ferme();
+    };
+    d.boutonAnnulation = "Annuler";
+    return d;
+}
+
+Dialogue DialogueGvOp(Etat& e) {
+    Dialogue d;
+    d.nom = "GvOp";
+    d.legende = "Options du modèle Gravitaire";
+    const OptionsGvOp& o = e.Gravite.Options;
+    for (const Section& s : kSections) {
+        const Section* ps = &s;
+        d.Ajoute(TypeControle::Cadre, s.cadre, s.legende);
+        Controle& oui = d.Ajoute(TypeControle::Option, s.oui, "Oui", s.cadre);
+        oui.coche = o.*s.choisie;
+        oui.action = [&e, ps](Dialogue& dlg) { Choisit(e, dlg, *ps, true); };
+        Controle& non = d.Ajoute(TypeControle::Option, s.non, "Non", s.cadre);
+        non.coche = !(o.*s.choisie);
+        non.action = [&e, ps](Dialogue& dlg) { Choisit(e, dlg, *ps, false); };
+        Controle& texte = d.Ajoute(TypeControle::Texte, s.texte, "Fichier :", s.cadre);
+        texte.texte = e.Gravite.*s.fichier;
+        texte.action = [&e, ps](Dialogue& dlg) { e.Gravite.*ps->fichier = dlg[ps->texte].texte; };
+        d.Ajoute(TypeControle::Bouton, s.bouton, "Changer de fichier", s.cadre).action =
+            [&e, ps](Dialogue& dlg) {
+                DemandeFichier demande;
+                demande.titre = "Fichier";
+                demande.filtre = "Tous fichiers(*.*)|*.*|Data(*.dat)|*.dat";
+                demande.indexFiltre = 2;
+                demande.repertoire = e.Gravite.*ps->repertoire;
+                demande.nomPropose = e.Gravite.*ps->fichier;
+                auto choisi = e.Ihm.ChoixFichier(demande);
+                if (!choisi || choisi->empty()) return;
+                e.Gravite.*ps->fichier = NomDe(*choisi);
+                dlg[ps->texte].texte = e.Gravite.*ps->fichier;
+            };
+        if (s.ecran) {
+            Controle& c = d.Ajoute(TypeControle::Case, s.ecran, "Sortie Bloc-Notes", s.cadre);
+            c.coche = o.*s.montre;
+            c.action = [&e, ps](Dialogue& dlg) {
+                e.Gravite.Options.*ps->montre = dlg[ps->ecran].coche;
+            };
+        }
+        if (s.total) {
+            Controle& c = d.Ajoute(TypeControle::Case, s.total, "Total des sommations", s.cadre);
+            c.coche = o.*s.totale;
+            c.action = [&e, ps](Dialogue& dlg) {
+                e.Gravite.Options.*ps->totale = dlg[ps->total].coche;
+            };
+        }
+    }
+    // The AP pair waits for the auto section.
+    d.Active("OuiAP", o.OuiAuto);
+    d.Active("NonAP", o.OuiAuto);
+    d.Ajoute(TypeControle::Bouton, "Command3D4", "Paramétres par défaut").action =
+        [&e](Dialogue& dlg) {
+            for (const Section& s : kSections) {
+                if (std::string(s.oui) == "OuiAP") {
+                    Choisit(e, dlg, s, false);
+                    continue;
+                }
+                Choisit(e, dlg, s, true);
+                if (s.ecran) {
+                    e.Gravite.Options.*s.montre = true;
+                    dlg[s.ecran].coche = true;
+                }
+                if (s.total) {
+                    e.Gravite.Options.*s.totale = false;
+                    dlg[s.total].coche = false;
+                }
+            }
+        };
+    d.Ajoute(TypeControle::Bouton, "Command3D5", "Ok").action = [&e](Dialogue& dlg) {
+        e.Menus.Active("menDémarrageGravit");
+        dlg.Ferme();
+    };
+    MetAJour(e, d);
+    return d;
+}
+
+void menParamétrageGravit(Etat& e) {
+    Dialogue d = DialogueGvPa(e);
+    e.Ihm.MontreDialogue(d, false);
+}
+
+void menOptionsGravit(Etat& e) {
+    Dialogue d = DialogueGvOp(e);
+    e.Ihm.MontreDialogue(d, false);
+}
+
+}  // namespace vek

@@ -1,0 +1,19 @@
+#pragma once
+// The parameter dialog of the gravity model (GvPa, "Paramétrage de Gravit") and its options
+// dialog (GvOp, "Options du modèle Gravitaire"), with the commands that show them.
+
+#include "shell/Dialogue.h"
+
+namespace vek {
+
+struct Etat;
+
+Dialogue DialogueGvPa(Etat& e);
+Dialogue DialogueGvOp(Etat& e);
+
+// "&Paramétrage...": the seven parameters shown (the persons per job keep their last text).
+void menParamétrageGravit(Etat& e);
+// "&Options...": the sections to compute and write.
+void menOptionsGravit(Etat& e);
+
+}  // namespace vek

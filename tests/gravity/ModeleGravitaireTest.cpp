@@ -1,0 +1,179 @@
+// The gravity model on a tiny network: attractions, the three principal ones, the sums, the
+// persons, and the six result files in their layouts.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "Reseaux.h"
+#include "gravity/ModeleGravitaire.h"
+#include "paths/Floyd.h"
+#include "paths/Traces.h"
+
+namespace vek {
+namespace {
+
+using test::LigneArc;
+using test::LigneNoeud;
+
+// A (6-digit code, 1000 people) - B (5-digit code, 500) by a 10 km road, B - C (no one) by
+// another; D (200 people) is reached by nothing.
+struct Gravite : test::Session {
+    Gravite() {
+        EXPECT_TRUE(
+            Ouvre(LigneNoeud("Aval", 123456, 1000) + LigneNoeud("Bourg", 12345, 500) +
+                      LigneNoeud("Col", 1601000003, 0) + LigneNoeud("Désert", 4, 200),
+                  LigneArc(123456, 12345, 7, 10, 0) + LigneArc(12345, 1601000003, 7, 20, 0)));
+        e.Valuation = "Distance";
+        CalculMatriceArcsMin(e);
+        EXPECT_TRUE(CalculCheminsMinimaux(e));
+        RecuperationTraces(e);
+        auto& g = e.Gravite;
+        for (std::string* rep : {&g.RepSLP, &g.Rep3AA, &g.Rep3AR, &g.RepSAA, &g.RepAuto, &g.RepAP})
+            *rep = dossier.Chemin().string();
+    }
+    std::string Lit(const std::string& nom) {
+        return std::filesystem::exists(dossier / nom) ? test::LitOctets(dossier / nom) : "";
+    }
+    std::vector<std::string> Lignes(const std::string& nom) {
+        std::vector<std::string> l;
+        std::string t = Lit(nom);
+        for (std::size_t p = 0, q; (q = t.find("\r\n", p)) != std::string::npos; p = q + 2)
+            l.push_back(t.substr(p, q - p));
+        return l;
+    }
+};
+
+TEST(Gravite, AttractionsEtRangs) {
+    Gravite g;
+    Etat& e = g.e;
+    CalculAttractions(e);
+    // Defaults: P(i) / d(i,j)^2; a node's own distance is the internal distance (1).
+    EXPECT_DOUBLE_EQ(e.MatAttractions(1, 2), 1000.0 / 100);
+    EXPECT_DOUBLE_EQ(e.MatAttractions(1, 3), 1000.0 / 900);
+    EXPECT_DOUBLE_EQ(e.MatAttractions(1, 1), 1000);
+    // No one at C: no attraction; D unreachable: none from or to it but its own.
+    for (int j = 1; j <= 4; ++j) EXPECT_EQ(e.MatAttractions(3, j), 0);
+    EXPECT_EQ(e.MatAttractions(1, 4), 0);
+    EXPECT_EQ(e.MatAttractions(4, 1), 0);
+    EXPECT_DOUBLE_EQ(e.MatAttractions(4, 4), 200);
+    // Other parameters: Km (a P)^alpha / (Kd (b d)^beta).
+    e.Gravite.ElasticiteDistance = 1;
+    e.Gravite.EchellePopulation = 2;
+    e.Gravite.EchelleAccessibilite = 4;
+    CalculAttractions(e);
+    EXPECT_DOUBLE_EQ(e.MatAttractions(1, 2), 2000.0 / (4 * 10));
+    e.Gravite = ParametresGravite{};
+    CalculAttractions(e);
+
+    TroisPrincipalesAttractions(e);
+    EXPECT_EQ(e.TroisAttractions[1][1], 1);
+    EXPECT_EQ(e.TroisAttractions[1][2], 2);
+    EXPECT_EQ(e.TroisAttractions[1][3], 3);
+    EXPECT_EQ(e.TroisAttractions[3][1], 0);  // nothing positive: the ranks stay 0
+    EXPECT_EQ(e.TroisAttractions[4][2], 0);
+    const float s = static_cast<float>(static_cast<float>(1000.0f + 10.0) + 1000.0 / 900);
+    EXPECT_DOUBLE_EQ(e.SommesLignesAttractions[1], static_cast<double>(s) / 100);
+    // Ties go to the lower index.
+    e.MatAttractions(2, 1) = e.MatAttractions(2, 3) = 7;
+    e.MatAttractions(2, 2) = 1;
+    TroisPrincipalesAttractions(e);
+    EXPECT_EQ(e.TroisAttractions[2][1], 1);
+    EXPECT_EQ(e.TroisAttractions[2][2], 3);
+    EXPECT_EQ(e.TroisAttractions[2][3], 2);
+}
+
+TEST(Gravite, DemarrageEtFichiers) {
+    Gravite g;
+    Etat& e = g.e;
+    OptionsGvOp& o = e.Gravite.Options;
+    o.OuiSLP = o.Oui3AA = o.OuiAuto = o.OuiAP = o.TotSLP = true;
+    menDémarrageGravit(e);
+    // The total of the weighted sums is shown, titled.
+    EXPECT_EQ(g.port.messages.at(0).titre, "Total des accessibilités par les populations");
+    // SLP: blank, code (a 6-digit code takes 7 columns), value padded to 21, 3 blanks, name.
+    auto slp = g.Lignes("slp.dat");
+    ASSERT_EQ(slp.size(), 4u);
+    // (10 km x 500 + 30 x 0 + 32000 x 200 for the unreachable D) / 1000.
+    EXPECT_EQ(slp[0],
+              " 123456 " + std::string("6405") + std::string(17, ' ') + "   " + Cadre("Aval", 50));
+    EXPECT_EQ(slp[1].substr(0, 6), " 12345");  // a 5-digit code shifts its line
+    // 3AA and 3AR both written with 3AA alone; no SAA file.
+    auto aa = g.Lignes("3AA.dat");
+    ASSERT_EQ(aa.size(), 12u);
+    EXPECT_EQ(aa[0], "123456   Aval           123456   Aval           1000       ");
+    EXPECT_EQ(aa[1], "123456   Aval           12345  Bourg          10         ");
+    EXPECT_EQ(aa[6], "1601000003  Col            0  " + std::string(15, ' ') + "0          ");
+    auto ar = g.Lignes("3AR.dat");
+    ASSERT_EQ(ar.size(), 12u);
+    EXPECT_EQ(ar[6].substr(ar[6].size() - 11), "0.00       ");
+    EXPECT_EQ(g.Lit("SAA.dat"), "");
+    // Auto: four sections of a header and N lines; C felt by B only.
+    auto au = g.Lignes("auto.dat");
+    ASSERT_EQ(au.size(), 20u);
+    EXPECT_EQ(au[0], "Auto-Attractions");
+    EXPECT_EQ(au[5], "Attractions Totales");
+    EXPECT_EQ(au[15], "Evasion");
+    // AP: N x N lines of indices padded to 6 and 5 and the persons padded to 21.
+    auto ap = g.Lignes("AP.dat");
+    ASSERT_EQ(ap.size(), 16u);
+    EXPECT_EQ(ap[1].substr(0, 11), "1     2    ");
+    EXPECT_EQ(ap[1].size(), 32u);
+    EXPECT_EQ(std::stoi(ap[1].substr(11)), e.MatPersonnesAttirees(1, 2));
+    // Persons: A(i,j) / S(i) x P(i) / 2.1, to the nearest integer.
+    EXPECT_EQ(e.MatPersonnesAttirees(1, 2),
+              static_cast<int>(
+                  std::nearbyint(e.MatAttractions(1, 2) / e.SommesAttractions[1] * (1000 / 2.1f))));
+    EXPECT_EQ(e.AttractionsTotales[2], e.MatPersonnesAttirees(1, 2) + e.MatPersonnesAttirees(2, 2) +
+                                           e.MatPersonnesAttirees(3, 2) +
+                                           e.MatPersonnesAttirees(4, 2));
+    EXPECT_EQ(e.Evasions[2], e.AttractionsTotales[2] - e.AutoAttractions[2]);
+    // C is felt by A and B; no node's sum is zero but C's row stays empty.
+    EXPECT_EQ(g.port.Compte("somme nulle"), 0);
+    // The assignment is open once the traces match.
+    EXPECT_TRUE(e.Menus.EstActif("menAffectation"));
+}
+
+TEST(Gravite, CasRapportes) {
+    {
+        // Without current shortest paths: said, nothing written.
+        Gravite g;
+        g.e.Gravite.Options.OuiSLP = true;
+        CalculMatriceArcsMin(g.e);
+        menDémarrageGravit(g.e);
+        EXPECT_EQ(g.port.Compte("n'ont pas été calculés"), 1);
+        EXPECT_EQ(g.Lit("slp.dat"), "");
+    }
+    {
+        // A node nobody attracts: its persons cannot be shared out, said once.
+        Gravite g;
+        g.e.Noeuds[4].Population = 0;
+        g.e.Gravite.Options.OuiAuto = true;
+        menDémarrageGravit(g.e);
+        EXPECT_EQ(g.port.Compte("somme nulle"), 1);
+        EXPECT_EQ(g.e.AutoAttractions[4], 0);
+        EXPECT_NE(g.Lit("auto.dat"), "");
+    }
+    {
+        // Counts beyond 32 bits are refused, not written.
+        Gravite g;
+        g.e.Noeuds[1].Population = 2000000000;
+        g.e.Gravite.PersonnesParEmploi = 0.01f;
+        g.e.Gravite.Options.OuiAuto = true;
+        menDémarrageGravit(g.e);
+        EXPECT_EQ(g.port.Compte("dépasse la capacité"), 1);
+        EXPECT_EQ(g.Lit("auto.dat"), "");
+    }
+    {
+        // 3AR alone writes only its file; AP without Auto does nothing.
+        Gravite g;
+        g.e.Gravite.Options.Oui3AR = g.e.Gravite.Options.OuiAP = true;
+        menDémarrageGravit(g.e);
+        EXPECT_NE(g.Lit("3AR.dat"), "");
+        EXPECT_EQ(g.Lit("3AA.dat"), "");
+        EXPECT_EQ(g.Lit("AP.dat"), "");
+    }
+}
+
+}  // namespace
+}  // namespace vek
