@@ -28,6 +28,18 @@ class DossierTemporaire {
     std::filesystem::path chemin_;
 };
 
+// Changes the working directory for the life of the object.
+class DansDossier {
+  public:
+    explicit DansDossier(const std::filesystem::path& d) : avant_(std::filesystem::current_path()) {
+        std::filesystem::current_path(d);
+    }
+    ~DansDossier() { std::filesystem::current_path(avant_); }
+
+  private:
+    std::filesystem::path avant_;
+};
+
 inline void EcritOctets(const std::string& chemin, const std::string& octets) {
     std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
     f << octets;

@@ -2,6 +2,7 @@
 
 #include "flows/Affectation.h"
 #include "gravity/DialoguesGravite.h"
+#include "gravity/FichiersGravitaires.h"
 #include "gravity/ModeleGravitaire.h"
 #include "indicators/Homogeneite.h"
 #include "indicators/IndicVek.h"
@@ -85,7 +86,7 @@ const Entree kMenu[] = {
     {"menGravit", "menParamétrageGravit", "&Paramétrage...", menParamétrageGravit, C},
     {"menGravit", "menOptionsGravit", "&Options...", menOptionsGravit, C},
     {"menGravit", "menDémarrageGravit", "&Démarrage", menDémarrageGravit, C},
-    {"menGravit", "menEditionFichGravit", "&Edition...", ND, C},
+    {"menGravit", "menEditionFichGravit", "&Edition...", menEditionFichGravit, C},
     {"menIndicateursN", "menCircuité", "&Circuité", nullptr, M},
     {"menCircuité", "menValuation", "&Valuation...", menValuation, C},
     {"menCircuité", "menCalculCircuite", "&Calcul", nullptr, M},

@@ -3,6 +3,7 @@
 #include <unistd.h>
 #include <xlsxwriter.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -51,10 +52,13 @@ std::string CheminClasseur(const std::string& cheminTexte) {
     return cheminTexte + ".xlsx";
 }
 
-void EcritureClasseurListeCouples(const Etat& e, const std::string& cheminClasseur) {
+void EcritureClasseur(const Etat& e, const std::string& cheminClasseur,
+                      const std::vector<std::pair<std::string, double>>& lignes,
+                      const std::string& graphique) {
     const std::string fichier = CheminDe(e, cheminClasseur).string();
     lxw_workbook_options options{};
-    options.constant_memory = LXW_TRUE;  // rows go to disk as they are written
+    // Rows go to disk as they are written; a chart needs the sheet in memory.
+    options.constant_memory = graphique.empty() ? LXW_TRUE : LXW_FALSE;
     lxw_workbook* classeur = workbook_new_opt(fichier.c_str(), &options);
     if (!classeur) throw ErreurFichier(Erreur(cheminClasseur, LXW_ERROR_MEMORY_MALLOC_FAILED));
     lxw_worksheet* feuille = workbook_add_worksheet(classeur, "Feuil1");
@@ -63,24 +67,43 @@ void EcritureClasseurListeCouples(const Etat& e, const std::string& cheminClasse
         throw ErreurFichier(Erreur(cheminClasseur, LXW_ERROR_CREATING_TMPFILE));
     }
     lxw_error code = LXW_NO_ERROR;
-    const lxw_row_t lignes =
-        std::min<lxw_row_t>(static_cast<lxw_row_t>(std::max(e.NbCouples, 0)), kLignesFeuille);
-    for (lxw_row_t n = 0; n < lignes && code == LXW_NO_ERROR; ++n) {
-        const Couple& p = e.ListeCouples[n + 1];
-        const std::string nom = p.I >= 1 && p.I <= e.NbNoeuds
-                                    ? Gauche(e.Noeuds[static_cast<std::size_t>(p.I)].Nom, 16)
-                                    : std::string();
-        code = worksheet_write_string(feuille, n, 0, nom.c_str(), nullptr);
+    const lxw_row_t n = std::min<lxw_row_t>(static_cast<lxw_row_t>(lignes.size()), kLignesFeuille);
+    for (lxw_row_t r = 0; r < n && code == LXW_NO_ERROR; ++r) {
+        code = worksheet_write_string(feuille, r, 0, lignes[r].first.c_str(), nullptr);
         if (code != LXW_NO_ERROR) break;
-        if (std::isfinite(p.Valeur))
-            code = worksheet_write_number(feuille, n, 1, p.Valeur, nullptr);
-        else
-            code = worksheet_write_string(feuille, n, 1, TexteNombre(p.Valeur).c_str(), nullptr);
+        const double v = lignes[r].second;
+        code = std::isfinite(v)
+                   ? worksheet_write_number(feuille, r, 1, v, nullptr)
+                   : worksheet_write_string(feuille, r, 1, TexteNombre(v).c_str(), nullptr);
     }
-    if (lignes > 0) worksheet_set_selection(feuille, 0, 0, lignes - 1, 1);
+    if (n > 0) worksheet_set_selection(feuille, 0, 0, n - 1, 1);
+    if (code == LXW_NO_ERROR && !graphique.empty() && n > 0) {
+        lxw_chart* chart = workbook_add_chart(classeur, LXW_CHART_COLUMN);
+        const std::string fin = std::to_string(n);
+        lxw_chart_series* serie = chart_add_series(chart, ("=Feuil1!$A$1:$A$" + fin).c_str(),
+                                                   ("=Feuil1!$B$1:$B$" + fin).c_str());
+        chart_series_set_name(serie, graphique.c_str());
+        chart_title_set_name(chart, graphique.c_str());
+        chart_legend_set_position(chart, LXW_CHART_LEGEND_NONE);
+        code = worksheet_insert_chart(feuille, 0, 3, chart);
+    }
     lxw_error fermeture = workbook_close(classeur);
     if (code == LXW_NO_ERROR) code = fermeture;
     if (code != LXW_NO_ERROR) throw ErreurFichier(Erreur(cheminClasseur, code));
+}
+
+void EcritureClasseurListeCouples(const Etat& e, const std::string& cheminClasseur) {
+    std::vector<std::pair<std::string, double>> lignes;
+    const auto n = static_cast<std::size_t>(std::max(e.NbCouples, 0));
+    lignes.reserve(n);
+    for (std::size_t k = 1; k <= n; ++k) {
+        const Couple& p = e.ListeCouples[k];
+        lignes.emplace_back(p.I >= 1 && p.I <= e.NbNoeuds
+                                ? Gauche(e.Noeuds[static_cast<std::size_t>(p.I)].Nom, 16)
+                                : std::string(),
+                            p.Valeur);
+    }
+    EcritureClasseur(e, cheminClasseur, lignes);
 }
 
 std::string EnvoiTableur(Etat& e, const std::string& cheminTexte) {
@@ -102,6 +125,19 @@ std::string ProgrammeTableur(const Etat& e) {
     for (const char* programme : {"localc", "libreoffice", "gnumeric", "soffice"})
         if (Executable(programme)) return programme;
     return "xdg-open";
+}
+
+std::string EnvoiTableurValeursNoeuds(Etat& e, const std::string& cheminTexte) {
+    const std::string classeur = CheminClasseur(cheminTexte);
+    std::vector<std::pair<std::string, double>> lignes;
+    for (std::int32_t i = 1; i <= e.NbNoeuds; ++i)
+        lignes.emplace_back(Gauche(e.Noeuds[static_cast<std::size_t>(i)].Nom, 16),
+                            static_cast<std::size_t>(i) < e.ValeursNoeuds.size()
+                                ? e.ValeursNoeuds[static_cast<std::size_t>(i)]
+                                : 0);
+    EcritureClasseur(e, classeur, lignes);
+    LanceTableur(e, classeur);
+    return classeur;
 }
 
 void LanceTableur(Etat& e, const std::string& fichier) {

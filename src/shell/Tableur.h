@@ -2,6 +2,8 @@
 // The spreadsheet and map hand-offs of the result files.
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace vek {
 
@@ -15,9 +17,18 @@ std::string CheminClasseur(const std::string& cheminTexte);
 // A1:B<NbCouples> selected. Throws ErreurFichier when the workbook cannot be written.
 void EcritureClasseurListeCouples(const Etat& e, const std::string& cheminClasseur);
 
+// A workbook of rows (name, value): sheet "Feuil1", names in column A, values in column B
+// from row 1, the block selected; with `graphique`, a column chart of the values beside them.
+// Throws ErreurFichier when the workbook cannot be written.
+void EcritureClasseur(const Etat& e, const std::string& cheminClasseur,
+                      const std::vector<std::pair<std::string, double>>& lignes,
+                      const std::string& graphique = {});
+
 // The spreadsheet hand-off of a pair list already written as text: the workbook beside it,
 // then opened in the spreadsheet program. Returns the workbook's path.
 std::string EnvoiTableur(Etat& e, const std::string& cheminTexte);
+// The same for a node-value file: the names and values of the nodes.
+std::string EnvoiTableurValeursNoeuds(Etat& e, const std::string& cheminTexte);
 
 // The spreadsheet program: the setting Tableur, else the first one installed, else the
 // desktop's opener.

@@ -99,24 +99,12 @@ TEST(ListeCouples, DispositionsTexteEtTabulee) {
     EXPECT_EQ(p.port.Compte("ARelatio.dat"), 1);
 }
 
-// Changes the working directory for the life of the object.
-class DansDossier {
-  public:
-    explicit DansDossier(const std::filesystem::path& d) : avant_(std::filesystem::current_path()) {
-        std::filesystem::current_path(d);
-    }
-    ~DansDossier() { std::filesystem::current_path(avant_); }
-
-  private:
-    std::filesystem::path avant_;
-};
-
 TEST(ListeCouples, DepuisLaMatriceDeLAffectation) {
     Paires p;
     Etat& e = p.e;
     // Without an assignment, "&Edition" says so and writes nothing.
     {
-        DansDossier ici(p.dossier.Chemin());
+        test::DansDossier ici(p.dossier.Chemin());
         menEdition(e);
         EXPECT_EQ(p.port.Compte("Aucune affectation"), 1);
         EXPECT_FALSE(std::filesystem::exists(p.dossier / "AFlux000.dat"));
@@ -143,7 +131,7 @@ TEST(ListeCouples, DepuisLaMatriceDeLAffectation) {
     e.FluxAffectes.Dimensionne(3);
     e.FluxAffectes(2, 1) = 3;
     {
-        DansDossier ici(p.dossier.Chemin());
+        test::DansDossier ici(p.dossier.Chemin());
         menEdition(e);
     }
     EXPECT_EQ(e.NbCouples, 1);

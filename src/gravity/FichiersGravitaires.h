@@ -1,0 +1,21 @@
+#pragma once
+// The views of the attraction matrix for one to three chosen nodes (dialog FichGrav,
+// "Fichiers Gravitaires"), written as node-value or pair files and handed to the text
+// viewer, the spreadsheet (a real workbook) or the map.
+
+#include "shell/Dialogue.h"
+
+namespace vek {
+
+struct Etat;
+
+Dialogue DialogueFichGrav(Etat& e);
+
+// "&Edition..." of "&Attractions".
+void menEditionFichGravit(Etat& e);
+
+// The workbook of the chart button: the last view's values with a column chart, saved as
+// "C:\program\vek\XLCHART.xlsx".
+void GraphiqueFichGrav(Etat& e);
+
+}  // namespace vek
