@@ -154,6 +154,7 @@ void FenetreDialogue::Synchronise() {
 }
 
 void FenetreDialogue::Apres() {
+    if (apresAction) apresAction();
     if (!d_.ouvert) {
         accept();
         return;

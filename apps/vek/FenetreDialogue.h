@@ -5,6 +5,7 @@
 // handlers; the widgets then follow the declared state again.
 
 #include <QDialog>
+#include <functional>
 #include <map>
 
 #include "shell/Dialogue.h"
@@ -18,6 +19,9 @@ class FenetreDialogue : public QDialog {
     FenetreDialogue(Dialogue& d, QWidget* parent = nullptr);
     // Copies the declared state into the widgets.
     void Synchronise();
+    // Called after every handler (a dialog that does not block the window keeps the main
+    // window in step through it).
+    std::function<void()> apresAction;
 
   protected:
     void reject() override;

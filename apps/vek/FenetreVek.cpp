@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "Progressions.h"
 #include "Visionneuse.h"
@@ -129,6 +130,8 @@ void FenetreVek::Lance(const std::string& nom, std::function<void()> fin) {
     if (travail_.joinable()) travail_.join();
     enCours_ = true;
     menuBar()->setEnabled(false);
+    for (auto& w : nonModaux_)
+        if (w) w->setEnabled(false);
     travail_ = std::thread([this, nom, fin] {
         bool fatale = false;
         try {
@@ -140,6 +143,8 @@ void FenetreVek::Lance(const std::string& nom, std::function<void()> fin) {
             this,
             [this, fatale, fin] {
                 enCours_ = false;
+                for (auto& w : nonModaux_)
+                    if (w) w->setEnabled(true);
                 Synchronise();
                 if (fin) fin();
                 if (fatale) QApplication::exit(4);
@@ -147,6 +152,13 @@ void FenetreVek::Lance(const std::string& nom, std::function<void()> fin) {
             },
             Qt::QueuedConnection);
     });
+}
+
+void FenetreVek::AjouteNonModal(QWidget* w) {
+    nonModaux_.erase(std::remove_if(nonModaux_.begin(), nonModaux_.end(),
+                                    [](const QPointer<QWidget>& p) { return p.isNull(); }),
+                     nonModaux_.end());
+    nonModaux_.emplace_back(w);
 }
 
 void FenetreVek::closeEvent(QCloseEvent* ev) {

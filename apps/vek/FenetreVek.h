@@ -3,6 +3,7 @@
 // and the worker thread that runs each command so that the window never freezes.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <atomic>
 #include <map>
 #include <thread>
@@ -35,6 +36,9 @@ class FenetreVek : public QMainWindow {
     // Runs a menu command on the worker thread; `fin` is called on the interface thread.
     void Lance(const std::string& nom, std::function<void()> fin = {});
     bool EnCours() const { return enCours_; }
+    // A dialog shown beside the window: disabled while a command runs, so that its handlers
+    // never meet one.
+    void AjouteNonModal(QWidget* w);
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -48,6 +52,7 @@ class FenetreVek : public QMainWindow {
     FenetreProgression* progression_;
     FenetreProgression* tempsDeCalcul_;
     Visionneuse* visionneuse_ = nullptr;
+    std::vector<QPointer<QWidget>> nonModaux_;
     std::thread travail_;
     std::atomic<bool> enCours_{false};
 };

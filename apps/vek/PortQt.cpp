@@ -127,6 +127,22 @@ void PortQt::MontreDialogue(Dialogue& d, bool) {
     });
 }
 
+void PortQt::MontreDialogueNonModal(std::shared_ptr<Dialogue> d) {
+    SurInterface([&] {
+        d->ouvert = true;
+        auto* f = new FenetreDialogue(*d, fenetre_);
+        f->setAttribute(Qt::WA_DeleteOnClose);
+        f->setModal(false);
+        // The window keeps its dialog; the main window follows what its handlers change.
+        QObject::connect(f, &QObject::destroyed, [d] { d->ouvert = false; });
+        f->apresAction = [this] {
+            if (fenetre_) fenetre_->Synchronise();
+        };
+        if (fenetre_) fenetre_->AjouteNonModal(f);
+        f->show();
+    });
+}
+
 void PortQt::MontreProgression(const std::string& m) {
     if (!fenetre_) return;
     dernierPourcentage_[0] = -1;

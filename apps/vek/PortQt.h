@@ -21,6 +21,7 @@ class PortQt : public Port {
                                       const std::string& defaut) override;
     std::optional<std::string> ChoixFichier(const DemandeFichier& demande) override;
     void MontreDialogue(Dialogue& dialogue, bool modal) override;
+    void MontreDialogueNonModal(std::shared_ptr<Dialogue> dialogue) override;
     void MontreProgression(const std::string& message) override;
     void Progression(double pourcentage) override;
     void CacheProgression() override;

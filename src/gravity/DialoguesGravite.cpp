@@ -184,13 +184,11 @@ Dialogue DialogueGvOp(Etat& e) {
 }
 
 void menParamétrageGravit(Etat& e) {
-    Dialogue d = DialogueGvPa(e);
-    e.Ihm.MontreDialogue(d, false);
+    e.Ihm.MontreDialogueNonModal(std::make_shared<Dialogue>(DialogueGvPa(e)));
 }
 
 void menOptionsGravit(Etat& e) {
-    Dialogue d = DialogueGvOp(e);
-    e.Ihm.MontreDialogue(d, false);
+    e.Ihm.MontreDialogueNonModal(std::make_shared<Dialogue>(DialogueGvOp(e)));
 }
 
 }  // namespace vek

@@ -4,12 +4,13 @@
 // answered and none depends on the calling thread, so a front-end may run the commands on a
 // worker thread and marshal the calls to its own.
 
+#include <memory>
 #include <optional>
 #include <string>
 
-namespace vek {
+#include "shell/Dialogue.h"
 
-struct Dialogue;
+namespace vek {
 
 enum class Icone { Aucune, Information, Question, Exclamation, Critique };
 enum class Boutons { Ok, OkAnnuler, OuiNon };
@@ -36,6 +37,12 @@ class Port {
     virtual std::optional<std::string> ChoixFichier(const DemandeFichier& demande) = 0;
     // Shows a declared dialog and drives it until one of its handlers closes it.
     virtual void MontreDialogue(Dialogue& dialogue, bool modal) = 0;
+    // Shows a dialog that does not block the main window: a desktop front-end returns at once
+    // and keeps the dialog (shared with it) open beside the window until a handler or the
+    // frame closes it; a headless one drives it like any other.
+    virtual void MontreDialogueNonModal(std::shared_ptr<Dialogue> dialogue) {
+        MontreDialogue(*dialogue, false);
+    }
 
     // The progress window "Traitement en cours": shown with its message, bar at a percentage.
     virtual void MontreProgression(const std::string& message) = 0;

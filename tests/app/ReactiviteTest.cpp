@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -14,6 +15,7 @@
 #include "FenetreVek.h"
 #include "Outils.h"
 #include "PortQt.h"
+#include "gravity/DialoguesGravite.h"
 #include "shell/Demarrage.h"
 
 namespace vek {
@@ -99,6 +101,40 @@ TEST(Reactivite, LaBoucleDEvenementsNeSArretePasPendantUnCalcul) {
     RecordProperty("pire_attente_ms", static_cast<int>(pireAttente));
     std::printf("longest wait of the event loop: %lld ms\n", static_cast<long long>(pireAttente));
     EXPECT_LE(pireAttente, 100) << "the event loop stopped for " << pireAttente << " ms";
+}
+
+// The options of the gravity model stay open beside the main window: showing them returns at
+// once, and their handlers still act on the state.
+TEST(Reactivite, DialogueNonBloquant) {
+    int argc = 1;
+    char nom[] = "vek";
+    char* argv[] = {nom};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    PortEssai port;
+    Etat e(port);
+    Demarrage(e);
+    FenetreVek fenetre(e);
+    port.Fenetre(&fenetre);
+    fenetre.show();
+    e.Menus.Desactive("menDémarrageGravit");
+    port.MontreDialogueNonModal(std::make_shared<Dialogue>(DialogueGvOp(e)));
+    QWidget* dialogue = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowTitle() == "Options du modèle Gravitaire") dialogue = w;
+    ASSERT_NE(dialogue, nullptr);
+    auto* oui = dialogue->findChild<QAbstractButton*>("OuiSLP");
+    auto* ok = dialogue->findChild<QAbstractButton*>("Command3D5");
+    ASSERT_TRUE(oui && ok);
+    oui->click();
+    EXPECT_TRUE(e.Gravite.Options.OuiSLP);
+    ok->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(e.Menus.EstActif("menDémarrageGravit"));
+    bool ouvert = false;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowTitle() == "Options du modèle Gravitaire") ouvert = true;
+    EXPECT_FALSE(ouvert);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "Reseaux.h"
 #include "ScriptTest.h"
+#include "gravity/DialoguesGravite.h"
 #include "gravity/FichiersGravitaires.h"
 #include "gravity/ModeleGravitaire.h"
 #include "paths/Floyd.h"
@@ -142,6 +143,53 @@ TEST(FichiersGravitaires, VuesArcValeurEtClasseurs) {
     // "Map": the file is written and its place said.
     v.Vue({"ArcVal", "ListeAValGrav1=#1", "Map"});
     EXPECT_EQ(v.Compte("La carte n'est pas disponible"), 1);
+}
+
+}  // namespace
+}  // namespace vek
+
+namespace vek {
+namespace {
+
+TEST(DialoguesGravite, ParametresEtOptions) {
+    test::SessionScript s;
+    s.e.Menus.Active("menIndicateursN");
+    s.e.Menus.Active("menGravit");
+    // GvPa shows the parameters with their leading blank; Texte8 keeps its own text.
+    s.e.Gravite.PersonnesParEmploi = 3;
+    s.Dialogue("GvPa", {"Texte3=1.5km", "Texte2=abc", "Ok"});
+    ASSERT_EQ(s.Menu("menParamétrageGravit"), Issue::Faite);
+    EXPECT_EQ(s.e.Gravite.ElasticiteDistance, 1.5f);  // the leading number
+    EXPECT_EQ(s.e.Gravite.ElasticitePopulation, 0);   // no number: 0
+    EXPECT_EQ(s.e.Gravite.PersonnesParEmploi, 2.1f);  // "2.1" was still in its box
+    Dialogue gvpa = DialogueGvPa(s.e);
+    EXPECT_EQ(gvpa["Texte3"].texte, " 1.5");
+    // GvOp: a section's controls follow its choice; the AP pair waits for the auto section.
+    Dialogue d = DialogueGvOp(s.e);
+    EXPECT_FALSE(d.EstUtilisable("TexteSLP"));
+    EXPECT_FALSE(d.EstUtilisable("OuiAP"));
+    d.Choisit("OuiAuto");
+    EXPECT_TRUE(d.EstUtilisable("OuiAP"));
+    EXPECT_TRUE(d.EstUtilisable("TexteAuto"));
+    d.Choisit("NonAuto");
+    EXPECT_TRUE(d.EstUtilisable("OuiAP"));  // "Non" leaves the AP pair as it is
+    d.Clique("Command3D4");
+    const OptionsGvOp& o = s.e.Gravite.Options;
+    EXPECT_TRUE(o.OuiSLP && o.Oui3AA && o.Oui3AR && o.OuiSAA && o.OuiAuto && !o.OuiAP);
+    EXPECT_TRUE(o.EcranSLP && o.EcranAuto && !o.TotSLP && !o.TotSAA);
+    EXPECT_FALSE(d.EstUtilisable("TexteAP"));
+    d.Saisit("TexteSAA", "sommes.dat");
+    EXPECT_EQ(s.e.Gravite.NomFichierSAA, "sommes.dat");
+    // "Changer de fichier": the name chosen, without its directory.
+    s.Fichier("/tmp/ailleurs/autre.dat");
+    d.Clique("Command3D3");
+    EXPECT_EQ(s.e.Gravite.NomFichierSAA, "autre.dat");
+    EXPECT_EQ(d["TexteSAA"].texte, "autre.dat");
+    EXPECT_EQ(s.e.Gravite.RepSAA, "c:\\data\\NoeudVal");
+    // A disabled control cannot be set from a script.
+    s.e.Gravite.Options = OptionsGvOp{};
+    s.Dialogue("GvOp", {"TexteSLP=x.dat", "Command3D5"});
+    EXPECT_THROW(s.Menu("menOptionsGravit"), ErreurScript);
 }
 
 }  // namespace
