@@ -139,7 +139,11 @@ TEST(FichiersGravitaires, VuesArcValeurEtClasseurs) {
     const std::string graphique =
         (v.dossier.Chemin() / "program" / "vek" / "XLCHART.xlsx").string();
     ASSERT_TRUE(std::filesystem::exists(graphique));
-    EXPECT_NE(Membre(graphique, "xl/charts/chart1.xml").find("<c:barChart>"), std::string::npos);
+    const std::string chart = Membre(graphique, "xl/charts/chart1.xml");
+    EXPECT_NE(chart.find("<c:barChart>"), std::string::npos);
+    // Its series points at the values of the sheet, its categories at the names.
+    EXPECT_NE(chart.find("<c:f>Feuil1!$B$1:$B$3</c:f>"), std::string::npos) << chart;
+    EXPECT_NE(chart.find("<c:f>Feuil1!$A$1:$A$3</c:f>"), std::string::npos);
     // "Map": the file is written and its place said.
     v.Vue({"ArcVal", "ListeAValGrav1=#1", "Map"});
     EXPECT_EQ(v.Compte("La carte n'est pas disponible"), 1);

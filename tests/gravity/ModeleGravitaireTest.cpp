@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "Reseaux.h"
+#include "ScriptTest.h"
 #include "gravity/ModeleGravitaire.h"
 #include "paths/Floyd.h"
 #include "paths/Traces.h"
@@ -173,6 +174,37 @@ TEST(Gravite, CasRapportes) {
         EXPECT_EQ(g.Lit("3AA.dat"), "");
         EXPECT_EQ(g.Lit("AP.dat"), "");
     }
+}
+
+}  // namespace
+}  // namespace vek
+
+namespace vek {
+namespace {
+
+// The six result files and the assignment's node values of the bundled example, against
+// their golden copies.
+TEST(Gravite, FichiersDeLExemple) {
+    test::SessionScript s;
+    test::DansDossier ici(s.dossier.Chemin());
+    s.Fichier(test::Source("examples/utf8/noeuds.dat"));
+    s.Fichier(test::Source("examples/utf8/arcs.dat"));
+    ASSERT_EQ(s.Menu("menOuvrir"), Issue::Faite);
+    ASSERT_EQ(s.Menu("menUneFois"), Issue::Faite);
+    ASSERT_EQ(s.Menu("menRécupTracés"), Issue::Faite);
+    auto& g = s.e.Gravite;
+    for (std::string* rep : {&g.RepSLP, &g.Rep3AA, &g.Rep3AR, &g.RepSAA, &g.RepAuto, &g.RepAP})
+        *rep = s.dossier.Chemin().string();
+    s.Dialogue("GvOp", {"Command3D4", "OuiAP", "Command3D5"});
+    ASSERT_EQ(s.Menu("menOptionsGravit"), Issue::Faite);
+    ASSERT_EQ(s.Menu("menDémarrageGravit"), Issue::Faite);
+    ASSERT_EQ(s.Menu("menDémarrage"), Issue::Faite);
+    ASSERT_EQ(s.Menu("menEdition"), Issue::Faite);
+    for (const char* f :
+         {"slp.dat", "3AA.dat", "3AR.dat", "SAA.dat", "auto.dat", "AP.dat", "AFlux000.dat"})
+        EXPECT_EQ(test::LitOctets(s.dossier / f),
+                  test::LitOctets(test::Source(std::string("tests/data/golden/gravite/") + f)))
+            << f;
 }
 
 }  // namespace
