@@ -172,6 +172,8 @@ struct Etat {
 
     // Shortest paths, and what they were computed for.
     Matrice<float> MatFloyd;
+    Matrice<float> MatFloyd2;        // circuity: the secondary value carried along the paths
+    Matrice<CelluleChemin> MatCircuite;  // circuity: the path measure beside its reference
     Matrice<CelluleChemin> CheminsMin;
     Matrice<CellulePredecesseur> MatPredecesseurs;
     double SommeChemins = 0;  // accumulated in Double: a Single sum drifts on large networks

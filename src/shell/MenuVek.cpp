@@ -1,5 +1,6 @@
 #include "shell/MenuVek.h"
 
+#include "accessibility/Circuite.h"
 #include "flows/Affectation.h"
 #include "gravity/DialoguesGravite.h"
 #include "gravity/FichiersGravitaires.h"
@@ -90,18 +91,18 @@ const Entree kMenu[] = {
     {"menIndicateursN", "menCircuité", "&Circuité", nullptr, M},
     {"menCircuité", "menValuation", "&Valuation...", menValuation, C},
     {"menCircuité", "menCalculCircuite", "&Calcul", nullptr, M},
-    {"menCalculCircuite", "menLCK_LE", "Ecart au vol d'oiseau : minimisation du kilométrage", ND,
-     C},
-    {"menCalculCircuite", "menLCK_LECK", "Dont sinuosité", ND, C},
-    {"menCalculCircuite", "menLECK_LE", "Dont enchaînements d'arcs", ND, C},
+    {"menCalculCircuite", "menLCK_LE", "Ecart au vol d'oiseau : minimisation du kilométrage",
+     menLCK_LE, C},
+    {"menCalculCircuite", "menLCK_LECK", "Dont sinuosité", menLCK_LECK, C},
+    {"menCalculCircuite", "menLECK_LE", "Dont enchaînements d'arcs", menLECK_LE, C},
     {"menCalculCircuite", "menSep42", "-", nullptr, C},
     {"menCalculCircuite", "menLCT_LE", "Ecart au vol d'oiseau : minimisation du temps de parcours",
-     ND, C},
-    {"menCalculCircuite", "menLCT_LECT", "Dont sinuosité", ND, C},
-    {"menCalculCircuite", "menLECT_LE", "Dont enchaînements d'arcs", ND, C},
+     menLCT_LE, C},
+    {"menCalculCircuite", "menLCT_LECT", "Dont sinuosité", menLCT_LECT, C},
+    {"menCalculCircuite", "menLECT_LE", "Dont enchaînements d'arcs", menLECT_LE, C},
     {"menCalculCircuite", "menSep43", "-", nullptr, C},
-    {"menCalculCircuite", "menLCT_LCK", "Ecart entre les logiques temporelle et kilométrique", ND,
-     C},
+    {"menCalculCircuite", "menLCT_LCK", "Ecart entre les logiques temporelle et kilométrique",
+     menLCT_LCK, C},
     {"menIndicateursN", "menVitMoy", "&Accessibilité en vitesse moyenne", nullptr, M},
     {"menVitMoy", "menVitMoyEff", "&Vitesse moyenne effective", nullptr, M},
     {"menVitMoyEff", "menMinTemps", "Minimisation : &Temps", ND, C},
