@@ -1,5 +1,7 @@
 #include "accessibility/Circuite.h"
 
+#include <immintrin.h>
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -64,10 +66,12 @@ void Valeurs(const Arc& a, const std::string& v, float& v1, float& v2) {
     }
 }
 
-// One row of one pivot: the lexicographic update of (value, secondary value).
-__attribute__((target_clones("avx512f", "avx2", "default"))) void LigneCircuite(
-    float* __restrict f, float* __restrict f2, const float* __restrict fk,
-    const float* __restrict f2k, float fik, float f2ik, std::size_t debut, std::size_t fin) {
+// One row of one pivot: the lexicographic update of (value, secondary value), on columns
+// [debut, fin). The vector versions skip at once the lanes where the path through the pivot
+// is longer, which is most of them; the others take the same update as the plain version.
+void LigneCircuiteSimple(float* __restrict f, float* __restrict f2, const float* __restrict fk,
+                         const float* __restrict f2k, float fik, float f2ik, std::size_t debut,
+                         std::size_t fin) {
     for (std::size_t j = debut; j < fin; ++j) {
         const float s = fik + fk[j];
         const float s2 = f2ik + f2k[j];
@@ -76,6 +80,68 @@ __attribute__((target_clones("avx512f", "avx2", "default"))) void LigneCircuite(
         f2[j] = plusPetit || (egal && s2 < f2[j]) ? s2 : f2[j];
         f[j] = plusPetit ? s : f[j];
     }
+}
+
+__attribute__((target("avx512f"))) void LigneCircuite512(float* __restrict f, float* __restrict f2,
+                                                         const float* __restrict fk,
+                                                         const float* __restrict f2k, float fik,
+                                                         float f2ik, std::size_t debut,
+                                                         std::size_t fin) {
+    const __m512 vik = _mm512_set1_ps(fik), v2ik = _mm512_set1_ps(f2ik);
+    std::size_t j = debut;
+    for (; j + 16 <= fin; j += 16) {
+        const __m512 s = _mm512_add_ps(vik, _mm512_loadu_ps(fk + j));
+        const __m512 actuel = _mm512_loadu_ps(f + j);
+        const __mmask16 auPlus = _mm512_cmp_ps_mask(s, actuel, _CMP_LE_OQ);
+        if (!auPlus) continue;
+        const __mmask16 plusPetit = _mm512_cmp_ps_mask(s, actuel, _CMP_LT_OQ);
+        const __mmask16 egal = _mm512_cmp_ps_mask(s, actuel, _CMP_EQ_OQ);
+        const __m512 s2 = _mm512_add_ps(v2ik, _mm512_loadu_ps(f2k + j));
+        const __m512 actuel2 = _mm512_loadu_ps(f2 + j);
+        const __mmask16 meilleur2 = _mm512_cmp_ps_mask(s2, actuel2, _CMP_LT_OQ);
+        const __mmask16 prend2 = plusPetit | (egal & meilleur2);
+        _mm512_storeu_ps(f2 + j, _mm512_mask_blend_ps(prend2, actuel2, s2));
+        _mm512_storeu_ps(f + j, _mm512_mask_blend_ps(plusPetit, actuel, s));
+    }
+    LigneCircuiteSimple(f, f2, fk, f2k, fik, f2ik, j, fin);
+}
+
+__attribute__((target("avx2"))) void LigneCircuite256(float* __restrict f, float* __restrict f2,
+                                                      const float* __restrict fk,
+                                                      const float* __restrict f2k, float fik,
+                                                      float f2ik, std::size_t debut,
+                                                      std::size_t fin) {
+    const __m256 vik = _mm256_set1_ps(fik), v2ik = _mm256_set1_ps(f2ik);
+    std::size_t j = debut;
+    for (; j + 8 <= fin; j += 8) {
+        const __m256 s = _mm256_add_ps(vik, _mm256_loadu_ps(fk + j));
+        const __m256 actuel = _mm256_loadu_ps(f + j);
+        if (!_mm256_movemask_ps(_mm256_cmp_ps(s, actuel, _CMP_LE_OQ))) continue;
+        const __m256 plusPetit = _mm256_cmp_ps(s, actuel, _CMP_LT_OQ);
+        const __m256 egal = _mm256_cmp_ps(s, actuel, _CMP_EQ_OQ);
+        const __m256 s2 = _mm256_add_ps(v2ik, _mm256_loadu_ps(f2k + j));
+        const __m256 actuel2 = _mm256_loadu_ps(f2 + j);
+        const __m256 meilleur2 = _mm256_cmp_ps(s2, actuel2, _CMP_LT_OQ);
+        const __m256 prend2 = _mm256_or_ps(plusPetit, _mm256_and_ps(egal, meilleur2));
+        _mm256_storeu_ps(f2 + j, _mm256_blendv_ps(actuel2, s2, prend2));
+        _mm256_storeu_ps(f + j, _mm256_blendv_ps(actuel, s, plusPetit));
+    }
+    LigneCircuiteSimple(f, f2, fk, f2k, fik, f2ik, j, fin);
+}
+
+using FonctionLigne = void (*)(float*, float*, const float*, const float*, float, float,
+                               std::size_t, std::size_t);
+
+FonctionLigne ChoisitLigne() {
+    if (__builtin_cpu_supports("avx512f")) return LigneCircuite512;
+    if (__builtin_cpu_supports("avx2")) return LigneCircuite256;
+    return LigneCircuiteSimple;
+}
+
+void LigneCircuite(float* f, float* f2, const float* fk, const float* f2k, float fik, float f2ik,
+                   std::size_t debut, std::size_t fin) {
+    static const FonctionLigne ligne = ChoisitLigne();
+    ligne(f, f2, fk, f2k, fik, f2ik, debut, fin);
 }
 
 struct Progres {
@@ -270,7 +336,7 @@ void BoucleFloydCircuite(float* valeurs, float* secondes, std::size_t n, bool sy
     // pivot. The matrix is symmetric in the non-oriented case: every full row gives what the
     // half rows written both ways give.
     (void)symetrique;
-    constexpr std::size_t kBloc = 32;
+    constexpr std::size_t kBloc = 64;
     const std::size_t c = n + 1;
     Equipe equipe(Equipe::TaillePour(static_cast<std::int64_t>(n)));
     const unsigned membres = equipe.Taille();
@@ -293,12 +359,41 @@ void BoucleFloydCircuite(float* valeurs, float* secondes, std::size_t n, bool sy
                       pivots2.begin() + static_cast<std::ptrdiff_t>((k - k0) * c));
         }
         equipe.Execute([&](unsigned m) {
+            float fik[kBloc], f2ik[kBloc];
             for (std::size_t i = 1 + m; i <= n; i += membres) {
+                float* f = valeurs + i * c;
+                float* f2 = secondes + i * c;
                 // A pivot row has taken the block's earlier pivots already; its own changes
                 // nothing.
                 const std::size_t depuis = i >= k0 && i <= k1 ? i + 1 : k0;
-                for (std::size_t k = depuis; k <= k1; ++k)
-                    applique(i, k, pivots.data() + (k - k0) * c, pivots2.data() + (k - k0) * c);
+                // First the block's own columns, pivot after pivot, which gives the value of
+                // column k that each pivot k reads; then the other columns tile by tile, each
+                // tile taking the pivots in order with those values.
+                for (std::size_t k = depuis; k <= k1; ++k) {
+                    fik[k - k0] = f[k];
+                    f2ik[k - k0] = f2[k];
+                    if (!(f[k] < kInfini)) continue;
+                    LigneCircuite(f, f2, pivots.data() + (k - k0) * c,
+                                  pivots2.data() + (k - k0) * c, fik[k - k0], f2ik[k - k0], k0,
+                                  k1 + 1);
+                }
+                // Wide tiles on large networks; narrow ones below, where rows are short.
+                const std::size_t kTuile = n >= 1500 ? 2048 : 96;
+                for (std::size_t t = 1; t < c; t += kTuile) {
+                    const std::size_t fin = std::min(c, t + kTuile);
+                    // The block's columns are done: the tile goes round them.
+                    const std::size_t morceaux[2][2] = {{t, std::min(fin, k0)},
+                                                        {std::max(t, k1 + 1), fin}};
+                    for (const auto& mo : morceaux) {
+                        if (mo[0] >= mo[1]) continue;
+                        for (std::size_t k = depuis; k <= k1; ++k) {
+                            if (!(fik[k - k0] < kInfini)) continue;
+                            LigneCircuite(f, f2, pivots.data() + (k - k0) * c,
+                                          pivots2.data() + (k - k0) * c, fik[k - k0], f2ik[k - k0],
+                                          mo[0], mo[1]);
+                        }
+                    }
+                }
             }
         });
     }
