@@ -1,6 +1,7 @@
 #include "shell/MenuVek.h"
 
 #include "accessibility/Circuite.h"
+#include "accessibility/VitesseMoyenne.h"
 #include "flows/Affectation.h"
 #include "gravity/DialoguesGravite.h"
 #include "gravity/FichiersGravitaires.h"
@@ -105,14 +106,14 @@ const Entree kMenu[] = {
      menLCT_LCK, C},
     {"menIndicateursN", "menVitMoy", "&Accessibilité en vitesse moyenne", nullptr, M},
     {"menVitMoy", "menVitMoyEff", "&Vitesse moyenne effective", nullptr, M},
-    {"menVitMoyEff", "menMinTemps", "Minimisation : &Temps", ND, C},
-    {"menVitMoyEff", "menMinKm", "Minimisation : &Km", ND, C},
+    {"menVitMoyEff", "menMinTemps", "Minimisation : &Temps", menMinTemps, C},
+    {"menVitMoyEff", "menMinKm", "Minimisation : &Km", menMinKm, C},
     {"menVitMoy", "menMoyVitMoy", "&Moyenne des vitesses moyennes", nullptr, M},
-    {"menMoyVitMoy", "menMinTemps2", "Minimisation : &Temps", ND, C},
-    {"menMoyVitMoy", "menMinKm2", "Minimisation : &Km", ND, C},
+    {"menMoyVitMoy", "menMinTemps2", "Minimisation : &Temps", menMinTemps2, C},
+    {"menMoyVitMoy", "menMinKm2", "Minimisation : &Km", menMinKm2, C},
     {"menVitMoy", "menVitMoyEucl", "&Vitesse moyenne euclidienne", nullptr, M},
-    {"menVitMoyEucl", "menMinTemps3", "Minimisation : &Temps", ND, C},
-    {"menVitMoyEucl", "menMinKm3", "Minimisation : &Km", ND, C},
+    {"menVitMoyEucl", "menMinTemps3", "Minimisation : &Temps", menMinTemps3, C},
+    {"menVitMoyEucl", "menMinKm3", "Minimisation : &Km", menMinKm3, C},
     {"menIndicateursN", "menAccessContrainte", "&Accessibilité sous contrainte", nullptr, M},
     {"menAccessContrainte", "menNoeudProche", "&Noeud le plus proche...", ND, C},
     {"menAccessContrainte", "menLoiTevrin", "&Loi 95-115 : critères d'accessibilité", nullptr, M},
