@@ -136,6 +136,15 @@ struct Etat {
     OptionsVekForCM VekForCM;
     OptionsFichGrav FichGrav;
 
+    // Accessibility criteria: the kinds of destination nodes chosen, the markers of the nodes
+    // and the kind of each node's nearest destination.
+    bool DestEchangeursAutoroutiers = false;
+    bool DestEchangeursVoiesExpress = false;
+    bool DestGaresTGVVoieRapide = false;
+    bool DestGaresTGVVoieClassique = false;
+    std::vector<std::int16_t> NoeudsCriteres;
+    std::vector<std::int16_t> TypeNoeudLePlusProche;
+
     // Gravity model: its settings and its results (rows and columns 1..NbNoeuds).
     ParametresGravite Gravite;
     std::int16_t LargeurColonne = 20;
@@ -172,7 +181,7 @@ struct Etat {
 
     // Shortest paths, and what they were computed for.
     Matrice<float> MatFloyd;
-    Matrice<float> MatFloyd2;        // circuity: the secondary value carried along the paths
+    Matrice<float> MatFloyd2;            // circuity: the secondary value carried along the paths
     Matrice<CelluleChemin> MatCircuite;  // circuity: the path measure beside its reference
     Matrice<CelluleChemin> CheminsMin;
     Matrice<CellulePredecesseur> MatPredecesseurs;

@@ -1,6 +1,7 @@
 #include "shell/MenuVek.h"
 
 #include "accessibility/Circuite.h"
+#include "accessibility/CriteresAccessibilite.h"
 #include "accessibility/VitesseMoyenne.h"
 #include "flows/Affectation.h"
 #include "gravity/DialoguesGravite.h"
@@ -115,12 +116,13 @@ const Entree kMenu[] = {
     {"menVitMoyEucl", "menMinTemps3", "Minimisation : &Temps", menMinTemps3, C},
     {"menVitMoyEucl", "menMinKm3", "Minimisation : &Km", menMinKm3, C},
     {"menIndicateursN", "menAccessContrainte", "&Accessibilité sous contrainte", nullptr, M},
-    {"menAccessContrainte", "menNoeudProche", "&Noeud le plus proche...", ND, C},
+    {"menAccessContrainte", "menNoeudProche", "&Noeud le plus proche...", menNoeudProche, C},
     {"menAccessContrainte", "menLoiTevrin", "&Loi 95-115 : critères d'accessibilité", nullptr, M},
     {"menLoiTevrin", "menValeursNodales", "&Valeurs nodales", nullptr, M},
-    {"menValeursNodales", "menTevrinLongueurs", "&Longueurs (50 km)", ND, C},
-    {"menValeursNodales", "menTevrinTemps", "&Temps (45 min)", ND, C},
-    {"menLoiTevrin", "menRespectCritères", "&Respect des critères (50 km/45 min)", ND, C},
+    {"menValeursNodales", "menTevrinLongueurs", "&Longueurs (50 km)", menTevrinLongueurs, C},
+    {"menValeursNodales", "menTevrinTemps", "&Temps (45 min)", menTevrinTemps, C},
+    {"menLoiTevrin", "menRespectCritères", "&Respect des critères (50 km/45 min)",
+     menRespectCritères, C},
     {"menIndicateursN", "menConnexions", "&Connexions", ND, C},
     {"menIndicateursN", "menHomogénéité", "&Homogénéité", menHomogénéité, C},
     {"menIndicateursN", "menHiérarchNoeuds", "&Hiérarchisation des noeuds par suppression", ND, C},
