@@ -1,6 +1,8 @@
 #include "paths/Floyd.h"
 
 #include <algorithm>
+
+#include "accessibility/Circuite.h"
 #if defined(__x86_64__)
 #include <immintrin.h>
 #endif
@@ -355,6 +357,40 @@ bool CalculCheminsMinimaux(Etat& e) {
             FloydOriente(e);
         else
             FloydNonOriente(e);
+        return true;
+    }
+    if (v == "Distance2Temps") {
+        // The distance-minimising paths carrying their times: the times become the values.
+        if (e.MatArcsMin.Lignes() != static_cast<std::size_t>(e.NbNoeuds) + 1 ||
+            e.MatArcsMinValuation != v)
+            CalculMatriceArcsMin(e);
+        RecalculeOriente(e);
+        InitialisationFloydCircuite(e);
+        if (e.Oriente)
+            FloydCircuiteOriente(e);
+        else
+            FloydCircuiteNonOriente(e);
+        const auto n = static_cast<std::size_t>(e.NbNoeuds);
+        // The diagonal is 0 as for any path value, the distances stay beside the times for
+        // the traces, and the predecessors are seeded with the direct arcs.
+        e.MatPredecesseurs.Dimensionne(n);
+        for (std::size_t i = 1; i <= n; ++i)
+            for (std::size_t j = 1; j <= n; ++j) {
+                CelluleChemin& c = e.CheminsMin(i, j);
+                if (i == j) {
+                    c.Valeur = c.Valeur2 = 0;
+                    continue;
+                }
+                std::swap(c.Valeur, c.Valeur2);
+                const CelluleArcMin& a = e.MatArcsMin(i, j);
+                if (a.Valeur != 0) {
+                    c.Mode = a.Mode;
+                    e.MatPredecesseurs(i, j) =
+                        CellulePredecesseur{static_cast<std::int32_t>(i), a.Mode, a.Valeur};
+                }
+            }
+        e.CheminsMinValuation = v;
+        e.CheminsMinReseau = e.GenerationReseau;
         return true;
     }
     if (v == "JoursEtHeures") {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <unordered_set>
 
+#include "accessibility/Circuite.h"
 #include "network/IndexCodes.h"
 #include "network/Mode.h"
 #include "network/Temps.h"
@@ -36,17 +37,14 @@ void CalculMatriceArcsMin(Etat& e) {
     Sablier sablier(e.Ihm);
     if (e.Valuation != "Horaires") e.Menus.Cache("menHoraireContrainteArrivée");
     const std::string& v = e.Valuation;
-    if (v == "Distance2Temps") {
-        e.Ihm.Message("La valuation \"" + v + "\" n'est pas disponible dans cette version de VEK.",
-                      Boutons::Ok, Icone::Information, kTitreVek);
-        return;
-    }
     // A mode made one-way or two-way since the load changes the orientation of the network.
     RecalculeOriente(e);
     if (v == "JoursEtHeures")
         CreationMatriceArcsMinJoursEtHeures(e, v);
     else if (v == "Horaires")
         CreeMatriceArcsMinHoraires(e, v);
+    else if (v == "Distance2Temps")
+        CreationMatriceArcsMinCircuite(e, v);
     else
         CreationMatriceArcsMin(e, v);
     e.Menus.Active("menVisuMatArcsMin");

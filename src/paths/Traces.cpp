@@ -32,9 +32,13 @@ void RecuperationTraces(Etat& e) {
             e.MatPredecesseurs(k, j) = {static_cast<std::int32_t>(k), a.Mode, a.Valeur};
             if (j != k) sortants[k].push_back({static_cast<std::int32_t>(j), a.Mode, a.Valeur});
         }
+    // "Distance2Temps" paths hold their times in Valeur and the distances they minimise, which
+    // the direct arcs hold too, in Valeur2.
+    const bool distances = e.CheminsMinValuation == "Distance2Temps";
+    auto valeur = [distances](const CelluleChemin& c) { return distances ? c.Valeur2 : c.Valeur; };
     for (std::size_t i = 1; i <= t; ++i)
         for (std::size_t j = 1; j <= t; ++j)
-            if (e.CheminsMin(i, j).Valeur == 0) e.MatPredecesseurs(i, j).Valeur = kInfini;
+            if (valeur(e.CheminsMin(i, j)) == 0) e.MatPredecesseurs(i, j).Valeur = kInfini;
     // The predecessor of j is the highest k with an arc k -> j on a shortest path: values
     // compared in Double with a small relative tolerance. Rows are independent: they are
     // shared between the cores, the calling thread reporting progress.
@@ -42,10 +46,10 @@ void RecuperationTraces(Etat& e) {
         const CelluleChemin* ligne = e.CheminsMin.Ligne(static_cast<std::size_t>(i));
         CellulePredecesseur* preds = e.MatPredecesseurs.Ligne(static_cast<std::size_t>(i));
         for (std::int32_t k = 1; k <= n; ++k) {
-            const double cik = ligne[k].Valeur;
+            const double cik = valeur(ligne[k]);
             if (!(cik < kInfini)) continue;
             for (const ArcDirect& a : sortants[static_cast<std::size_t>(k)]) {
-                const double cij = ligne[a.j].Valeur;
+                const double cij = valeur(ligne[a.j]);
                 if (!(cij < kInfini)) continue;
                 if (cik + static_cast<double>(a.valeur) <= cij * (1 + 1e-6) + 1e-6)
                     preds[a.j] = {k, a.mode, a.valeur};

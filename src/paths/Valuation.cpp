@@ -70,12 +70,6 @@ void menChangerValuation(Etat& e) {
     std::string choisie = d.OptionChoisie("ChoixValuation");
     if (choisie.empty()) return;  // nothing chosen: the current valuation stays
     std::string v = ValuationDeLOption(choisie);
-    if (v == "Distance2Temps") {
-        e.Ihm.Message("La valuation \"" + d[choisie].legende +
-                          "\" n'est pas disponible dans cette version de VEK.",
-                      Boutons::Ok, Icone::Information, kTitreVek);
-        return;
-    }
     if (v == "Distance") e.Menus.Desactive("menConnexionsNodales");
     if (v == "Temps") e.Menus.Active("menConnexions");
     e.Valuation = v;

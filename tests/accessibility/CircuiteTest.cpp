@@ -10,6 +10,7 @@
 #include "accessibility/Circuite.h"
 #include "gravity/ModeleGravitaire.h"
 #include "paths/Floyd.h"
+#include "paths/Traces.h"
 #include "shell/Format.h"
 
 namespace vek {
@@ -145,6 +146,35 @@ TEST(Circuite, ArcDeconnecte) {
                                             Str(s.e.Arcs[1].Temps) +
                                             "\n\nVoulez-vous le supprimer ?");
     EXPECT_EQ(s.e.NbArcsDeconnectesElimines, 1);
+}
+
+}  // namespace
+}  // namespace vek
+
+namespace vek {
+namespace {
+
+// The "Distance2Temps" valuation: the distance-minimising paths give their times, with a
+// diagonal of 0 and traces that follow them.
+TEST(Circuite, ValuationDistance2Temps) {
+    test::Session s;
+    // A - C direct 30 km by road (30 min at 60 km/h); A - B - C 2 x 16 km by motorway
+    // (2 x 8.7 min): the shortest distance is the road.
+    ASSERT_TRUE(
+        s.Ouvre(LigneNoeud("A", 1) + LigneNoeud("B", 2) + LigneNoeud("C", 3),
+                LigneArc(1, 3, 71, 30, 0) + LigneArc(1, 2, 6, 16, 0) + LigneArc(2, 3, 6, 16, 0)));
+    Etat& e = s.e;
+    s.port.dialogues.clear();
+    e.Valuation = "Distance2Temps";
+    CalculMatriceArcsMin(e);
+    ASSERT_TRUE(CalculCheminsMinimaux(e));
+    EXPECT_FLOAT_EQ(e.CheminsMin(1, 3).Valeur, 30);  // the time of the shortest distance
+    EXPECT_FLOAT_EQ(e.CheminsMin(1, 3).Valeur2, 30);
+    EXPECT_EQ(e.CheminsMin(2, 2).Valeur, 0);
+    ASSERT_EQ(ExecuteCommande(e, "menSomChem"), Issue::Faite);
+    RecuperationTraces(e);
+    EXPECT_EQ(TraceChemin(e, 1, 3), (std::vector<std::int32_t>{3, 1}));  // the road, direct
+    EXPECT_EQ(e.MatPredecesseurs(1, 2).Pred, 1);
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ TEST(Valuation, ChoixDuDialogue) {
         {{"ValuOk"}, "Temps2Distance", "Temps2Distance"},  // no option: the valuation stays
         {{"ChapHeurJour", "ValuOk"}, "Temps", "JoursEtHeures"},
         {{"ChapHeur", "ValuOk"}, "Temps", "Horaires"},
-        {{"Dist2Tps", "ValuOk"}, "Temps", "Temps"},  // not available yet
+        {{"Dist2Tps", "ValuOk"}, "Temps", "Distance2Temps"},
     };
     for (const auto& c : cas) {
         s.e.Valuation = c.avant;
@@ -47,7 +47,7 @@ TEST(Valuation, ChoixDuDialogue) {
         ASSERT_EQ(s.Menu("menChangerValuation"), Issue::Faite);
         EXPECT_EQ(s.e.Valuation, c.apres) << c.reglages[0] << " from " << c.avant;
     }
-    EXPECT_EQ(s.Compte("n'est pas disponible dans cette version"), 1);
+    EXPECT_EQ(s.Compte("n'est pas disponible dans cette version"), 0);
     s.Dialogue("Valu", {"Distance", "ValuOk"});
     s.Menu("menChangerValuation");
     EXPECT_EQ(s.e.MatArcsMin(2, 3).Valeur, 55);
