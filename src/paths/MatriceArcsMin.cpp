@@ -182,6 +182,11 @@ void EcritureMatriceArcsMin(Etat& e, const std::string& chemin) {
 
 void menVisuMatArcsMin(Etat& e) {
     Sablier sablier(e.Ihm);
+    // A matrix released by an analysis, or built for another valuation, is built again for
+    // the valuation in force.
+    if (e.MatArcsMin.Lignes() != static_cast<std::size_t>(e.NbNoeuds) + 1 ||
+        e.MatArcsMinValuation != e.Valuation)
+        CalculMatriceArcsMin(e);
     std::string chemin = CheminResultat(e, "\\nAMin000.dat");
     EcritureMatriceArcsMin(e, chemin);
     e.NomFichierResultat = chemin;

@@ -92,3 +92,29 @@ TEST(CriteresAccessibilite, DialogueDesDestinations) {
 
 }  // namespace
 }  // namespace vek
+
+namespace vek {
+namespace {
+
+TEST(CriteresAccessibilite, EgalitesEtMatricesApres) {
+    // Two interchanges at the same distance from P: the first in the table gives its kind.
+    test::Session s;
+    ASSERT_TRUE(s.Ouvre(LigneNoeud("P", 1) + LigneNoeud("G", 2) + LigneNoeud("E", 3) +
+                            LigneNoeud("F", 4) + LigneNoeud("H", 5),
+                        LigneArc(1, 2, 71, 10, 0) + LigneArc(1, 3, 71, 10, 0) +
+                            LigneArc(2, 4, 3, 50, 0, 800, 900) + LigneArc(3, 5, 6, 20, 0)));
+    Etat& e = s.e;
+    e.DestEchangeursAutoroutiers = e.DestGaresTGVVoieRapide = true;
+    SelectionNoeudsDestination(e);
+    e.Valuation = "Distance";
+    ASSERT_TRUE(PlusProcheNoeudDestination(e));
+    EXPECT_FLOAT_EQ(e.ValeursNoeuds[1], 10);
+    EXPECT_EQ(e.TypeNoeudLePlusProche[1], 2);  // G (rail) before E (road)
+    // After an analysis that released the minimal arcs, the listing builds them again.
+    e.MatArcsMin.Libere();
+    ASSERT_EQ(ExecuteCommande(e, "menVisuMatArcsMin"), Issue::Faite);
+    EXPECT_FALSE(test::LitOctets(s.dossier / "nAMin000.dat").empty());
+}
+
+}  // namespace
+}  // namespace vek
