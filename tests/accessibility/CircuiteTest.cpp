@@ -179,3 +179,24 @@ TEST(Circuite, ValuationDistance2Temps) {
 
 }  // namespace
 }  // namespace vek
+
+namespace vek {
+namespace {
+
+TEST(Circuite, CoordonneesEgales) {
+    // A and B at the same place, both 5 km from C, no arc between them.
+    test::Session s;
+    ASSERT_TRUE(s.Ouvre(LigneNoeud("A", 1, 100, 0, 0) + LigneNoeud("B", 2, 100, 0, 0) +
+                            LigneNoeud("C", 3, 100, 3, 4),
+                        LigneArc(1, 3, 7, 5, 0) + LigneArc(2, 3, 7, 5, 0)));
+    // The straight line is 0 between A and B: (10 - 0)^2 and (5 - 5)^2 for A.
+    menLCK_LE(s.e);
+    EXPECT_EQ(s.e.ValeursNoeuds[1], 50);
+    // Through the plain paths, a zero straight line is no link: the reference of A - B is the
+    // detour through C, as long as the chain of arcs.
+    menLECK_LE(s.e);
+    EXPECT_EQ(s.e.ValeursNoeuds[1], 0);
+}
+
+}  // namespace
+}  // namespace vek
