@@ -173,15 +173,6 @@ void FloydCircuite(Etat& e, bool symetrique) {
     e.CheminsMinReseau = e.GenerationReseau;
 }
 
-// The plain shortest paths of the minimal-arc matrix in force.
-void CheminsPlains(Etat& e) {
-    InitialisationFloyd(e);
-    if (e.Oriente)
-        FloydOriente(e);
-    else
-        FloydNonOriente(e);
-}
-
 void Copie(Etat& e, bool seconde) {
     const auto n = static_cast<std::size_t>(e.NbNoeuds);
     e.MatCircuite.Dimensionne(n);
@@ -210,17 +201,13 @@ void ReferenceDroite(Etat& e) {
 void Circuite(Etat& e, const std::string& valuation) {
     e.Valuation = valuation;
     CreationMatriceArcsMinCircuite(e, valuation);
-    InitialisationFloydCircuite(e);
-    if (e.Oriente)
-        FloydCircuiteOriente(e);
-    else
-        FloydCircuiteNonOriente(e);
+    CheminsCircuite(e);
 }
 
 void Distance(Etat& e) {
     e.Valuation = "Distance";
     CreationMatriceArcsMin(e, "Distance");
-    CheminsPlains(e);
+    PlusCourtsChemins(e);
 }
 
 void Termine(Etat& e, const std::string& reference) {
@@ -407,6 +394,14 @@ void FloydCircuiteNonOriente(Etat& e) {
     FloydCircuite(e, true);
 }
 
+void CheminsCircuite(Etat& e) {
+    InitialisationFloydCircuite(e);
+    if (e.Oriente)
+        FloydCircuiteOriente(e);
+    else
+        FloydCircuiteNonOriente(e);
+}
+
 void CalculDegreCircuite(Etat& e, const std::string& reference) {
     const std::int32_t n = e.NbNoeuds;
     const bool seconde = reference == "Valeur2";
@@ -503,7 +498,7 @@ void menLECK_LE(Etat& e) {
         Copie(e, true);
         Libere(e);
         CreationMatriceDistancesEuclidiennes(e);
-        CheminsPlains(e);
+        PlusCourtsChemins(e);
         Termine(e, "Valeur");
     });
 }
@@ -536,7 +531,7 @@ void menLECT_LE(Etat& e) {
         Copie(e, true);
         Libere(e);
         CreationMatriceDistancesEuclidiennes(e);
-        CheminsPlains(e);
+        PlusCourtsChemins(e);
         Termine(e, "Valeur");
     });
 }

@@ -25,6 +25,9 @@ void InitialisationFloydCircuite(Etat& e);
 // the smaller secondary value wins), into CheminsMin.Valeur and Valeur2.
 void FloydCircuiteOriente(Etat& e);
 void FloydCircuiteNonOriente(Etat& e);
+// InitialisationFloydCircuite, then the oriented or non-oriented circuity loop as the network
+// is.
+void CheminsCircuite(Etat& e);
 // The loop of both: one pivot after the other, rows shared between the cores.
 void BoucleFloydCircuite(float* valeurs, float* secondes, std::size_t n, bool symetrique,
                          void (*parPivot)(void*, std::int64_t), void* contexte);

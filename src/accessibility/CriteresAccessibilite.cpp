@@ -53,11 +53,7 @@ void Marque(Etat& e) {
 void Chemins(Etat& e) {
     RecalculeOriente(e);
     CreationMatriceArcsMin(e, e.Valuation);
-    InitialisationFloyd(e);
-    if (e.Oriente)
-        FloydOriente(e);
-    else
-        FloydNonOriente(e);
+    PlusCourtsChemins(e);
 }
 
 float D(const Etat& e, std::int32_t i, std::int32_t j) {

@@ -18,15 +18,11 @@ namespace {
 enum class Indicateur { Effective, Moyenne, Droite };
 
 // The shortest paths on the primary value of a circuity valuation, carrying the secondary.
-void CheminsCircuite(Etat& e, const char* valuation) {
+void CheminsDeCircuite(Etat& e, const char* valuation) {
     e.Valuation = valuation;
     RecalculeOriente(e);
     CreationMatriceArcsMinCircuite(e, valuation);
-    InitialisationFloydCircuite(e);
-    if (e.Oriente)
-        FloydCircuiteOriente(e);
-    else
-        FloydCircuiteNonOriente(e);
+    CheminsCircuite(e);
     e.MatArcsMin.Libere();
 }
 
@@ -34,11 +30,7 @@ void CheminsTemps(Etat& e) {
     e.Valuation = "Temps";
     RecalculeOriente(e);
     CreationMatriceArcsMin(e, "Temps");
-    InitialisationFloyd(e);
-    if (e.Oriente)
-        FloydOriente(e);
-    else
-        FloydNonOriente(e);
+    PlusCourtsChemins(e);
     e.MatArcsMin.Libere();
 }
 
@@ -108,31 +100,31 @@ void Vitesses(Etat& e, Indicateur indicateur, bool distanceEnValeur, bool tempsE
 
 void menMinKm(Etat& e) {
     Sablier s(e.Ihm);
-    CheminsCircuite(e, "Distance2Temps");
+    CheminsDeCircuite(e, "Distance2Temps");
     Vitesses(e, Indicateur::Effective, true, false);
 }
 
 void menMinTemps(Etat& e) {
     Sablier s(e.Ihm);
-    CheminsCircuite(e, "Temps2Distance");
+    CheminsDeCircuite(e, "Temps2Distance");
     Vitesses(e, Indicateur::Effective, false, true);
 }
 
 void menMinKm2(Etat& e) {
     Sablier s(e.Ihm);
-    CheminsCircuite(e, "Distance2Temps");
+    CheminsDeCircuite(e, "Distance2Temps");
     Vitesses(e, Indicateur::Moyenne, true, false);
 }
 
 void menMinTemps2(Etat& e) {
     Sablier s(e.Ihm);
-    CheminsCircuite(e, "Temps2Distance");
+    CheminsDeCircuite(e, "Temps2Distance");
     Vitesses(e, Indicateur::Moyenne, false, true);
 }
 
 void menMinKm3(Etat& e) {
     Sablier s(e.Ihm);
-    CheminsCircuite(e, "Distance2Temps");
+    CheminsDeCircuite(e, "Distance2Temps");
     CreationMatriceDistancesEuclidiennes(e);
     Vitesses(e, Indicateur::Droite, false, false);
 }

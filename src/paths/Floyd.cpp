@@ -340,6 +340,14 @@ void FloydNonOriente(Etat& e) {
     Floyd(e, true);
 }
 
+void PlusCourtsChemins(Etat& e) {
+    InitialisationFloyd(e);
+    if (e.Oriente)
+        FloydOriente(e);
+    else
+        FloydNonOriente(e);
+}
+
 bool CheminsMinCourants(const Etat& e) {
     return !e.CheminsMin.Vide() && e.CheminsMinReseau == e.GenerationReseau &&
            e.CheminsMinValuation == e.Valuation &&
@@ -352,11 +360,7 @@ bool CalculCheminsMinimaux(Etat& e) {
         if (e.MatArcsMin.Lignes() != static_cast<std::size_t>(e.NbNoeuds) + 1 ||
             e.MatArcsMinValuation != v)
             CalculMatriceArcsMin(e);
-        InitialisationFloyd(e);
-        if (e.Oriente)
-            FloydOriente(e);
-        else
-            FloydNonOriente(e);
+        PlusCourtsChemins(e);
         return true;
     }
     if (v == "Distance2Temps") {
@@ -365,11 +369,7 @@ bool CalculCheminsMinimaux(Etat& e) {
             e.MatArcsMinValuation != v)
             CalculMatriceArcsMin(e);
         RecalculeOriente(e);
-        InitialisationFloydCircuite(e);
-        if (e.Oriente)
-            FloydCircuiteOriente(e);
-        else
-            FloydCircuiteNonOriente(e);
+        CheminsCircuite(e);
         const auto n = static_cast<std::size_t>(e.NbNoeuds);
         // The diagonal is 0 as for any path value, the distances stay beside the times for
         // the traces, and the predecessors are seeded with the direct arcs.

@@ -29,6 +29,8 @@ struct CellulePredecesseur {
 void InitialisationFloyd(Etat& e);
 void FloydOriente(Etat& e);
 void FloydNonOriente(Etat& e);
+// InitialisationFloyd, then the oriented or non-oriented loop as the network is.
+void PlusCourtsChemins(Etat& e);
 // True when paths were computed (false for a valuation this driver cannot compute).
 bool CalculCheminsMinimaux(Etat& e);
 void SommeCheminsMinimaux(Etat& e);
