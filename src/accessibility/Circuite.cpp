@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <limits>
 #include <vector>
 
 #include "network/Chargement.h"
@@ -132,16 +134,209 @@ __attribute__((target("avx2"))) void LigneCircuite256(float* __restrict f, float
 using FonctionLigne = void (*)(float*, float*, const float*, const float*, float, float,
                                std::size_t, std::size_t);
 
-FonctionLigne ChoisitLigne() {
-    if (__builtin_cpu_supports("avx512f")) return LigneCircuite512;
-    if (__builtin_cpu_supports("avx2")) return LigneCircuite256;
+FonctionLigne ChoisitLigne(Vectorisation v) {
+    __builtin_cpu_init();
+    const bool avx512 = __builtin_cpu_supports("avx512f"), avx2 = __builtin_cpu_supports("avx2");
+    if (v == Vectorisation::Meilleure) v = avx512 ? Vectorisation::Avx512 : Vectorisation::Avx2;
+    if (v == Vectorisation::Avx512 && avx512) return LigneCircuite512;
+    if (v != Vectorisation::Simple && avx2) return LigneCircuite256;
     return LigneCircuiteSimple;
 }
 
-void LigneCircuite(float* f, float* f2, const float* fk, const float* f2k, float fik, float f2ik,
-                   std::size_t debut, std::size_t fin) {
-    static const FonctionLigne ligne = ChoisitLigne();
-    ligne(f, f2, fk, f2k, fik, f2ik, debut, fin);
+// Several rows under a block of pivots, in one pass: each cell takes the pivots in order,
+// with d(i, k) as the earlier pivots of the block left it (+infinity where the pivot is
+// skipped for that row), so that a chunk of the pivot rows read once serves every row of the
+// group. Columns [1, c).
+constexpr std::size_t kLignesGroupe = 4;
+
+struct Groupe {
+    float* lignes[kLignesGroupe];
+    float* lignes2[kLignesGroupe];
+    std::size_t nbLignes = 0;
+    const float* pivots;  // the block's pivot rows, one after the other, c values each
+    const float* pivots2;
+    std::size_t c = 0;
+    std::size_t lot = 0;
+    // For pivot b: d(i, k) of the group's rows at 2 * kLignesGroupe * b + r, their secondary
+    // values kLignesGroupe further on.
+    const float* dik;
+    float Dik(std::size_t r, std::size_t b) const { return dik[2 * kLignesGroupe * b + r]; }
+    float D2ik(std::size_t r, std::size_t b) const {
+        return dik[2 * kLignesGroupe * b + kLignesGroupe + r];
+    }
+};
+
+void GroupeSimple(const Groupe& g, FonctionLigne ligne, std::size_t r0, std::size_t debut,
+                  std::size_t fin) {
+    for (std::size_t r = r0; r < g.nbLignes; ++r)
+        for (std::size_t b = 0; b < g.lot; ++b) {
+            const float fik = g.Dik(r, b);
+            if (!(fik < kInfini)) continue;
+            ligne(g.lignes[r], g.lignes2[r], g.pivots + b * g.c, g.pivots2 + b * g.c, fik,
+                  g.D2ik(r, b), debut, fin);
+        }
+}
+
+// A cell whose path through the pivot is no longer (`a`): a smaller value takes both values,
+// an equal one the smaller secondary value.
+__attribute__((target("avx512f"), always_inline)) inline void Met512(__m512& x, __m512& y, __m512 s,
+                                                                     __mmask16 a, const float* e,
+                                                                     __m512 q) {
+    const __mmask16 lt = _mm512_cmp_ps_mask(s, x, _CMP_LT_OQ);
+    const __m512 t = _mm512_add_ps(_mm512_set1_ps(*e), q);
+    // Within `a`, a lane not shorter is an equal one.
+    const __mmask16 prend = _kor_mask16(lt, _mm512_mask_cmp_ps_mask(a, t, y, _CMP_LT_OQ));
+    y = _mm512_mask_mov_ps(y, prend, t);
+    x = _mm512_mask_mov_ps(x, lt, s);
+}
+
+__attribute__((target("avx512f"))) void Groupe512(const Groupe& g) {
+    if (g.nbLignes != kLignesGroupe) {
+        GroupeSimple(g, LigneCircuite512, 0, 1, g.c);
+        return;
+    }
+    const std::size_t lot = g.lot, c = g.c;
+    const std::ptrdiff_t versSecondes = g.pivots2 - g.pivots;
+    std::size_t j = 1;
+    for (; j + 16 <= c; j += 16) {
+        float *l0 = g.lignes[0] + j, *l1 = g.lignes[1] + j, *l2 = g.lignes[2] + j,
+              *l3 = g.lignes[3] + j;
+        float *m0 = g.lignes2[0] + j, *m1 = g.lignes2[1] + j, *m2 = g.lignes2[2] + j,
+              *m3 = g.lignes2[3] + j;
+        __m512 x0 = _mm512_loadu_ps(l0), x1 = _mm512_loadu_ps(l1), x2 = _mm512_loadu_ps(l2),
+               x3 = _mm512_loadu_ps(l3);
+        __m512 y0 = _mm512_loadu_ps(m0), y1 = _mm512_loadu_ps(m1), y2 = _mm512_loadu_ps(m2),
+               y3 = _mm512_loadu_ps(m3);
+        const float* pivot = g.pivots + j;
+        const float* d = g.dik;
+        for (std::size_t b = 0; b < lot; ++b, pivot += c, d += 2 * kLignesGroupe) {
+            const __m512 p = _mm512_loadu_ps(pivot);
+            const __m512 s0 = _mm512_add_ps(_mm512_set1_ps(d[0]), p);
+            const __m512 s1 = _mm512_add_ps(_mm512_set1_ps(d[1]), p);
+            const __m512 s2 = _mm512_add_ps(_mm512_set1_ps(d[2]), p);
+            const __m512 s3 = _mm512_add_ps(_mm512_set1_ps(d[3]), p);
+            const __mmask16 a0 = _mm512_cmp_ps_mask(s0, x0, _CMP_LE_OQ);
+            const __mmask16 a1 = _mm512_cmp_ps_mask(s1, x1, _CMP_LE_OQ);
+            const __mmask16 a2 = _mm512_cmp_ps_mask(s2, x2, _CMP_LE_OQ);
+            const __mmask16 a3 = _mm512_cmp_ps_mask(s3, x3, _CMP_LE_OQ);
+            // Most of the time no path is as short.
+            if (_kortestz_mask16_u8(_kor_mask16(a0, a1), _kor_mask16(a2, a3))) continue;
+            const __m512 q = _mm512_loadu_ps(pivot + versSecondes);
+            const float* e = d + kLignesGroupe;
+            Met512(x0, y0, s0, a0, e, q);
+            Met512(x1, y1, s1, a1, e + 1, q);
+            Met512(x2, y2, s2, a2, e + 2, q);
+            Met512(x3, y3, s3, a3, e + 3, q);
+        }
+        _mm512_storeu_ps(l0, x0);
+        _mm512_storeu_ps(l1, x1);
+        _mm512_storeu_ps(l2, x2);
+        _mm512_storeu_ps(l3, x3);
+        _mm512_storeu_ps(m0, y0);
+        _mm512_storeu_ps(m1, y1);
+        _mm512_storeu_ps(m2, y2);
+        _mm512_storeu_ps(m3, y3);
+    }
+    if (j < c) GroupeSimple(g, LigneCircuiteSimple, 0, j, c);
+}
+
+__attribute__((target("avx2"))) void Groupe256(const Groupe& g) {
+    if (g.nbLignes != kLignesGroupe) {
+        GroupeSimple(g, LigneCircuite256, 0, 1, g.c);
+        return;
+    }
+    const std::size_t lot = g.lot, c = g.c;
+    std::size_t j = 1;
+    for (; j + 8 <= c; j += 8) {
+        __m256 x[kLignesGroupe], y[kLignesGroupe];
+        for (std::size_t r = 0; r < kLignesGroupe; ++r) {
+            x[r] = _mm256_loadu_ps(g.lignes[r] + j);
+            y[r] = _mm256_loadu_ps(g.lignes2[r] + j);
+        }
+        for (std::size_t b = 0; b < lot; ++b) {
+            const __m256 p = _mm256_loadu_ps(g.pivots + b * c + j);
+            __m256 s[kLignesGroupe], a[kLignesGroupe];
+            for (std::size_t r = 0; r < kLignesGroupe; ++r) {
+                s[r] = _mm256_add_ps(_mm256_set1_ps(g.Dik(r, b)), p);
+                a[r] = _mm256_cmp_ps(s[r], x[r], _CMP_LE_OQ);
+            }
+            const __m256 une = _mm256_or_ps(_mm256_or_ps(a[0], a[1]), _mm256_or_ps(a[2], a[3]));
+            if (!_mm256_movemask_ps(une)) continue;
+            const __m256 q = _mm256_loadu_ps(g.pivots2 + b * c + j);
+            for (std::size_t r = 0; r < kLignesGroupe; ++r) {
+                const __m256 lt = _mm256_cmp_ps(s[r], x[r], _CMP_LT_OQ);
+                const __m256 eq = _mm256_andnot_ps(lt, a[r]);
+                const __m256 t = _mm256_add_ps(_mm256_set1_ps(g.D2ik(r, b)), q);
+                const __m256 prend =
+                    _mm256_or_ps(lt, _mm256_and_ps(eq, _mm256_cmp_ps(t, y[r], _CMP_LT_OQ)));
+                y[r] = _mm256_blendv_ps(y[r], t, prend);
+                x[r] = _mm256_blendv_ps(x[r], s[r], lt);
+            }
+        }
+        for (std::size_t r = 0; r < kLignesGroupe; ++r) {
+            _mm256_storeu_ps(g.lignes[r] + j, x[r]);
+            _mm256_storeu_ps(g.lignes2[r] + j, y[r]);
+        }
+    }
+    if (j < c) GroupeSimple(g, LigneCircuiteSimple, 0, j, c);
+}
+
+using FonctionGroupe = void (*)(const Groupe&);
+
+void GroupeSimpleComplet(const Groupe& g) {
+    GroupeSimple(g, LigneCircuiteSimple, 0, 1, g.c);
+}
+
+FonctionGroupe ChoisitGroupe(FonctionLigne ligne) {
+    if (ligne == LigneCircuite512) return Groupe512;
+    if (ligne == LigneCircuite256) return Groupe256;
+    return GroupeSimpleComplet;
+}
+
+// A zero diagonal in both matrices and every other value zero or more (no NaN).
+bool DiagonaleNulleSansNegatif(const float* f, const float* f2, std::size_t n) {
+    const std::size_t c = n + 1;
+    for (std::size_t i = 1; i <= n; ++i) {
+        if (f[i * c + i] != 0 || f2[i * c + i] != 0) return false;
+        for (std::size_t j = 1; j <= n; ++j)
+            if (!(f[i * c + j] >= 0) || !(f2[i * c + j] >= 0)) return false;
+    }
+    return true;
+}
+
+bool Symetriques(const float* f, const float* f2, std::size_t n) {
+    const std::size_t c = n + 1;
+    for (std::size_t i = 1; i <= n; ++i)
+        for (std::size_t j = i + 1; j <= n; ++j)
+            if (std::memcmp(&f[i * c + j], &f[j * c + i], sizeof(float)) != 0 ||
+                std::memcmp(&f2[i * c + j], &f2[j * c + i], sizeof(float)) != 0)
+                return false;
+    return true;
+}
+
+// The loops one cell after the other: oriented, every row in full; non-oriented, the half
+// row beyond the diagonal, each change written both ways.
+void BoucleCircuiteSimple(float* f, float* f2, std::size_t n, bool symetrique,
+                          void (*parPivot)(void*, std::int64_t), void* contexte) {
+    const std::size_t c = n + 1;
+    for (std::size_t k = 1; k <= n; ++k) {
+        if (parPivot) parPivot(contexte, static_cast<std::int64_t>(k));
+        for (std::size_t i = 1; i <= n; ++i) {
+            if (!(f[i * c + k] < kInfini)) continue;
+            for (std::size_t j = symetrique ? i + 1 : 1; j <= n; ++j) {
+                const float s = f[i * c + k] + f[k * c + j];
+                const float s2 = f2[i * c + k] + f2[k * c + j];
+                const bool plusPetit = s < f[i * c + j];
+                if (!plusPetit && !(s == f[i * c + j] && s2 < f2[i * c + j])) continue;
+                if (plusPetit) f[i * c + j] = s;
+                f2[i * c + j] = s2;
+                if (symetrique) {
+                    f[j * c + i] = f[i * c + j];
+                    f2[j * c + i] = f2[i * c + j];
+                }
+            }
+        }
+    }
 }
 
 struct Progres {
@@ -314,73 +509,81 @@ void InitialisationFloydCircuite(Etat& e) {
 }
 
 void BoucleFloydCircuite(float* valeurs, float* secondes, std::size_t n, bool symetrique,
-                         void (*parPivot)(void*, std::int64_t), void* contexte) {
-    // The pivots go by blocks: the rows of a block's pivots are first brought to the state each
-    // has when it is the pivot (the earlier pivots of the block applied, in order) and kept;
-    // then every row takes the block's pivots in order while it stays in cache. Each row thus
-    // meets every pivot in the same order and with the same pivot row as in the plain loops.
-    // Row k and column k do not change at pivot k, so the rows are independent within a
-    // pivot. The matrix is symmetric in the non-oriented case: every full row gives what the
-    // half rows written both ways give.
-    (void)symetrique;
+                         void (*parPivot)(void*, std::int64_t), void* contexte, Vectorisation v) {
+    // The pivots go by blocks of 64. The rows of a block's pivots are first copied and brought
+    // to the state each has when it is the pivot (the earlier pivots of the block applied, in
+    // order). Then the rows, by groups of four, take the block's pivots in order in one pass,
+    // a chunk of columns at a time held in registers; the value of row i in the column of
+    // pivot k is the one the earlier pivots of the block left, worked out beforehand. Each
+    // cell thus meets every pivot in the same order, with the same pivot row, as in the plain
+    // loops. Row k and column k do not change at pivot k (zero diagonal, no negative value),
+    // so the rows are independent within a pivot. The matrix is symmetric in the non-oriented
+    // case: every full row gives what the half rows written both ways give. Other matrices
+    // (a negative value read from an arc file, one not symmetric) go through the loops as they
+    // stand.
+    if (!DiagonaleNulleSansNegatif(valeurs, secondes, n) ||
+        (symetrique && !Symetriques(valeurs, secondes, n))) {
+        BoucleCircuiteSimple(valeurs, secondes, n, symetrique, parPivot, contexte);
+        return;
+    }
     constexpr std::size_t kBloc = 64;
     const std::size_t c = n + 1;
+    const FonctionLigne ligne = ChoisitLigne(v);
+    const FonctionGroupe groupe = ChoisitGroupe(ligne);
     Equipe equipe(Equipe::TaillePour(static_cast<std::int64_t>(n)));
     const unsigned membres = equipe.Taille();
     std::vector<float> pivots(kBloc * c), pivots2(kBloc * c);
-    auto applique = [&](std::size_t i, std::size_t k, const float* fk, const float* f2k) {
-        float* f = valeurs + i * c;
-        const float fik = f[k];
-        if (!(fik < kInfini)) return;
-        LigneCircuite(f, secondes + i * c, fk, f2k, fik, secondes[i * c + k], 1, c);
-    };
+    float carre[kBloc * kBloc], carre2[kBloc * kBloc];
+    const float inf = std::numeric_limits<float>::infinity();
     for (std::size_t k0 = 1; k0 <= n; k0 += kBloc) {
-        const std::size_t k1 = std::min(n, k0 + kBloc - 1);
-        for (std::size_t k = k0; k <= k1; ++k) {
-            if (parPivot) parPivot(contexte, static_cast<std::int64_t>(k));
-            for (std::size_t p = k0; p < k; ++p)
-                applique(k, p, pivots.data() + (p - k0) * c, pivots2.data() + (p - k0) * c);
-            std::copy(valeurs + k * c, valeurs + (k + 1) * c,
-                      pivots.begin() + static_cast<std::ptrdiff_t>((k - k0) * c));
-            std::copy(secondes + k * c, secondes + (k + 1) * c,
-                      pivots2.begin() + static_cast<std::ptrdiff_t>((k - k0) * c));
+        const std::size_t lot = std::min(kBloc, n + 1 - k0);
+        for (std::size_t b = 0; b < lot; ++b) {
+            if (parPivot) parPivot(contexte, static_cast<std::int64_t>(k0 + b));
+            float* p = pivots.data() + b * c;
+            float* p2 = pivots2.data() + b * c;
+            std::copy(valeurs + (k0 + b) * c, valeurs + (k0 + b + 1) * c, p);
+            std::copy(secondes + (k0 + b) * c, secondes + (k0 + b + 1) * c, p2);
+            for (std::size_t a = 0; a < b; ++a)
+                if (p[k0 + a] < kInfini)
+                    ligne(p, p2, pivots.data() + a * c, pivots2.data() + a * c, p[k0 + a],
+                          p2[k0 + a], 1, c);
+        }
+        // The pivot rows in the block's columns, side by side.
+        for (std::size_t b = 0; b < lot; ++b) {
+            const float* p = pivots.data() + b * c + k0;
+            const float* p2 = pivots2.data() + b * c + k0;
+            std::copy(p, p + lot, carre + b * kBloc);
+            std::copy(p2, p2 + lot, carre2 + b * kBloc);
         }
         equipe.Execute([&](unsigned m) {
-            float fik[kBloc], f2ik[kBloc];
-            for (std::size_t i = 1 + m; i <= n; i += membres) {
-                float* f = valeurs + i * c;
-                float* f2 = secondes + i * c;
-                // A pivot row has taken the block's earlier pivots already; its own changes
-                // nothing.
-                const std::size_t depuis = i >= k0 && i <= k1 ? i + 1 : k0;
-                // First the block's own columns, pivot after pivot, which gives the value of
-                // column k that each pivot k reads; then the other columns tile by tile, each
-                // tile taking the pivots in order with those values.
-                for (std::size_t k = depuis; k <= k1; ++k) {
-                    fik[k - k0] = f[k];
-                    f2ik[k - k0] = f2[k];
-                    if (!(f[k] < kInfini)) continue;
-                    LigneCircuite(f, f2, pivots.data() + (k - k0) * c,
-                                  pivots2.data() + (k - k0) * c, fik[k - k0], f2ik[k - k0], k0,
-                                  k1 + 1);
-                }
-                // Wide tiles on large networks; narrow ones below, where rows are short.
-                const std::size_t kTuile = n >= 1500 ? 2048 : 96;
-                for (std::size_t t = 1; t < c; t += kTuile) {
-                    const std::size_t fin = std::min(c, t + kTuile);
-                    // The block's columns are done: the tile goes round them.
-                    const std::size_t morceaux[2][2] = {{t, std::min(fin, k0)},
-                                                        {std::max(t, k1 + 1), fin}};
-                    for (const auto& mo : morceaux) {
-                        if (mo[0] >= mo[1]) continue;
-                        for (std::size_t k = depuis; k <= k1; ++k) {
-                            if (!(fik[k - k0] < kInfini)) continue;
-                            LigneCircuite(f, f2, pivots.data() + (k - k0) * c,
-                                          pivots2.data() + (k - k0) * c, fik[k - k0], f2ik[k - k0],
-                                          mo[0], mo[1]);
-                        }
+            const std::size_t debut = 1 + n * m / membres, fin = n * (m + 1) / membres;
+            float dik[2 * kLignesGroupe * kBloc];
+            Groupe g;
+            g.pivots = pivots.data();
+            g.pivots2 = pivots2.data();
+            g.c = c;
+            g.dik = dik;
+            g.lot = lot;
+            for (std::size_t i0 = debut; i0 <= fin; i0 += kLignesGroupe) {
+                g.nbLignes = std::min(kLignesGroupe, fin + 1 - i0);
+                for (std::size_t r = 0; r < g.nbLignes; ++r) {
+                    const std::size_t i = i0 + r;
+                    g.lignes[r] = valeurs + i * c;
+                    g.lignes2[r] = secondes + i * c;
+                    // The row in the block's columns, as each pivot finds it.
+                    float col[kBloc], col2[kBloc];
+                    std::copy(g.lignes[r] + k0, g.lignes[r] + k0 + lot, col);
+                    std::copy(g.lignes2[r] + k0, g.lignes2[r] + k0 + lot, col2);
+                    for (std::size_t b = 0; b < lot; ++b) {
+                        const bool actif = i != k0 + b && col[b] < kInfini;
+                        dik[2 * kLignesGroupe * b + r] = actif ? col[b] : inf;
+                        dik[2 * kLignesGroupe * b + kLignesGroupe + r] = col2[b];
+                        if (!actif) continue;
+                        ligne(col, col2, carre + b * kBloc, carre2 + b * kBloc, col[b], col2[b],
+                              b + 1, lot);
                     }
                 }
+                groupe(g);
             }
         });
     }

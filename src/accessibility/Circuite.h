@@ -28,9 +28,12 @@ void FloydCircuiteNonOriente(Etat& e);
 // InitialisationFloydCircuite, then the oriented or non-oriented circuity loop as the network
 // is.
 void CheminsCircuite(Etat& e);
-// The loop of both: one pivot after the other, rows shared between the cores.
+// The loop of both: one pivot after the other, rows shared between the cores, with the
+// widest vector units the processor has (or those named, where it has them).
+enum class Vectorisation { Meilleure, Avx512, Avx2, Simple };
 void BoucleFloydCircuite(float* valeurs, float* secondes, std::size_t n, bool symetrique,
-                         void (*parPivot)(void*, std::int64_t), void* contexte);
+                         void (*parPivot)(void*, std::int64_t), void* contexte,
+                         Vectorisation v = Vectorisation::Meilleure);
 // ValeursNoeuds from MatCircuite (the path measure) and the reference field of CheminsMin
 // ("Valeur" or "Valeur2"); the pairs without a path are left out, and so are, under
 // "ATTRACTIONS", those with a zero value; one message says how many.
