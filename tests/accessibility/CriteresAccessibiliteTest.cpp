@@ -90,12 +90,6 @@ TEST(CriteresAccessibilite, DialogueDesDestinations) {
     EXPECT_FALSE(e.DestEchangeursVoiesExpress);
 }
 
-}  // namespace
-}  // namespace vek
-
-namespace vek {
-namespace {
-
 TEST(CriteresAccessibilite, EgalitesEtMatricesApres) {
     // Two interchanges at the same distance from P: the first in the table gives its kind.
     test::Session s;
