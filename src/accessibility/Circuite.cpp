@@ -148,6 +148,7 @@ FonctionLigne ChoisitLigne(Vectorisation v) {
 // skipped for that row), so that a chunk of the pivot rows read once serves every row of the
 // group. Columns [1, c).
 constexpr std::size_t kLignesGroupe = 4;
+constexpr std::size_t kBloc = 64;  // pivots in a block
 
 struct Groupe {
     float* lignes[kLignesGroupe];
@@ -207,9 +208,30 @@ __attribute__((target("avx512f"))) void Groupe512(const Groupe& g) {
                x3 = _mm512_loadu_ps(l3);
         __m512 y0 = _mm512_loadu_ps(m0), y1 = _mm512_loadu_ps(m1), y2 = _mm512_loadu_ps(m2),
                y3 = _mm512_loadu_ps(m3);
-        const float* pivot = g.pivots + j;
+        // First the pivots whose path is no longer than the chunk's values as they stand
+        // before the block, with no branch: the values only go down, so that every pivot
+        // that changes a cell is among them. Then those pivots in order, in full.
+        std::uint8_t retenus[kBloc];
+        std::size_t nb = 0;
+        const float* colonnes = g.pivots + j;
         const float* d = g.dik;
-        for (std::size_t b = 0; b < lot; ++b, pivot += c, d += 2 * kLignesGroupe) {
+        for (std::size_t b = 0; b < lot; ++b, d += 2 * kLignesGroupe) {
+            const __m512 p = _mm512_loadu_ps(colonnes + b * c);
+            const __mmask16 a0 =
+                _mm512_cmp_ps_mask(_mm512_add_ps(_mm512_set1_ps(d[0]), p), x0, _CMP_LE_OQ);
+            const __mmask16 a1 =
+                _mm512_cmp_ps_mask(_mm512_add_ps(_mm512_set1_ps(d[1]), p), x1, _CMP_LE_OQ);
+            const __mmask16 a2 =
+                _mm512_cmp_ps_mask(_mm512_add_ps(_mm512_set1_ps(d[2]), p), x2, _CMP_LE_OQ);
+            const __mmask16 a3 =
+                _mm512_cmp_ps_mask(_mm512_add_ps(_mm512_set1_ps(d[3]), p), x3, _CMP_LE_OQ);
+            retenus[nb] = static_cast<std::uint8_t>(b);
+            nb += !_kortestz_mask16_u8(_kor_mask16(a0, a1), _kor_mask16(a2, a3));
+        }
+        for (std::size_t t = 0; t < nb; ++t) {
+            const std::size_t b = retenus[t];
+            const float* pivot = colonnes + b * c;
+            d = g.dik + 2 * kLignesGroupe * b;
             const __m512 p = _mm512_loadu_ps(pivot);
             const __m512 s0 = _mm512_add_ps(_mm512_set1_ps(d[0]), p);
             const __m512 s1 = _mm512_add_ps(_mm512_set1_ps(d[1]), p);
@@ -219,8 +241,6 @@ __attribute__((target("avx512f"))) void Groupe512(const Groupe& g) {
             const __mmask16 a1 = _mm512_cmp_ps_mask(s1, x1, _CMP_LE_OQ);
             const __mmask16 a2 = _mm512_cmp_ps_mask(s2, x2, _CMP_LE_OQ);
             const __mmask16 a3 = _mm512_cmp_ps_mask(s3, x3, _CMP_LE_OQ);
-            // Most of the time no path is as short.
-            if (_kortestz_mask16_u8(_kor_mask16(a0, a1), _kor_mask16(a2, a3))) continue;
             const __m512 q = _mm512_loadu_ps(pivot + versSecondes);
             const float* e = d + kLignesGroupe;
             Met512(x0, y0, s0, a0, e, q);
@@ -526,7 +546,6 @@ void BoucleFloydCircuite(float* valeurs, float* secondes, std::size_t n, bool sy
         BoucleCircuiteSimple(valeurs, secondes, n, symetrique, parPivot, contexte);
         return;
     }
-    constexpr std::size_t kBloc = 64;
     const std::size_t c = n + 1;
     const FonctionLigne ligne = ChoisitLigne(v);
     const FonctionGroupe groupe = ChoisitGroupe(ligne);
