@@ -162,12 +162,6 @@ TEST(Circuite, ArcDeconnecte) {
     EXPECT_EQ(s.e.NbArcsDeconnectesElimines, 1);
 }
 
-}  // namespace
-}  // namespace vek
-
-namespace vek {
-namespace {
-
 // The "Distance2Temps" valuation: the distance-minimising paths give their times, with a
 // diagonal of 0 and traces that follow them.
 TEST(Circuite, ValuationDistance2Temps) {
@@ -191,12 +185,6 @@ TEST(Circuite, ValuationDistance2Temps) {
     EXPECT_EQ(e.MatPredecesseurs(1, 2).Pred, 1);
 }
 
-}  // namespace
-}  // namespace vek
-
-namespace vek {
-namespace {
-
 TEST(Circuite, CoordonneesEgales) {
     // A and B at the same place, both 5 km from C, no arc between them.
     test::Session s;
@@ -210,6 +198,20 @@ TEST(Circuite, CoordonneesEgales) {
     // detour through C, as long as the chain of arcs.
     menLECK_LE(s.e);
     EXPECT_EQ(s.e.ValeursNoeuds[1], 0);
+}
+
+TEST(Circuite, AttractionsDeLongueurNulle) {
+    // A and B at the same place, 5 km apart by road; C 5 km from both in line: under
+    // "ATTRACTIONS" the pair of zero straight line has no attraction: left out and said once.
+    test::Session s;
+    ASSERT_TRUE(s.Ouvre(LigneNoeud("A", 1, 100, 0, 0) + LigneNoeud("B", 2, 100, 0, 0) +
+                            LigneNoeud("C", 3, 100, 3, 4),
+                        LigneArc(1, 2, 7, 5, 0) + LigneArc(1, 3, 7, 5, 0)));
+    s.e.ValuCircuite = "ATTRACTIONS";
+    menLCK_LE(s.e);
+    EXPECT_EQ(s.port.Compte("2 paire(s) de longueur nulle sont laissées de côté"), 1);
+    for (std::size_t i = 1; i <= 3; ++i) EXPECT_TRUE(std::isfinite(s.e.ValeursNoeuds[i])) << i;
+    EXPECT_DOUBLE_EQ(s.e.ValeursNoeuds[1], 0);  // A - C: the path is the straight line
 }
 
 }  // namespace

@@ -47,5 +47,25 @@ TEST(VitesseMoyenne, DeuxNoeudsEtRoutesConcurrentes) {
     EXPECT_EQ(s.e.Valuation, "Temps2Distance");
 }
 
+TEST(VitesseMoyenne, ArcsDeTempsNul) {
+    // A - B an arc of 0 km and 0 minute, which the loading reports and which links nothing;
+    // B - C 10 km at 60 km/h. No pair of zero time reaches the speeds: nothing divides by
+    // zero, nothing infinite is written.
+    for (auto commande : {menMinTemps, menMinKm, menMinTemps2, menMinKm2, menMinTemps3}) {
+        test::Session s;
+        ASSERT_TRUE(s.Ouvre(
+            LigneNoeud("A", 1) + LigneNoeud("B", 2, 0, 0, 10) + LigneNoeud("C", 3, 0, 0, 20),
+            LigneArc(1, 2, 71, 0, 0) + LigneArc(2, 3, 71, 10, 0)));
+        EXPECT_EQ(s.port.Compte("La distance et le temps de trajet ont une valeur nulle"), 1);
+        commande(s.e);
+        EXPECT_EQ(s.port.Compte("4 paire(s) de noeuds sans chemin sont laissées de côté."), 1);
+        EXPECT_EQ(s.e.ValeursNoeuds[1], 0);
+        EXPECT_FLOAT_EQ(s.e.ValeursNoeuds[2], 60);
+        const std::string fichier = test::LitOctets(s.dossier / "NoeudVal.dat");
+        EXPECT_EQ(fichier.find("inf"), std::string::npos);
+        EXPECT_EQ(fichier.find("nan"), std::string::npos);
+    }
+}
+
 }  // namespace
 }  // namespace vek
