@@ -313,17 +313,6 @@ FonctionGroupe ChoisitGroupe(FonctionLigne ligne) {
     return GroupeSimpleComplet;
 }
 
-// A zero diagonal in both matrices and every other value zero or more (no NaN).
-bool DiagonaleNulleSansNegatif(const float* f, const float* f2, std::size_t n) {
-    const std::size_t c = n + 1;
-    for (std::size_t i = 1; i <= n; ++i) {
-        if (f[i * c + i] != 0 || f2[i * c + i] != 0) return false;
-        for (std::size_t j = 1; j <= n; ++j)
-            if (!(f[i * c + j] >= 0) || !(f2[i * c + j] >= 0)) return false;
-    }
-    return true;
-}
-
 bool Symetriques(const float* f, const float* f2, std::size_t n) {
     const std::size_t c = n + 1;
     for (std::size_t i = 1; i <= n; ++i)
@@ -541,7 +530,7 @@ void BoucleFloydCircuite(float* valeurs, float* secondes, std::size_t n, bool sy
     // case: every full row gives what the half rows written both ways give. Other matrices
     // (a negative value read from an arc file, one not symmetric) go through the loops as they
     // stand.
-    if (!DiagonaleNulleSansNegatif(valeurs, secondes, n) ||
+    if (!DiagonaleNulleSansNegatif(valeurs, n) || !DiagonaleNulleSansNegatif(secondes, n) ||
         (symetrique && !Symetriques(valeurs, secondes, n))) {
         BoucleCircuiteSimple(valeurs, secondes, n, symetrique, parPivot, contexte);
         return;

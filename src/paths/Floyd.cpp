@@ -138,18 +138,6 @@ PasseBloc ChoisitPasseBloc() {
 
 const PasseBloc PasseBlocRapide = ChoisitPasseBloc();
 
-// The matrix allows rows to be relaxed in parallel: a zero diagonal and no negative value,
-// so that a pivot never changes its own row or column.
-bool DiagonaleNulleSansNegatif(const float* m, std::size_t n) {
-    const std::size_t c = n + 1;
-    for (std::size_t i = 1; i <= n; ++i) {
-        if (m[i * c + i] != 0) return false;
-        for (std::size_t j = 1; j <= n; ++j)
-            if (m[i * c + j] < 0) return false;
-    }
-    return true;
-}
-
 bool SymetriqueEntre0Et32000(const float* m, std::size_t n) {
     const std::size_t c = n + 1;
     for (std::size_t i = 1; i <= n; ++i)
@@ -264,6 +252,16 @@ void BoucleParallele(float* m, std::size_t n, void (*parPivot)(void*, std::int64
 }
 
 }  // namespace
+
+bool DiagonaleNulleSansNegatif(const float* m, std::size_t n) {
+    const std::size_t c = n + 1;
+    for (std::size_t i = 1; i <= n; ++i) {
+        if (m[i * c + i] != 0) return false;
+        for (std::size_t j = 1; j <= n; ++j)
+            if (m[i * c + j] < 0) return false;
+    }
+    return true;
+}
 
 void BoucleFloyd(float* m, std::size_t n, bool symetrique, void (*parPivot)(void*, std::int64_t),
                  void* ctx) {

@@ -46,5 +46,8 @@ void menSomChem(Etat& e);
 // called with each pivot before it is applied.
 void BoucleFloyd(float* m, std::size_t n, bool symetrique, void (*parPivot)(void*, std::int64_t),
                  void* contexte);
+// A zero diagonal and no negative value: a pivot never changes its own row or column, so the
+// rows of a pivot can be relaxed in parallel.
+bool DiagonaleNulleSansNegatif(const float* m, std::size_t n);
 
 }  // namespace vek
