@@ -11,7 +11,7 @@
 #include "paths/Floyd.h"
 #include "paths/MatriceArcsMin.h"
 #include "paths/Traces.h"
-#include "shell/Etat.h"
+#include "vek/Etat.h"
 
 namespace {
 

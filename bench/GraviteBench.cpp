@@ -10,11 +10,12 @@
 #include "PortMuet.h"
 #include "flows/Affectation.h"
 #include "gravity/ModeleGravitaire.h"
+#include "network/TablesLues.h"
 #include "paths/Floyd.h"
 #include "paths/MatriceArcsMin.h"
 #include "paths/Traces.h"
-#include "shell/Etat.h"
 #include "validation/IntegrationNodale.h"
+#include "vek/Etat.h"
 
 namespace {
 

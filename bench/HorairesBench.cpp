@@ -12,9 +12,9 @@
 
 #include "PortMuet.h"
 #include "network/Chargement.h"
-#include "shell/Etat.h"
 #include "timetable/FloydHoraires.h"
 #include "timetable/MatriceArcsMinHoraires.h"
+#include "vek/Etat.h"
 
 namespace {
 

@@ -9,8 +9,9 @@
 #include "PortMuet.h"
 #include "indicators/Nodalite.h"
 #include "network/Chargement.h"
-#include "shell/Etat.h"
+#include "network/TablesLues.h"
 #include "validation/IntegrationNodale.h"
+#include "vek/Etat.h"
 
 namespace {
 

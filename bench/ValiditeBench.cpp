@@ -5,9 +5,10 @@
 #include <benchmark/benchmark.h>
 
 #include "PortMuet.h"
-#include "shell/Etat.h"
+#include "network/TablesLues.h"
 #include "validation/IntegrationNodale.h"
 #include "validation/TestValidite.h"
+#include "vek/Etat.h"
 
 namespace {
 
@@ -37,9 +38,9 @@ void Validite(benchmark::State& etat) {
     PortMuet port;
     vek::Etat e(port);
     Remplit(e);
-    void (*passes[])(vek::Etat&) = {vek::EliminationNoeudsDoubles, vek::EliminationNoeudsIsoles,
-                                    vek::EliminationBoucles, vek::EliminationArcsDeconnectes,
-                                    vek::EliminationArcsDoubles};
+    void (*passes[])(vek::EtatValidation&) = {
+        vek::EliminationNoeudsDoubles, vek::EliminationNoeudsIsoles, vek::EliminationBoucles,
+        vek::EliminationArcsDeconnectes, vek::EliminationArcsDoubles};
     const char* noms[] = {"noeuds doubles", "noeuds isolés", "boucles", "arcs déconnectés",
                           "arcs doubles"};
     const auto p = static_cast<std::size_t>(etat.range(0));

@@ -8,9 +8,10 @@
 #include "PortTest.h"
 #include "network/Chargement.h"
 #include "paths/MatriceArcsMin.h"
-#include "shell/Demarrage.h"
-#include "shell/Etat.h"
 #include "shell/Texte.h"
+#include "vek/CommandesReseau.h"
+#include "vek/Demarrage.h"
+#include "vek/Etat.h"
 
 namespace vek::test {
 

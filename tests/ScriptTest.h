@@ -8,8 +8,8 @@
 
 #include "Outils.h"
 #include "PortScript.h"
-#include "shell/Demarrage.h"
-#include "shell/Etat.h"
+#include "vek/Demarrage.h"
+#include "vek/Etat.h"
 
 namespace vek::test {
 

@@ -1,10 +1,10 @@
 #include "Script.h"
 
 #include "PortScript.h"
-#include "shell/Demarrage.h"
 #include "shell/Erreurs.h"
-#include "shell/Etat.h"
-#include "shell/Reglages.h"
+#include "vek/Demarrage.h"
+#include "vek/Etat.h"
+#include "vek/Reglages.h"
 
 namespace vek {
 

@@ -15,10 +15,10 @@
 
 #include "Progressions.h"
 #include "Visionneuse.h"
-#include "shell/Configuration.h"
-#include "shell/Demarrage.h"
+#include "network/Configuration.h"
 #include "shell/Erreurs.h"
-#include "shell/MenuVek.h"
+#include "vek/Demarrage.h"
+#include "vek/MenuVek.h"
 
 namespace vek {
 

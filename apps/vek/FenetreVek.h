@@ -8,7 +8,7 @@
 #include <map>
 #include <thread>
 
-#include "shell/Etat.h"
+#include "vek/Etat.h"
 
 class QAction;
 class QGridLayout;

@@ -11,8 +11,8 @@
 #include "PortCapture.h"
 #include "PortQt.h"
 #include "Script.h"
-#include "shell/CommandesGenerales.h"
-#include "shell/Demarrage.h"
+#include "vek/CommandesGenerales.h"
+#include "vek/Demarrage.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

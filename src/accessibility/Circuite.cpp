@@ -8,17 +8,17 @@
 #include <limits>
 #include <vector>
 
+#include "accessibility/EtatAccessibilite.h"
 #include "network/Chargement.h"
 #include "network/Mode.h"
+#include "network/ValeursNoeuds.h"
 #include "paths/Equipe.h"
 #include "paths/Floyd.h"
 #include "paths/MatriceArcsMin.h"
-#include "shell/Etat.h"
 #include "shell/Fichiers.h"
 #include "shell/Format.h"
 #include "shell/Memoire.h"
 #include "shell/Progression.h"
-#include "shell/ValeursNoeuds.h"
 #include "validation/Suppression.h"
 
 namespace vek {
@@ -31,7 +31,7 @@ struct Extremites {
     int trouvees = 0;
 };
 
-Extremites ChercheNoeuds(const Etat& e, const Arc& a) {
+Extremites ChercheNoeuds(const EtatAccessibilite& e, const Arc& a) {
     Extremites x;
     for (std::int32_t n = 1; n <= e.NbNoeuds && x.trouvees < 2; ++n) {
         const std::int64_t code = e.Noeuds[static_cast<std::size_t>(n)].Code;
@@ -349,7 +349,7 @@ void BoucleCircuiteSimple(float* f, float* f2, std::size_t n, bool symetrique,
 }
 
 struct Progres {
-    Etat* e;
+    EtatAccessibilite* e;
     const char* message;
 };
 
@@ -358,7 +358,7 @@ void AppelProgres(void* c, std::int64_t k) {
     AfficheTempsDeCalcul(*p->e, p->e->NbNoeuds, k, p->message);
 }
 
-void FloydCircuite(Etat& e, bool symetrique) {
+void FloydCircuite(EtatAccessibilite& e, bool symetrique) {
     const auto n = static_cast<std::size_t>(e.NbNoeuds);
     Progres p{&e, symetrique ? "Floyd circuité non orienté..." : "Floyd circuité orienté..."};
     if (n > 0)
@@ -377,7 +377,7 @@ void FloydCircuite(Etat& e, bool symetrique) {
     e.CheminsMinReseau = e.GenerationReseau;
 }
 
-void Copie(Etat& e, bool seconde) {
+void Copie(EtatAccessibilite& e, bool seconde) {
     const auto n = static_cast<std::size_t>(e.NbNoeuds);
     e.MatCircuite.Dimensionne(n);
     for (std::size_t i = 1; i <= n; ++i)
@@ -386,14 +386,14 @@ void Copie(Etat& e, bool seconde) {
                 seconde ? e.CheminsMin(i, j).Valeur2 : e.CheminsMin(i, j).Valeur;
 }
 
-void Libere(Etat& e) {
+void Libere(EtatAccessibilite& e) {
     e.CheminsMin.Libere();
     e.MatArcsMin.Libere();
     ++e.GenerationReseau;  // whatever was computed from them no longer holds
 }
 
 // LE in CheminsMin.Valeur: the straight-line matrix itself.
-void ReferenceDroite(Etat& e) {
+void ReferenceDroite(EtatAccessibilite& e) {
     CreationMatriceDistancesEuclidiennes(e);
     const auto n = static_cast<std::size_t>(e.NbNoeuds);
     e.CheminsMin.Dimensionne(n);
@@ -402,19 +402,19 @@ void ReferenceDroite(Etat& e) {
     e.MatArcsMin.Libere();
 }
 
-void Circuite(Etat& e, const std::string& valuation) {
+void Circuite(EtatAccessibilite& e, const std::string& valuation) {
     e.Valuation = valuation;
     CreationMatriceArcsMinCircuite(e, valuation);
     CheminsCircuite(e);
 }
 
-void Distance(Etat& e) {
+void Distance(EtatAccessibilite& e) {
     e.Valuation = "Distance";
     CreationMatriceArcsMin(e, "Distance");
     PlusCourtsChemins(e);
 }
 
-void Termine(Etat& e, const std::string& reference) {
+void Termine(EtatAccessibilite& e, const std::string& reference) {
     CalculDegreCircuite(e, reference);
     e.NomFichierResultat = CheminResultat(e, "\\NoeudVal.dat");
     EcritureValeursNoeuds(e, e.NomFichierResultat);
@@ -422,7 +422,7 @@ void Termine(Etat& e, const std::string& reference) {
 }
 
 template <typename F>
-void CommandeCircuite(Etat& e, F&& etapes) {
+void CommandeCircuite(EtatAccessibilite& e, F&& etapes) {
     Sablier sablier(e.Ihm);
     RecalculeOriente(e);
     e.MatCircuite.Dimensionne(static_cast<std::size_t>(std::max(e.NbNoeuds, 0)));
@@ -431,7 +431,7 @@ void CommandeCircuite(Etat& e, F&& etapes) {
 
 }  // namespace
 
-void CalculDistancesEuclidiennesArcs(Etat& e) {
+void CalculDistancesEuclidiennesArcs(EtatAccessibilite& e) {
     for (std::int32_t k = 1; k <= e.NbArcs; ++k) {
         AfficheProgression(e, e.NbArcs, k, "Calcul de la distance euclidienne...");
         Arc& a = e.Arcs[static_cast<std::size_t>(k)];
@@ -455,7 +455,7 @@ void CalculDistancesEuclidiennesArcs(Etat& e) {
     }
 }
 
-void CreationMatriceDistancesEuclidiennes(Etat& e) {
+void CreationMatriceDistancesEuclidiennes(EtatAccessibilite& e) {
     const auto n = static_cast<std::size_t>(e.NbNoeuds);
     VerifieMemoire((n + 1) * (n + 1) * sizeof(CelluleArcMin),
                    "la matrice des distances euclidiennes");
@@ -470,7 +470,7 @@ void CreationMatriceDistancesEuclidiennes(Etat& e) {
     e.MatArcsMinValuation = "DistEuclid";
 }
 
-void CreationMatriceArcsMinCircuite(Etat& e, const std::string& valuation) {
+void CreationMatriceArcsMinCircuite(EtatAccessibilite& e, const std::string& valuation) {
     const auto n = static_cast<std::size_t>(e.NbNoeuds);
     VerifieMemoire((n + 1) * (n + 1) * sizeof(CelluleArcMin), "la matrice des arcs minimaux");
     ++e.GenerationReseau;
@@ -498,7 +498,7 @@ void CreationMatriceArcsMinCircuite(Etat& e, const std::string& valuation) {
     }
 }
 
-void InitialisationFloydCircuite(Etat& e) {
+void InitialisationFloydCircuite(EtatAccessibilite& e) {
     const auto n = static_cast<std::size_t>(e.NbNoeuds);
     VerifieMemoire((n + 1) * (n + 1) * (2 * sizeof(float) + sizeof(CelluleChemin)),
                    "les matrices de la circuité");
@@ -597,15 +597,15 @@ void BoucleFloydCircuite(float* valeurs, float* secondes, std::size_t n, bool sy
     }
 }
 
-void FloydCircuiteOriente(Etat& e) {
+void FloydCircuiteOriente(EtatAccessibilite& e) {
     FloydCircuite(e, false);
 }
 
-void FloydCircuiteNonOriente(Etat& e) {
+void FloydCircuiteNonOriente(EtatAccessibilite& e) {
     FloydCircuite(e, true);
 }
 
-void CheminsCircuite(Etat& e) {
+void CheminsCircuite(EtatAccessibilite& e) {
     InitialisationFloydCircuite(e);
     if (e.Oriente)
         FloydCircuiteOriente(e);
@@ -613,7 +613,7 @@ void CheminsCircuite(Etat& e) {
         FloydCircuiteNonOriente(e);
 }
 
-void CalculDegreCircuite(Etat& e, const std::string& reference) {
+void CalculDegreCircuite(EtatAccessibilite& e, const std::string& reference) {
     const std::int32_t n = e.NbNoeuds;
     const bool seconde = reference == "Valeur2";
     const bool longueurs = e.ValuCircuite != "ATTRACTIONS";
@@ -681,7 +681,7 @@ void CalculDegreCircuite(Etat& e, const std::string& reference) {
     ++e.GenerationReseau;
 }
 
-void menLCK_LE(Etat& e) {
+void menLCK_LE(EtatAccessibilite& e) {
     CommandeCircuite(e, [&] {
         Distance(e);
         Copie(e, false);
@@ -691,7 +691,7 @@ void menLCK_LE(Etat& e) {
     });
 }
 
-void menLCK_LECK(Etat& e) {
+void menLCK_LECK(EtatAccessibilite& e) {
     CommandeCircuite(e, [&] {
         CalculDistancesEuclidiennesArcs(e);
         Distance(e);
@@ -702,7 +702,7 @@ void menLCK_LECK(Etat& e) {
     });
 }
 
-void menLECK_LE(Etat& e) {
+void menLECK_LE(EtatAccessibilite& e) {
     CommandeCircuite(e, [&] {
         CalculDistancesEuclidiennesArcs(e);
         Circuite(e, "Distance2DistEuclid");
@@ -714,7 +714,7 @@ void menLECK_LE(Etat& e) {
     });
 }
 
-void menLCT_LE(Etat& e) {
+void menLCT_LE(EtatAccessibilite& e) {
     CommandeCircuite(e, [&] {
         Circuite(e, "Temps2Distance");
         Copie(e, true);
@@ -724,7 +724,7 @@ void menLCT_LE(Etat& e) {
     });
 }
 
-void menLCT_LECT(Etat& e) {
+void menLCT_LECT(EtatAccessibilite& e) {
     CommandeCircuite(e, [&] {
         CalculDistancesEuclidiennesArcs(e);
         Circuite(e, "Temps2Distance");
@@ -735,7 +735,7 @@ void menLCT_LECT(Etat& e) {
     });
 }
 
-void menLECT_LE(Etat& e) {
+void menLECT_LE(EtatAccessibilite& e) {
     CommandeCircuite(e, [&] {
         CalculDistancesEuclidiennesArcs(e);
         Circuite(e, "Temps2DistEuclid");
@@ -747,7 +747,7 @@ void menLECT_LE(Etat& e) {
     });
 }
 
-void menLCT_LCK(Etat& e) {
+void menLCT_LCK(EtatAccessibilite& e) {
     CommandeCircuite(e, [&] {
         Circuite(e, "Temps2Distance");
         Copie(e, true);

@@ -9,25 +9,25 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatAccessibilite;
 
 // DistanceEuclidienne of every arc; an arc whose ends are not both found is offered for
 // removal.
-void CalculDistancesEuclidiennesArcs(Etat& e);
+void CalculDistancesEuclidiennesArcs(EtatAccessibilite& e);
 // MatArcsMin.Valeur: the straight-line distance of every pair, 1 on the diagonal.
-void CreationMatriceDistancesEuclidiennes(Etat& e);
+void CreationMatriceDistancesEuclidiennes(EtatAccessibilite& e);
 // MatArcsMin from the arcs for a circuity valuation ("Temps2Distance", "Distance2DistEuclid",
 // "Temps2DistEuclid", "Distance2Temps"): primary value in Valeur, secondary in Valeur2, both
 // ways; an arc whose end is not found is skipped.
-void CreationMatriceArcsMinCircuite(Etat& e, const std::string& valuation);
-void InitialisationFloydCircuite(Etat& e);
+void CreationMatriceArcsMinCircuite(EtatAccessibilite& e, const std::string& valuation);
+void InitialisationFloydCircuite(EtatAccessibilite& e);
 // Shortest paths on the primary value carrying the secondary one (on equal primary values
 // the smaller secondary value wins), into CheminsMin.Valeur and Valeur2.
-void FloydCircuiteOriente(Etat& e);
-void FloydCircuiteNonOriente(Etat& e);
+void FloydCircuiteOriente(EtatAccessibilite& e);
+void FloydCircuiteNonOriente(EtatAccessibilite& e);
 // InitialisationFloydCircuite, then the oriented or non-oriented circuity loop as the network
 // is.
-void CheminsCircuite(Etat& e);
+void CheminsCircuite(EtatAccessibilite& e);
 // The loop of both: one pivot after the other, rows shared between the cores, with the
 // widest vector units the processor has (or those named, where it has them).
 enum class Vectorisation { Meilleure, Avx512, Avx2, Simple };
@@ -37,14 +37,14 @@ void BoucleFloydCircuite(float* valeurs, float* secondes, std::size_t n, bool sy
 // ValeursNoeuds from MatCircuite (the path measure) and the reference field of CheminsMin
 // ("Valeur" or "Valeur2"); the pairs without a path are left out, and so are, under
 // "ATTRACTIONS", those with a zero value; one message says how many.
-void CalculDegreCircuite(Etat& e, const std::string& reference);
+void CalculDegreCircuite(EtatAccessibilite& e, const std::string& reference);
 
-void menLCK_LE(Etat& e);
-void menLCK_LECK(Etat& e);
-void menLECK_LE(Etat& e);
-void menLCT_LE(Etat& e);
-void menLCT_LECT(Etat& e);
-void menLECT_LE(Etat& e);
-void menLCT_LCK(Etat& e);
+void menLCK_LE(EtatAccessibilite& e);
+void menLCK_LECK(EtatAccessibilite& e);
+void menLECK_LE(EtatAccessibilite& e);
+void menLCT_LE(EtatAccessibilite& e);
+void menLCT_LECT(EtatAccessibilite& e);
+void menLECT_LE(EtatAccessibilite& e);
+void menLCT_LCK(EtatAccessibilite& e);
 
 }  // namespace vek

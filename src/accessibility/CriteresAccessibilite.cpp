@@ -2,15 +2,15 @@
 
 #include <unordered_map>
 
+#include "accessibility/EtatAccessibilite.h"
 #include "network/Chargement.h"
 #include "network/Espaces.h"
+#include "network/ValeursNoeuds.h"
 #include "paths/Floyd.h"
 #include "paths/MatriceArcsMin.h"
 #include "paths/Valuation.h"
-#include "shell/Etat.h"
 #include "shell/Fichiers.h"
 #include "shell/Progression.h"
-#include "shell/ValeursNoeuds.h"
 
 namespace vek {
 
@@ -21,8 +21,8 @@ constexpr float kSeuilMinutes = 45;
 
 // For every node, the kinds of the arcs that touch it among the modes given (bit 1 road,
 // bit 2 rail), found once through the end codes.
-std::vector<std::int16_t> Reperes(const Etat& e, bool route6, bool route61, bool rail3, bool rail31,
-                                  bool booleens) {
+std::vector<std::int16_t> Reperes(const EtatAccessibilite& e, bool route6, bool route61, bool rail3,
+                                  bool rail31, bool booleens) {
     std::unordered_map<std::int64_t, int> parCode;
     for (std::int32_t k = 1; k <= e.NbArcs; ++k) {
         const Arc& a = e.Arcs[static_cast<std::size_t>(k)];
@@ -42,7 +42,7 @@ std::vector<std::int16_t> Reperes(const Etat& e, bool route6, bool route61, bool
     return r;
 }
 
-void Marque(Etat& e) {
+void Marque(EtatAccessibilite& e) {
     for (std::int32_t i = 1; i <= e.NbNoeuds; ++i)
         AfficheProgression(e, e.NbNoeuds, i, "Sélection des Noeuds Tevrin...");
     e.NoeudsCriteres = Reperes(e, e.DestEchangeursAutoroutiers, e.DestEchangeursVoiesExpress,
@@ -50,23 +50,23 @@ void Marque(Etat& e) {
 }
 
 // The shortest paths of the valuation in force ("Distance" or "Temps").
-void Chemins(Etat& e) {
+void Chemins(EtatAccessibilite& e) {
     RecalculeOriente(e);
     CreationMatriceArcsMin(e, e.Valuation);
     PlusCourtsChemins(e);
 }
 
-float D(const Etat& e, std::int32_t i, std::int32_t j) {
+float D(const EtatAccessibilite& e, std::int32_t i, std::int32_t j) {
     return e.CheminsMin(static_cast<std::size_t>(i), static_cast<std::size_t>(j)).Valeur;
 }
 
-void Ecrit(Etat& e, const char* nom) {
+void Ecrit(EtatAccessibilite& e, const char* nom) {
     e.NomFichierResultat = CheminResultat(e, nom);
     EcritureValeursNoeuds(e, e.NomFichierResultat);
     OuvreDansEditeur(e, e.NomFichierResultat);
 }
 
-void Tevrin(Etat& e, const char* valuation) {
+void Tevrin(EtatAccessibilite& e, const char* valuation) {
     Sablier s(e.Ihm);
     e.DestEchangeursAutoroutiers = e.DestEchangeursVoiesExpress = true;
     e.DestGaresTGVVoieRapide = e.DestGaresTGVVoieClassique = true;
@@ -80,7 +80,7 @@ void Tevrin(Etat& e, const char* valuation) {
 
 }  // namespace
 
-void SelectionNoeudsDestination(Etat& e) {
+void SelectionNoeudsDestination(EtatAccessibilite& e) {
     Marque(e);
     e.ChargerReseau = false;
     Dialogue d = DialogueReseaux(e);
@@ -92,7 +92,7 @@ void SelectionNoeudsDestination(Etat& e) {
     }
 }
 
-bool PlusProcheNoeudDestination(Etat& e) {
+bool PlusProcheNoeudDestination(EtatAccessibilite& e) {
     if (e.Valuation != "Distance" && e.Valuation != "Temps") {
         e.Ihm.Message(
             "La valuation en cours (" + e.Valuation +
@@ -122,13 +122,13 @@ bool PlusProcheNoeudDestination(Etat& e) {
     return true;
 }
 
-void SelectionNoeudsCriteres(Etat& e) {
+void SelectionNoeudsCriteres(EtatAccessibilite& e) {
     for (std::int32_t i = 1; i <= e.NbNoeuds; ++i)
         AfficheProgression(e, e.NbNoeuds, i, "Sélection des Noeuds Tevrin...");
     e.NoeudsCriteres = Reperes(e, true, true, true, true, true);
 }
 
-void RespectCriteres(Etat& e) {
+void RespectCriteres(EtatAccessibilite& e) {
     const auto t = static_cast<std::size_t>(std::max(e.NbNoeuds, 0)) + 1;
     if (e.NoeudsCriteres.size() != t) e.NoeudsCriteres.assign(t, 0);
     e.Valuation = "Distance";
@@ -153,7 +153,7 @@ void RespectCriteres(Etat& e) {
     e.NoeudsCriteres.assign(1, 0);
 }
 
-Dialogue DialogueSelecNoeudsDest(Etat& e) {
+Dialogue DialogueSelecNoeudsDest(EtatAccessibilite& e) {
     Dialogue d;
     d.nom = "SelecNoeudsDest";
     d.legende = "Noeuds de destination";
@@ -161,16 +161,17 @@ Dialogue DialogueSelecNoeudsDest(Etat& e) {
     const struct {
         const char* nom;
         const char* legende;
-        bool Etat::*drapeau;
+        bool EtatAccessibilite::*drapeau;
     } boites[] = {
-        {"EchAut", "Echangeurs autoroutiers", &Etat::DestEchangeursAutoroutiers},
-        {"EchVExp", "Echangeurs de voies express", &Etat::DestEchangeursVoiesExpress},
-        {"GareTGVVR", "Gares TGV sur voie rapide", &Etat::DestGaresTGVVoieRapide},
-        {"GareTGVVC", "Gares TGV sur voie classique", &Etat::DestGaresTGVVoieClassique},
+        {"EchAut", "Echangeurs autoroutiers", &EtatAccessibilite::DestEchangeursAutoroutiers},
+        {"EchVExp", "Echangeurs de voies express", &EtatAccessibilite::DestEchangeursVoiesExpress},
+        {"GareTGVVR", "Gares TGV sur voie rapide", &EtatAccessibilite::DestGaresTGVVoieRapide},
+        {"GareTGVVC", "Gares TGV sur voie classique",
+         &EtatAccessibilite::DestGaresTGVVoieClassique},
     };
     for (const auto& b : boites)
         d.Ajoute(TypeControle::Case, b.nom, b.legende).coche = e.*b.drapeau;
-    std::vector<std::pair<std::string, bool Etat::*>> liens;
+    std::vector<std::pair<std::string, bool EtatAccessibilite::*>> liens;
     for (const auto& b : boites) liens.emplace_back(b.nom, b.drapeau);
     d.Ajoute(TypeControle::Bouton, "SélecOk", "OK").action = [&e, liens](Dialogue& dlg) {
         for (const auto& [nom, drapeau] : liens) e.*drapeau = dlg[nom].coche;
@@ -185,7 +186,7 @@ Dialogue DialogueSelecNoeudsDest(Etat& e) {
     return d;
 }
 
-void menNoeudProche(Etat& e) {
+void menNoeudProche(EtatAccessibilite& e) {
     e.ChoixSortie = "Annule";
     Dialogue d = DialogueSelecNoeudsDest(e);
     e.Ihm.MontreDialogue(d, true);
@@ -196,15 +197,15 @@ void menNoeudProche(Etat& e) {
     Ecrit(e, "\\NoeudVal.dat");
 }
 
-void menTevrinLongueurs(Etat& e) {
+void menTevrinLongueurs(EtatAccessibilite& e) {
     Tevrin(e, "Distance");
 }
 
-void menTevrinTemps(Etat& e) {
+void menTevrinTemps(EtatAccessibilite& e) {
     Tevrin(e, "Temps");
 }
 
-void menRespectCritères(Etat& e) {
+void menRespectCritères(EtatAccessibilite& e) {
     Sablier s(e.Ihm);
     SelectionNoeudsCriteres(e);
     RespectCriteres(e);

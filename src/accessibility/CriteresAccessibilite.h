@@ -7,27 +7,27 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatAccessibilite;
 
 // NoeudsCriteres as kind codes (1 road, 2 rail, 3 both) for the kinds chosen; then the mode
 // dialog, the network read again when asked and the markers made again on it.
-void SelectionNoeudsDestination(Etat& e);
+void SelectionNoeudsDestination(EtatAccessibilite& e);
 // The shortest value to the nearest destination (0 for a destination, 32000 when none is
 // reached) and the kind of that destination. False, after a message, when the valuation in
 // force has no meaning for it.
-bool PlusProcheNoeudDestination(Etat& e);
+bool PlusProcheNoeudDestination(EtatAccessibilite& e);
 // NoeudsCriteres as markers of the four kinds, whatever was chosen.
-void SelectionNoeudsCriteres(Etat& e);
+void SelectionNoeudsCriteres(EtatAccessibilite& e);
 // The criteria codes: 10 a destination, 2 none within 50 km nor 45 minutes, 4 within 50 km
 // only, 6 within 45 minutes only, 8 both.
-void RespectCriteres(Etat& e);
+void RespectCriteres(EtatAccessibilite& e);
 
 // The destination dialog: its boxes show the kinds chosen and switch them on or off.
-Dialogue DialogueSelecNoeudsDest(Etat& e);
+Dialogue DialogueSelecNoeudsDest(EtatAccessibilite& e);
 
-void menNoeudProche(Etat& e);
-void menTevrinLongueurs(Etat& e);
-void menTevrinTemps(Etat& e);
-void menRespectCritères(Etat& e);
+void menNoeudProche(EtatAccessibilite& e);
+void menTevrinLongueurs(EtatAccessibilite& e);
+void menTevrinTemps(EtatAccessibilite& e);
+void menRespectCritères(EtatAccessibilite& e);
 
 }  // namespace vek

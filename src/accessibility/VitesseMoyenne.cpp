@@ -3,13 +3,13 @@
 #include <string>
 
 #include "accessibility/Circuite.h"
+#include "accessibility/EtatAccessibilite.h"
+#include "network/ValeursNoeuds.h"
 #include "paths/Floyd.h"
 #include "paths/MatriceArcsMin.h"
-#include "shell/Etat.h"
 #include "shell/Fichiers.h"
 #include "shell/Format.h"
 #include "shell/Progression.h"
-#include "shell/ValeursNoeuds.h"
 
 namespace vek {
 
@@ -18,7 +18,7 @@ namespace {
 enum class Indicateur { Effective, Moyenne, Droite };
 
 // The shortest paths on the primary value of a circuity valuation, carrying the secondary.
-void CheminsDeCircuite(Etat& e, const char* valuation) {
+void CheminsDeCircuite(EtatAccessibilite& e, const char* valuation) {
     e.Valuation = valuation;
     RecalculeOriente(e);
     CreationMatriceArcsMinCircuite(e, valuation);
@@ -26,7 +26,7 @@ void CheminsDeCircuite(Etat& e, const char* valuation) {
     e.MatArcsMin.Libere();
 }
 
-void CheminsTemps(Etat& e) {
+void CheminsTemps(EtatAccessibilite& e) {
     e.Valuation = "Temps";
     RecalculeOriente(e);
     CreationMatriceArcsMin(e, "Temps");
@@ -35,7 +35,8 @@ void CheminsTemps(Etat& e) {
 }
 
 // D (km) and T (minutes) of each pair in the fields the paths left; E from MatArcsMin.
-void Vitesses(Etat& e, Indicateur indicateur, bool distanceEnValeur, bool tempsEnValeur) {
+void Vitesses(EtatAccessibilite& e, Indicateur indicateur, bool distanceEnValeur,
+              bool tempsEnValeur) {
     const std::int32_t n = e.NbNoeuds;
     e.ValeursNoeuds.assign(static_cast<std::size_t>(std::max(n, 0)) + 1, 0.0);
     std::int64_t sansChemin = 0, tempsNuls = 0, noeudsNuls = 0;
@@ -98,38 +99,38 @@ void Vitesses(Etat& e, Indicateur indicateur, bool distanceEnValeur, bool tempsE
 
 }  // namespace
 
-void menMinKm(Etat& e) {
+void menMinKm(EtatAccessibilite& e) {
     Sablier s(e.Ihm);
     CheminsDeCircuite(e, "Distance2Temps");
     Vitesses(e, Indicateur::Effective, true, false);
 }
 
-void menMinTemps(Etat& e) {
+void menMinTemps(EtatAccessibilite& e) {
     Sablier s(e.Ihm);
     CheminsDeCircuite(e, "Temps2Distance");
     Vitesses(e, Indicateur::Effective, false, true);
 }
 
-void menMinKm2(Etat& e) {
+void menMinKm2(EtatAccessibilite& e) {
     Sablier s(e.Ihm);
     CheminsDeCircuite(e, "Distance2Temps");
     Vitesses(e, Indicateur::Moyenne, true, false);
 }
 
-void menMinTemps2(Etat& e) {
+void menMinTemps2(EtatAccessibilite& e) {
     Sablier s(e.Ihm);
     CheminsDeCircuite(e, "Temps2Distance");
     Vitesses(e, Indicateur::Moyenne, false, true);
 }
 
-void menMinKm3(Etat& e) {
+void menMinKm3(EtatAccessibilite& e) {
     Sablier s(e.Ihm);
     CheminsDeCircuite(e, "Distance2Temps");
     CreationMatriceDistancesEuclidiennes(e);
     Vitesses(e, Indicateur::Droite, false, false);
 }
 
-void menMinTemps3(Etat& e) {
+void menMinTemps3(EtatAccessibilite& e) {
     Sablier s(e.Ihm);
     CheminsTemps(e);
     CreationMatriceDistancesEuclidiennes(e);

@@ -6,16 +6,16 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatAccessibilite;
 
 // "Vitesse moyenne effective": 60 x the sum of the lengths / the sum of the times.
-void menMinTemps(Etat& e);
-void menMinKm(Etat& e);
+void menMinTemps(EtatAccessibilite& e);
+void menMinKm(EtatAccessibilite& e);
 // "Moyenne des vitesses moyennes": the mean of 60 x length / time over the pairs.
-void menMinTemps2(Etat& e);
-void menMinKm2(Etat& e);
+void menMinTemps2(EtatAccessibilite& e);
+void menMinKm2(EtatAccessibilite& e);
 // "Vitesse moyenne euclidienne": 60 x the sum of the straight-line distances / the times.
-void menMinTemps3(Etat& e);
-void menMinKm3(Etat& e);
+void menMinTemps3(EtatAccessibilite& e);
+void menMinKm3(EtatAccessibilite& e);
 
 }  // namespace vek

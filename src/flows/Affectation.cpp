@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "flows/EtatFlux.h"
 #include "paths/Floyd.h"
 #include "paths/Traces.h"
-#include "shell/Etat.h"
 #include "shell/Fichiers.h"
 #include "shell/Progression.h"
 
@@ -13,7 +13,7 @@ namespace vek {
 
 namespace {
 
-bool TracesCourantes(Etat& e) {
+bool TracesCourantes(EtatFlux& e) {
     if (CheminsMinCourants(e) && e.TracesReseau == e.CheminsMinReseau &&
         e.MatPredecesseurs.Lignes() == static_cast<std::size_t>(e.NbNoeuds) + 1)
         return true;
@@ -30,7 +30,7 @@ std::int64_t Cle(std::int32_t a, std::int32_t b) {
 }
 
 // The index of the links, built again when the list changed behind it.
-void Indexe(Etat& e) {
+void Indexe(EtatFlux& e) {
     if (e.IndexCouplesNb == e.NbCouples) return;
     e.IndexCouples.clear();
     for (std::int32_t p = e.NbCouples; p >= 1; --p) {
@@ -40,14 +40,14 @@ void Indexe(Etat& e) {
     e.IndexCouplesNb = e.NbCouples;
 }
 
-void Vide(Etat& e) {
+void Vide(EtatFlux& e) {
     e.ListeCouples.assign(1, Couple{});
     e.NbCouples = 0;
     e.IndexCouples.clear();
     e.IndexCouplesNb = 0;
 }
 
-void CheminsDepuis(Etat& e, std::int32_t i) {
+void CheminsDepuis(EtatFlux& e, std::int32_t i) {
     const std::int64_t code = e.Noeuds[static_cast<std::size_t>(i)].Code;
     for (std::int32_t j = 1; j <= e.NbNoeuds; ++j) {
         if (e.Noeuds[static_cast<std::size_t>(j)].Code == code) continue;
@@ -59,7 +59,7 @@ void CheminsDepuis(Etat& e, std::int32_t i) {
 
 }  // namespace
 
-void AjouteCouple(Etat& e, std::int32_t a, std::int32_t b, double valeur,
+void AjouteCouple(EtatFlux& e, std::int32_t a, std::int32_t b, double valeur,
                   const std::string& action) {
     if (e.ListeCouples.empty()) e.ListeCouples.assign(1, Couple{});
     Indexe(e);
@@ -79,7 +79,7 @@ void AjouteCouple(Etat& e, std::int32_t a, std::int32_t b, double valeur,
     e.IndexCouplesNb = e.NbCouples;
 }
 
-bool Affectation(Etat& e) {
+bool Affectation(EtatFlux& e) {
     if (!TracesCourantes(e)) return false;
     if (e.MatAttractions.Lignes() != static_cast<std::size_t>(e.NbNoeuds) + 1 ||
         e.AttractionsReseau != e.CheminsMinReseau) {
@@ -109,7 +109,7 @@ bool Affectation(Etat& e) {
     return true;
 }
 
-void NombreCheminsParArc(Etat& e) {
+void NombreCheminsParArc(EtatFlux& e) {
     Vide(e);
     if (!TracesCourantes(e)) return;
     for (std::int32_t i = 1; i <= e.NbNoeuds; ++i) {
@@ -118,14 +118,14 @@ void NombreCheminsParArc(Etat& e) {
     }
 }
 
-void NombreCheminsParArcOrigine(Etat& e, std::int32_t origine) {
+void NombreCheminsParArcOrigine(EtatFlux& e, std::int32_t origine) {
     Vide(e);
     if (origine < 1 || origine > e.NbNoeuds || !TracesCourantes(e)) return;
     AfficheProgression(e, 1, 1, "Calcul du nombre de chemins par arc...");
     CheminsDepuis(e, origine);
 }
 
-void menDémarrage(Etat& e) {
+void menDémarrage(EtatFlux& e) {
     Sablier sablier(e.Ihm);
     Affectation(e);
 }

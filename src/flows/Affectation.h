@@ -9,19 +9,19 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatFlux;
 
 // False, after a message, when the traces or the attractions do not match the current
 // shortest paths.
-bool Affectation(Etat& e);
-void NombreCheminsParArc(Etat& e);
-void NombreCheminsParArcOrigine(Etat& e, std::int32_t origine);
+bool Affectation(EtatFlux& e);
+void NombreCheminsParArc(EtatFlux& e);
+void NombreCheminsParArcOrigine(EtatFlux& e, std::int32_t origine);
 // Adds to ("Ajoute") or sets ("Remplace") the entry of the link (a, b) or (b, a), appended
 // at the end of ListeCouples when the link has none.
-void AjouteCouple(Etat& e, std::int32_t a, std::int32_t b, double valeur,
+void AjouteCouple(EtatFlux& e, std::int32_t a, std::int32_t b, double valeur,
                   const std::string& action);
 
 // "&Démarrage" of "&Affectation".
-void menDémarrage(Etat& e);
+void menDémarrage(EtatFlux& e);
 
 }  // namespace vek

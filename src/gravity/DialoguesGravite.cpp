@@ -1,8 +1,8 @@
 #include "gravity/DialoguesGravite.h"
 
+#include "gravity/EtatGravite.h"
 #include "network/Lecture.h"
 #include "shell/Chemins.h"
-#include "shell/Etat.h"
 #include "shell/Format.h"
 #include "shell/Texte.h"
 
@@ -63,7 +63,7 @@ const Section kSections[] = {
 
 // The controls each choice enables: a section's own when it is chosen; the AP pair follows
 // "Oui" of the auto section once it has been chosen.
-void MetAJour(Etat& e, Dialogue& d) {
+void MetAJour(EtatGravite& e, Dialogue& d) {
     const OptionsGvOp& o = e.Gravite.Options;
     for (const Section& s : kSections) {
         const bool oui = o.*s.choisie;
@@ -72,7 +72,7 @@ void MetAJour(Etat& e, Dialogue& d) {
     }
 }
 
-void Choisit(Etat& e, Dialogue& d, const Section& s, bool oui) {
+void Choisit(EtatGravite& e, Dialogue& d, const Section& s, bool oui) {
     e.Gravite.Options.*s.choisie = oui;
     d.ChoisitOption(oui ? s.oui : s.non);
     if (std::string(s.oui) == "OuiAuto" && oui) {
@@ -84,11 +84,11 @@ void Choisit(Etat& e, Dialogue& d, const Section& s, bool oui) {
 
 }  // namespace
 
-void ParametresGravitairesParDefaut(Etat& e) {
+void ParametresGravitairesParDefaut(EtatGravite& e) {
     e.Gravite = ParametresGravite{};
 }
 
-Dialogue DialogueGvPa(Etat& e) {
+Dialogue DialogueGvPa(EtatGravite& e) {
     Dialogue d;
     d.nom = "GvPa";
     d.legende = "Paramétrage de Gravit";
@@ -109,7 +109,7 @@ Dialogue DialogueGvPa(Etat& e) {
     return d;
 }
 
-Dialogue DialogueGvOp(Etat& e) {
+Dialogue DialogueGvOp(EtatGravite& e) {
     Dialogue d;
     d.nom = "GvOp";
     d.legende = "Options du modèle Gravitaire";
@@ -183,11 +183,11 @@ Dialogue DialogueGvOp(Etat& e) {
     return d;
 }
 
-void menParamétrageGravit(Etat& e) {
+void menParamétrageGravit(EtatGravite& e) {
     e.Ihm.MontreDialogueNonModal(std::make_shared<Dialogue>(DialogueGvPa(e)));
 }
 
-void menOptionsGravit(Etat& e) {
+void menOptionsGravit(EtatGravite& e) {
     e.Ihm.MontreDialogueNonModal(std::make_shared<Dialogue>(DialogueGvOp(e)));
 }
 

@@ -6,14 +6,14 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatGravite;
 
-Dialogue DialogueGvPa(Etat& e);
-Dialogue DialogueGvOp(Etat& e);
+Dialogue DialogueGvPa(EtatGravite& e);
+Dialogue DialogueGvOp(EtatGravite& e);
 
 // "&Paramétrage...": the seven parameters shown (the persons per job keep their last text).
-void menParamétrageGravit(Etat& e);
+void menParamétrageGravit(EtatGravite& e);
 // "&Options...": the sections to compute and write.
-void menOptionsGravit(Etat& e);
+void menOptionsGravit(EtatGravite& e);
 
 }  // namespace vek

@@ -1,13 +1,14 @@
 #include "gravity/FichiersGravitaires.h"
 
+#include "gravity/EtatGravite.h"
 #include "gravity/ModeleGravitaire.h"
+#include "network/ClasseursResultats.h"
+#include "network/ListeCouples.h"
+#include "network/ValeursNoeuds.h"
 #include "shell/Erreurs.h"
-#include "shell/Etat.h"
 #include "shell/Fichiers.h"
-#include "shell/ListeCouples.h"
 #include "shell/Tableur.h"
 #include "shell/Texte.h"
-#include "shell/ValeursNoeuds.h"
 
 namespace vek {
 
@@ -51,13 +52,14 @@ struct Vue {
     bool paires = false;
 };
 
-double A(const Etat& e, std::int32_t i, std::int32_t j) {
+double A(const EtatGravite& e, std::int32_t i, std::int32_t j) {
     return e.MatAttractions(static_cast<std::size_t>(i), static_cast<std::size_t>(j));
 }
 
 // 100 x A / T over a row (générées) or a column (ressenties); without self-attraction the
 // node's own attraction leaves the total. False when the total is 0.
-bool Relatives(Etat& e, std::int32_t k, bool generees, bool horsAuto, std::vector<double>& v) {
+bool Relatives(EtatGravite& e, std::int32_t k, bool generees, bool horsAuto,
+               std::vector<double>& v) {
     const std::int32_t n = e.NbNoeuds;
     v.assign(static_cast<std::size_t>(n) + 1, 0.0);
     double t = 0;
@@ -77,7 +79,7 @@ bool Relatives(Etat& e, std::int32_t k, bool generees, bool horsAuto, std::vecto
     return true;
 }
 
-std::vector<double> Absolues(const Etat& e, std::int32_t k, bool generees, bool horsAuto) {
+std::vector<double> Absolues(const EtatGravite& e, std::int32_t k, bool generees, bool horsAuto) {
     std::vector<double> v(static_cast<std::size_t>(e.NbNoeuds) + 1, 0.0);
     for (std::int32_t j = 1; j <= e.NbNoeuds; ++j)
         v[static_cast<std::size_t>(j)] = generees ? A(e, k, j) : A(e, j, k);
@@ -91,7 +93,7 @@ std::string Nom(const char* base, bool horsAuto) {
     return n;
 }
 
-bool VueNoeuds(Etat& e, Dialogue& d, Vue& vue) {
+bool VueNoeuds(EtatGravite& e, Dialogue& d, Vue& vue) {
     if (d["FichSomAttAbs"].coche) {
         e.ValeursNoeuds.assign(static_cast<std::size_t>(e.NbNoeuds) + 1, 0.0);
         for (std::int32_t j = 1; j <= e.NbNoeuds; ++j)
@@ -120,7 +122,7 @@ bool VueNoeuds(Etat& e, Dialogue& d, Vue& vue) {
     return true;
 }
 
-bool VuePaires(Etat& e, Dialogue& d, Vue& vue) {
+bool VuePaires(EtatGravite& e, Dialogue& d, Vue& vue) {
     std::vector<std::int32_t> noeuds;
     for (auto [liste, boite] : {std::pair<const char*, const char*>{"ListeAValGrav1", nullptr},
                                 {"ListeAValGrav2", "Noeud2"},
@@ -177,7 +179,7 @@ bool VuePaires(Etat& e, Dialogue& d, Vue& vue) {
     return true;
 }
 
-bool AttractionsCourantes(Etat& e) {
+bool AttractionsCourantes(EtatGravite& e) {
     if (e.MatAttractions.Lignes() == static_cast<std::size_t>(e.NbNoeuds) + 1) return true;
     e.Ihm.Message(
         "Aucune attraction n'a été calculée : lancez d'abord le modèle gravitaire "
@@ -187,7 +189,7 @@ bool AttractionsCourantes(Etat& e) {
 }
 
 // The last view, as the rows of a workbook.
-std::vector<std::pair<std::string, double>> LignesVue(const Etat& e, bool paires) {
+std::vector<std::pair<std::string, double>> LignesVue(const EtatGravite& e, bool paires) {
     std::vector<std::pair<std::string, double>> l;
     if (paires) {
         for (std::int32_t n = 1; n <= e.NbCouples; ++n) {
@@ -205,7 +207,7 @@ std::vector<std::pair<std::string, double>> LignesVue(const Etat& e, bool paires
 
 }  // namespace
 
-Dialogue DialogueFichGrav(Etat& e) {
+Dialogue DialogueFichGrav(EtatGravite& e) {
     Dialogue d;
     d.nom = "FichGrav";
     d.legende = kTitre;
@@ -284,7 +286,7 @@ Dialogue DialogueFichGrav(Etat& e) {
     return d;
 }
 
-void menEditionFichGravit(Etat& e) {
+void menEditionFichGravit(EtatGravite& e) {
     e.ChoixSortieGravite = "Annule";
     Dialogue d = DialogueFichGrav(e);
     e.Ihm.MontreDialogue(d, true);
@@ -311,7 +313,7 @@ void menEditionFichGravit(Etat& e) {
     }
 }
 
-void GraphiqueFichGrav(Etat& e) {
+void GraphiqueFichGrav(EtatGravite& e) {
     const bool paires = e.NomFichierResultat.rfind("AV", 0) == 0;
     const auto lignes = LignesVue(e, paires);
     if (lignes.empty()) {

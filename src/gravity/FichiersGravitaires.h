@@ -7,15 +7,15 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatGravite;
 
-Dialogue DialogueFichGrav(Etat& e);
+Dialogue DialogueFichGrav(EtatGravite& e);
 
 // "&Edition..." of "&Attractions".
-void menEditionFichGravit(Etat& e);
+void menEditionFichGravit(EtatGravite& e);
 
 // The workbook of the chart button: the last view's values with a column chart, saved as
 // "C:\program\vek\XLCHART.xlsx".
-void GraphiqueFichGrav(Etat& e);
+void GraphiqueFichGrav(EtatGravite& e);
 
 }  // namespace vek

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "gravity/EtatGravite.h"
 #include "paths/Floyd.h"
-#include "shell/Etat.h"
 #include "shell/Fichiers.h"
 #include "shell/Format.h"
 #include "shell/Progression.h"
@@ -16,15 +16,15 @@ namespace {
 
 constexpr float kInaccessible = 32000;
 
-std::size_t Taille(const Etat& e) {
+std::size_t Taille(const EtatGravite& e) {
     return static_cast<std::size_t>(std::max(e.NbNoeuds, 0)) + 1;
 }
 
-double P(const Etat& e, std::int32_t i) {
+double P(const EtatGravite& e, std::int32_t i) {
     return static_cast<double>(e.Noeuds[static_cast<std::size_t>(i)].Population);
 }
 
-float D(const Etat& e, std::int32_t i, std::int32_t j) {
+float D(const EtatGravite& e, std::int32_t i, std::int32_t j) {
     return e.CheminsMin(static_cast<std::size_t>(i), static_cast<std::size_t>(j)).Valeur;
 }
 
@@ -46,7 +46,7 @@ std::string Fichier(const std::string& rep, const std::string& nom) {
 
 // One line per node: blank, code, value padded to 21, three blanks, the whole name field.
 template <typename Valeur>
-void LignesParNoeud(const Etat& e, EcrivainTexte& f, Valeur&& valeur) {
+void LignesParNoeud(const EtatGravite& e, EcrivainTexte& f, Valeur&& valeur) {
     const std::size_t largeur = static_cast<std::size_t>(e.LargeurColonne) + 1;
     for (std::int32_t i = 1; i <= e.NbNoeuds; ++i) {
         const Noeud& n = e.Noeuds[static_cast<std::size_t>(i)];
@@ -54,11 +54,11 @@ void LignesParNoeud(const Etat& e, EcrivainTexte& f, Valeur&& valeur) {
     }
 }
 
-EcrivainTexte Ouvre(Etat& e, const std::string& chemin) {
+EcrivainTexte Ouvre(EtatGravite& e, const std::string& chemin) {
     return EcrivainTexte(CheminDe(e, chemin), chemin, e.EncodageNoeuds, e.MarqueNoeuds);
 }
 
-void TroisLignes(Etat& e, const std::string& chemin, bool relatives) {
+void TroisLignes(EtatGravite& e, const std::string& chemin, bool relatives) {
     EcrivainTexte f = Ouvre(e, chemin);
     const std::size_t largeur = static_cast<std::size_t>(e.LargeurColonne) / 2 + 1;
     for (std::int32_t i = 1; i <= e.NbNoeuds; ++i) {
@@ -83,7 +83,7 @@ void TroisLignes(Etat& e, const std::string& chemin, bool relatives) {
     f.Ferme();
 }
 
-void Montre(Etat& e, bool ecran, const std::string& chemin) {
+void Montre(EtatGravite& e, bool ecran, const std::string& chemin) {
     if (!ecran) return;
     OuvreDansEditeur(e, chemin);
     e.Ihm.Rafraichit();
@@ -91,7 +91,7 @@ void Montre(Etat& e, bool ecran, const std::string& chemin) {
 
 }  // namespace
 
-void CalculSommationsPonderees(Etat& e) {
+void CalculSommationsPonderees(EtatGravite& e) {
     e.SommesPondereesPop.assign(Taille(e), 0.0f);
     float total = 0;
     for (std::int32_t i = 1; i <= e.NbNoeuds; ++i) {
@@ -107,7 +107,7 @@ void CalculSommationsPonderees(Etat& e) {
                       "Total des accessibilités par les populations");
 }
 
-void CalculAttractions(Etat& e) {
+void CalculAttractions(EtatGravite& e) {
     const ParametresGravite& g = e.Gravite;
     e.MatAttractions.Dimensionne(Taille(e) - 1, 0.0);
     for (std::int32_t i = 1; i <= e.NbNoeuds; ++i) {
@@ -130,7 +130,7 @@ void CalculAttractions(Etat& e) {
     }
 }
 
-void TroisPrincipalesAttractions(Etat& e) {
+void TroisPrincipalesAttractions(EtatGravite& e) {
     e.SommesLignesAttractions.assign(Taille(e), 0.0);
     e.TroisAttractions.assign(Taille(e), {0, 0, 0, 0});
     for (std::int32_t i = 1; i <= e.NbNoeuds; ++i) {
@@ -164,7 +164,7 @@ void TroisPrincipalesAttractions(Etat& e) {
     }
 }
 
-void CalculSommesAttractions(Etat& e) {
+void CalculSommesAttractions(EtatGravite& e) {
     e.SommesAttractions.assign(Taille(e), 0.0);
     for (std::int32_t k = 1; k <= e.NbNoeuds; ++k) {
         const double* a = e.MatAttractions.Ligne(static_cast<std::size_t>(k));
@@ -173,7 +173,7 @@ void CalculSommesAttractions(Etat& e) {
     }
 }
 
-bool CalculPersonnesAttirees(Etat& e) {
+bool CalculPersonnesAttirees(EtatGravite& e) {
     const std::size_t t = Taille(e);
     e.MatPersonnesAttirees.Dimensionne(t - 1, 0);
     e.AutoAttractions.assign(t, 0);
@@ -237,7 +237,7 @@ bool CalculPersonnesAttirees(Etat& e) {
     return true;
 }
 
-void EcritureSommationsPonderees(Etat& e, const std::string& chemin) {
+void EcritureSommationsPonderees(EtatGravite& e, const std::string& chemin) {
     EcrivainTexte f = Ouvre(e, chemin);
     LignesParNoeud(e, f, [&](std::int32_t i) {
         return std::to_string(static_cast<std::int64_t>(std::nearbyint(
@@ -246,15 +246,15 @@ void EcritureSommationsPonderees(Etat& e, const std::string& chemin) {
     f.Ferme();
 }
 
-void EcritureTroisAttractionsAbsolues(Etat& e, const std::string& chemin) {
+void EcritureTroisAttractionsAbsolues(EtatGravite& e, const std::string& chemin) {
     TroisLignes(e, chemin, false);
 }
 
-void EcritureTroisAttractionsRelatives(Etat& e, const std::string& chemin) {
+void EcritureTroisAttractionsRelatives(EtatGravite& e, const std::string& chemin) {
     TroisLignes(e, chemin, true);
 }
 
-void EcritureSommesAttractions(Etat& e, const std::string& chemin) {
+void EcritureSommesAttractions(EtatGravite& e, const std::string& chemin) {
     EcrivainTexte f = Ouvre(e, chemin);
     LignesParNoeud(e, f, [&](std::int32_t i) {
         return TexteNombre(e.SommesAttractions[static_cast<std::size_t>(i)]);
@@ -262,7 +262,7 @@ void EcritureSommesAttractions(Etat& e, const std::string& chemin) {
     f.Ferme();
 }
 
-void EcritureAutoAttractions(Etat& e, const std::string& chemin) {
+void EcritureAutoAttractions(EtatGravite& e, const std::string& chemin) {
     EcrivainTexte f = Ouvre(e, chemin);
     const std::pair<const char*, const std::vector<std::int32_t>*> sections[] = {
         {"Auto-Attractions", &e.AutoAttractions},
@@ -279,7 +279,7 @@ void EcritureAutoAttractions(Etat& e, const std::string& chemin) {
     f.Ferme();
 }
 
-void EcriturePersonnesAttirees(Etat& e, const std::string& chemin) {
+void EcriturePersonnesAttirees(EtatGravite& e, const std::string& chemin) {
     EcrivainTexte f = Ouvre(e, chemin);
     const std::size_t largeur = static_cast<std::size_t>(e.LargeurColonne) + 1;
     auto indice = [](std::int32_t x, std::size_t largeur) {
@@ -295,7 +295,7 @@ void EcriturePersonnesAttirees(Etat& e, const std::string& chemin) {
     f.Ferme();
 }
 
-void menDémarrageGravit(Etat& e) {
+void menDémarrageGravit(EtatGravite& e) {
     if (!CheminsMinCourants(e)) {
         e.Ihm.Message(
             "Les plus courts chemins du réseau n'ont pas été calculés pour la valuation en "

@@ -10,24 +10,24 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatGravite;
 
-void CalculSommationsPonderees(Etat& e);
-void CalculAttractions(Etat& e);
-void TroisPrincipalesAttractions(Etat& e);
-void CalculSommesAttractions(Etat& e);
+void CalculSommationsPonderees(EtatGravite& e);
+void CalculAttractions(EtatGravite& e);
+void TroisPrincipalesAttractions(EtatGravite& e);
+void CalculSommesAttractions(EtatGravite& e);
 // False, after a message, when the persons cannot be counted (a zero sum of attractions, or
 // a count beyond 32 bits); the tables then hold 0 for what could not be counted.
-bool CalculPersonnesAttirees(Etat& e);
+bool CalculPersonnesAttirees(EtatGravite& e);
 
-void EcritureSommationsPonderees(Etat& e, const std::string& chemin);
-void EcritureTroisAttractionsAbsolues(Etat& e, const std::string& chemin);
-void EcritureTroisAttractionsRelatives(Etat& e, const std::string& chemin);
-void EcritureSommesAttractions(Etat& e, const std::string& chemin);
-void EcritureAutoAttractions(Etat& e, const std::string& chemin);
-void EcriturePersonnesAttirees(Etat& e, const std::string& chemin);
+void EcritureSommationsPonderees(EtatGravite& e, const std::string& chemin);
+void EcritureTroisAttractionsAbsolues(EtatGravite& e, const std::string& chemin);
+void EcritureTroisAttractionsRelatives(EtatGravite& e, const std::string& chemin);
+void EcritureSommesAttractions(EtatGravite& e, const std::string& chemin);
+void EcritureAutoAttractions(EtatGravite& e, const std::string& chemin);
+void EcriturePersonnesAttirees(EtatGravite& e, const std::string& chemin);
 
 // "&Démarrage" of "&Attractions": the chosen sections computed, written and shown.
-void menDémarrageGravit(Etat& e);
+void menDémarrageGravit(EtatGravite& e);
 
 }  // namespace vek

@@ -7,7 +7,7 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatGravite;
 
 struct OptionsGvOp {
     // "Oui" chosen for each section ("Non" otherwise).
@@ -41,6 +41,6 @@ struct ParametresGravite {
 };
 
 // The defaults of the parameters, sections and options, as at start-up.
-void ParametresGravitairesParDefaut(Etat& e);
+void ParametresGravitairesParDefaut(EtatGravite& e);
 
 }  // namespace vek

@@ -3,18 +3,18 @@
 #include <charconv>
 #include <cmath>
 
-#include "shell/Etat.h"
+#include "indicators/EtatIndicateurs.h"
 #include "shell/Fichiers.h"
 
 namespace vek {
 
-void CalculVitesseMoyenne(Etat& e) {
+void CalculVitesseMoyenne(EtatIndicateurs& e) {
     double somme = 0;
     for (std::int32_t k = 1; k <= e.NbArcs; ++k) somme += e.Arcs[k].Vitesse;
     e.VitesseMoyenneArcs = static_cast<float>(somme / e.NbArcs);
 }
 
-void CalculHomogeneite(Etat& e) {
+void CalculHomogeneite(EtatIndicateurs& e) {
     if (e.NbArcs <= 0) {
         e.Ihm.Message("Le réseau ne compte aucun arc : son homogénéité ne peut pas être calculée.",
                       Boutons::Ok, Icone::Exclamation, kTitreVek);
@@ -36,7 +36,7 @@ void CalculHomogeneite(Etat& e) {
     OuvreDansEditeur(e, e.NomFichierResultat);
 }
 
-void menHomogénéité(Etat& e) {
+void menHomogénéité(EtatIndicateurs& e) {
     Sablier sablier(e.Ihm);
     CalculHomogeneite(e);
 }

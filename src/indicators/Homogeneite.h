@@ -3,14 +3,14 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatIndicateurs;
 
 // VitesseMoyenneArcs: the mean speed of the arcs, rounded to a Single.
-void CalculVitesseMoyenne(Etat& e);
+void CalculVitesseMoyenne(EtatIndicateurs& e);
 // The population standard deviation of the arc speeds, written on one line of
 // RepResultats + "\NoeudVal.dat" and opened.
-void CalculHomogeneite(Etat& e);
+void CalculHomogeneite(EtatIndicateurs& e);
 // "&Homogénéité".
-void menHomogénéité(Etat& e);
+void menHomogénéité(EtatIndicateurs& e);
 
 }  // namespace vek

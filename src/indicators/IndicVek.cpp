@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "indicators/EtatIndicateurs.h"
 #include "indicators/Nodalite.h"
 #include "network/Chargement.h"
 #include "network/Espaces.h"
+#include "network/ValeursNoeuds.h"
 #include "paths/MatriceArcsMin.h"
-#include "shell/Etat.h"
 #include "shell/Fichiers.h"
-#include "shell/ValeursNoeuds.h"
 
 namespace vek {
 
@@ -72,7 +72,7 @@ void AjouteGroupe(Dialogue& d, const char* cadre, const char* legende, const Cho
 
 }  // namespace
 
-Dialogue DialogueIndicVek(Etat& e) {
+Dialogue DialogueIndicVek(EtatIndicateurs& e) {
     const OptionsIndicVek& o = e.IndicVek;
     Dialogue d;
     d.nom = "IndicVek";
@@ -116,7 +116,7 @@ Dialogue DialogueIndicVek(Etat& e) {
     return d;
 }
 
-void menCalculNodalité(Etat& e) {
+void menCalculNodalité(EtatIndicateurs& e) {
     e.AnnulationIndicateurs = false;
     Dialogue d = DialogueIndicVek(e);
     e.Ihm.MontreDialogue(d, true);
@@ -128,7 +128,7 @@ void menCalculNodalité(Etat& e) {
     OuvreDansEditeur(e, e.NomFichierResultat);
 }
 
-void menRéseauxNodalité(Etat& e) {
+void menRéseauxNodalité(EtatIndicateurs& e) {
     const std::vector<Mode> avant = e.TableModes;
     e.ChargerReseau = false;
     Dialogue d = DialogueReseaux(e);

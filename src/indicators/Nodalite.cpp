@@ -5,8 +5,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "indicators/EtatIndicateurs.h"
 #include "indicators/Incidence.h"
-#include "shell/Etat.h"
 #include "shell/Progression.h"
 
 namespace vek {
@@ -20,7 +20,8 @@ struct ModeArc {
     bool oriente = false;
 };
 
-std::vector<ModeArc> ModesDesArcs(Etat& e, const std::vector<Arc>& arcs, std::int32_t nbArcs) {
+std::vector<ModeArc> ModesDesArcs(EtatIndicateurs& e, const std::vector<Arc>& arcs,
+                                  std::int32_t nbArcs) {
     std::unordered_map<int, ModeArc> connus;
     std::vector<ModeArc> modes(static_cast<std::size_t>(std::max(nbArcs, 0)) + 1);
     for (std::int32_t k = 1; k <= nbArcs; ++k) {
@@ -36,11 +37,11 @@ std::vector<ModeArc> ModesDesArcs(Etat& e, const std::vector<Arc>& arcs, std::in
     return modes;
 }
 
-void Reinitialise(Etat& e) {
+void Reinitialise(EtatIndicateurs& e) {
     e.ValeursNoeuds.assign(static_cast<std::size_t>(std::max(e.NbNoeuds, 0)) + 1, 0.0);
 }
 
-double Unite(const Etat& e, const Arc& a) {
+double Unite(const EtatIndicateurs& e, const Arc& a) {
     if (e.IndicVek.Valuation == "Booléenne") return 1;
     if (e.IndicVek.Valuation == "Distance") return a.Distance;
     return a.Temps;
@@ -53,7 +54,7 @@ double TermeConnexion(std::int64_t a) {
     return d * std::log10(d);
 }
 
-void Degres(Etat& e, Demi type, const std::string& legende) {
+void Degres(EtatIndicateurs& e, Demi type, const std::string& legende) {
     Reinitialise(e);
     const Incidence inc(e.Noeuds, e.NbNoeuds, e.Arcs, e.NbArcs);
     const std::vector<ModeArc> modes = ModesDesArcs(e, e.Arcs, e.NbArcs);
@@ -90,7 +91,7 @@ const char* LegendeFixe(Demi type) {
 }
 
 // The node values rounded to integers, halves to even.
-std::vector<std::int64_t> Arrondis(const Etat& e) {
+std::vector<std::int64_t> Arrondis(const EtatIndicateurs& e) {
     std::vector<std::int64_t> r(e.ValeursNoeuds.size(), 0);
     for (std::size_t i = 0; i < r.size(); ++i)
         r[i] = static_cast<std::int64_t>(std::nearbyint(e.ValeursNoeuds[i]));
@@ -98,7 +99,8 @@ std::vector<std::int64_t> Arrondis(const Etat& e) {
 }
 
 // The connexion indices by mode: intra counts the arcs of a mode, inter those of the others.
-void ConnexionParMode(Etat& e, bool multimodal, int mode, bool inter, const std::string& legende) {
+void ConnexionParMode(EtatIndicateurs& e, bool multimodal, int mode, bool inter,
+                      const std::string& legende) {
     Reinitialise(e);
     const Incidence inc(e.Noeuds, e.NbNoeuds, e.Arcs, e.NbArcs);
     // Multimodal: one count per mode of the network, each listed mode reading the count of its
@@ -136,25 +138,25 @@ void ConnexionParMode(Etat& e, bool multimodal, int mode, bool inter, const std:
 
 // The mode of the unimodal indicators: the one named in the dialog's list; a name that is not
 // a mode leaves the mode of the previous lookup.
-int ModeDeLaListe(Etat& e) {
+int ModeDeLaListe(EtatIndicateurs& e) {
     RechercheModeParNom(e, e.IndicVek.ModeListe);
     return e.ModeCourant.Code;
 }
 
 }  // namespace
 
-void CalculDegre(Etat& e, const std::string& indicateur) {
+void CalculDegre(EtatIndicateurs& e, const std::string& indicateur) {
     const Demi type = indicateur == "Degré"                  ? Demi::Degre
                       : indicateur == "Demi-degré extérieur" ? Demi::Exterieur
                                                              : Demi::Interieur;
     Degres(e, type, "Calcul du " + indicateur + "...");
 }
 
-void CalculDegreFixe(Etat& e, Demi type) {
+void CalculDegreFixe(EtatIndicateurs& e, Demi type) {
     Degres(e, type, LegendeFixe(type));
 }
 
-void CalculValence(Etat& e) {
+void CalculValence(EtatIndicateurs& e) {
     CalculDegreFixe(e, Demi::Interieur);
     e.DemiDegresInterieurs = Arrondis(e);
     CalculDegreFixe(e, Demi::Exterieur);
@@ -167,7 +169,7 @@ void CalculValence(Etat& e) {
     }
 }
 
-void CalculNbNoeudsAccessibles(Etat& e) {
+void CalculNbNoeudsAccessibles(EtatIndicateurs& e) {
     Reinitialise(e);
     const Incidence inc(e.Noeuds, e.NbNoeuds, e.Arcs, e.NbArcs);
     const std::vector<ModeArc> modes = ModesDesArcs(e, e.Arcs, e.NbArcs);
@@ -201,7 +203,7 @@ void CalculNbNoeudsAccessibles(Etat& e) {
     }
 }
 
-void CalculIndiceConnexion(Etat& e) {
+void CalculIndiceConnexion(EtatIndicateurs& e) {
     Reinitialise(e);
     const Incidence inc(e.Noeuds, e.NbNoeuds, e.Arcs, e.NbArcs);
     for (std::int32_t i = 1; i <= e.NbNoeuds; ++i) {
@@ -210,19 +212,19 @@ void CalculIndiceConnexion(Etat& e) {
     }
 }
 
-void CalculInterConnexion(Etat& e, bool multimodal, int mode) {
+void CalculInterConnexion(EtatIndicateurs& e, bool multimodal, int mode) {
     ConnexionParMode(e, multimodal, mode, true,
                      multimodal ? "Calcul de l'indice d'inter-connexion multimodal..."
                                 : "Calcul de l'indice d'inter-connexion unimodal...");
 }
 
-void CalculIntraConnexion(Etat& e, bool multimodal, int mode) {
+void CalculIntraConnexion(EtatIndicateurs& e, bool multimodal, int mode) {
     ConnexionParMode(e, multimodal, mode, false,
                      multimodal ? "Calcul de l'indice d'intra-connexion multimodal..."
                                 : "Calcul de l'indice d'intra-connexion unimodal...");
 }
 
-void CalculProprieteNodalite(Etat& e, int mode) {
+void CalculProprieteNodalite(EtatIndicateurs& e, int mode) {
     Reinitialise(e);
     const Incidence inc(e.Noeuds, e.NbNoeuds, e.Arcs, e.NbArcs);
     const bool missions = e.TypeDonneesTC == "Missions";
@@ -239,7 +241,7 @@ void CalculProprieteNodalite(Etat& e, int mode) {
     }
 }
 
-void CopieArcsTravail(Etat& e) {
+void CopieArcsTravail(EtatIndicateurs& e) {
     e.ArcsTravail.assign(1, Arc{});
     e.ArcsTravail.reserve(static_cast<std::size_t>(std::max(e.NbArcs, 0)) + 1);
     e.NbArcsTravail = 0;
@@ -260,7 +262,7 @@ void CopieArcsTravail(Etat& e) {
     }
 }
 
-void CalculContiguiteOrdre2(Etat& e) {
+void CalculContiguiteOrdre2(EtatIndicateurs& e) {
     const std::string& indicateur = e.IndicVek.Indicateur;
     CalculDegreFixe(e, indicateur == "Degré"          ? Demi::Degre
                        : indicateur == "DemiDegréExt" ? Demi::Exterieur
@@ -309,7 +311,7 @@ void CalculContiguiteOrdre2(Etat& e) {
     e.ValeursNoeuds = std::move(ordre2);
 }
 
-void CalculNodalite(Etat& e) {
+void CalculNodalite(EtatIndicateurs& e) {
     const OptionsIndicVek& o = e.IndicVek;
     const bool ordre1 = o.Ordre != "Ordre2";
     const bool multimodal = o.Modes == "Multimodal";

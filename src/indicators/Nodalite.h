@@ -1,40 +1,40 @@
 #pragma once
 // The nodality indicators: node by node, how strongly each node is connected. Each routine
 // re-creates ValeursNoeuds (0..NbNoeuds, zeros) and fills it; the choices it reads (order,
-// valuation, mode options) are those of the nodality dialog, kept in Etat::IndicVek.
+// valuation, mode options) are those of the nodality dialog, kept in EtatIndicateurs::IndicVek.
 
 #include <cstdint>
 #include <string>
 
 namespace vek {
 
-struct Etat;
+struct EtatIndicateurs;
 
 enum class Demi { Degre, Exterieur, Interieur };
 
 // Degree ("Degré"), outer half-degree ("Demi-degré extérieur") or inner half-degree
 // ("Demi-degré intérieur") of order 1: arcs of selected modes, weighted by the valuation
 // (1, Distance or Temps); a non-oriented arc counts both ways.
-void CalculDegre(Etat& e, const std::string& indicateur);
+void CalculDegre(EtatIndicateurs& e, const std::string& indicateur);
 // The same computation under its fixed caption ("Calcul du degré...", ...).
-void CalculDegreFixe(Etat& e, Demi type);
+void CalculDegreFixe(EtatIndicateurs& e, Demi type);
 // Inner minus outer half-degree, each rounded to an integer.
-void CalculValence(Etat& e);
+void CalculValence(EtatIndicateurs& e);
 // The number of other nodes reached directly by an arc of a selected mode.
-void CalculNbNoeudsAccessibles(Etat& e);
+void CalculNbNoeudsAccessibles(EtatIndicateurs& e);
 // d·log10(d), d the number of arcs incident to the node.
-void CalculIndiceConnexion(Etat& e);
+void CalculIndiceConnexion(EtatIndicateurs& e);
 // Connexion indices by mode: over all the modes of the network, or for the mode of that code.
-void CalculInterConnexion(Etat& e, bool multimodal, int mode = 0);
-void CalculIntraConnexion(Etat& e, bool multimodal, int mode = 0);
+void CalculInterConnexion(EtatIndicateurs& e, bool multimodal, int mode = 0);
+void CalculIntraConnexion(EtatIndicateurs& e, bool multimodal, int mode = 0);
 // 0 no arc, 2 one arc, 3 more (with "Missions", a mode-3 arc counts half); mode 0 for all.
-void CalculProprieteNodalite(Etat& e, int mode);
+void CalculProprieteNodalite(EtatIndicateurs& e, int mode);
 // ArcsTravail: a copy of the arc table.
-void CopieArcsTravail(Etat& e);
+void CopieArcsTravail(EtatIndicateurs& e);
 // The order-1 value chosen plus the order-1 values of the nodes reached by one arc.
-void CalculContiguiteOrdre2(Etat& e);
+void CalculContiguiteOrdre2(EtatIndicateurs& e);
 
 // Runs the indicator chosen in the nodality dialog.
-void CalculNodalite(Etat& e);
+void CalculNodalite(EtatIndicateurs& e);
 
 }  // namespace vek

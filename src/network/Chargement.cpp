@@ -1,23 +1,22 @@
 #include "network/Chargement.h"
 
+#include "network/Configuration.h"
 #include "network/Espaces.h"
+#include "network/EtatReseau.h"
 #include "network/FichierArcs.h"
 #include "network/FichierNoeuds.h"
 #include "network/Mode.h"
-#include "paths/MatriceArcsMin.h"
+#include "network/TablesLues.h"
 #include "shell/Chemins.h"
-#include "shell/Configuration.h"
-#include "shell/Etat.h"
 #include "shell/Fichiers.h"
 #include "shell/Texte.h"
-#include "validation/IntegrationNodale.h"
 
 namespace vek {
 
 namespace {
 constexpr const char* kFiltre = "Tous fichiers(*.*)|*.*|Data(*.dat)|*.dat";
 
-std::optional<std::string> Choix(Etat& e, const std::string& titre, const std::string& nom,
+std::optional<std::string> Choix(EtatReseau& e, const std::string& titre, const std::string& nom,
                                  const std::string& repertoire) {
     DemandeFichier d;
     d.titre = titre;
@@ -32,59 +31,49 @@ std::optional<std::string> Choix(Etat& e, const std::string& titre, const std::s
 
 }  // namespace
 
-void InvalideResultats(Etat& e) {
-    e.MatArcsMin.Libere();
-    e.MatFloyd.Libere();
-    e.CheminsMin.Libere();
-    e.MatPredecesseurs.Libere();
-    ++e.GenerationReseau;
-    e.ValeursNoeuds.clear();
-    e.ListeCouples.clear();
-    e.NbCouples = 0;
-    e.IndexCouplesNb = -1;
-    e.ArcsProvisoires.clear();
-    e.NbArcsProvisoires = 0;
+void InvalideResultats(EtatReseau& e) {
+    e.ReseauModifie();
     for (const char* nom : {"menVisuMatArcsMin", "menChemins", "menRécupTracés", "menVisuMatChMin",
                             "menGravit", "menDistance", "menAffectation"})
         e.Menus.Desactive(nom);
 }
 
-std::optional<std::string> ChoixFichierNoeuds(Etat& e, const std::string& nom,
+std::optional<std::string> ChoixFichierNoeuds(EtatReseau& e, const std::string& nom,
                                               const std::string& repertoire) {
     auto choisi = Choix(e, "Fichier des noeuds...", nom, repertoire);
     if (choisi) e.RepNoeudsNivN = RepertoireDe(*choisi);
     return choisi;
 }
 
-std::optional<std::string> ChoixFichierArcs(Etat& e, const std::string& nom,
+std::optional<std::string> ChoixFichierArcs(EtatReseau& e, const std::string& nom,
                                             const std::string& repertoire) {
     auto choisi = Choix(e, "Fichier des arcs...", nom, repertoire);
     if (choisi) (e.FormatFich93 ? e.RepOdNivN : e.RepArcsNivN) = RepertoireDe(*choisi);
     return choisi;
 }
 
-void menOuvrir(Etat& e) {
+bool OuvertureReseau(EtatReseau& e) {
     auto noeuds = ChoixFichierNoeuds(e, e.NomFichierNoeuds, e.RepNoeudsNivN);
-    if (!noeuds) return;
+    if (!noeuds) return false;
     auto arcs = ChoixFichierArcs(e, e.NomFichierArcs, e.RepArcsNivN);
-    if (!arcs) return;
+    if (!arcs) return false;
     // Both files are checked before the modes are reset and anything is released.
     bool presents = FichierExiste(e, *noeuds);
     presents = FichierExiste(e, *arcs) && presents;
-    if (!presents) return;
+    if (!presents) return false;
     e.NomFichierNoeuds = *noeuds;
     e.NomFichierArcs = *arcs;
     e.Ihm.Rafraichit();
     InitialisationModes(e);
     e.ChargerReseau = true;
-    if (!ChargementReseau(e)) return;
-    CalculMatriceArcsMin(e);
+    if (!ChargementReseau(e)) return false;
     ActiveCommandesReseau(e);
     // A network chosen freely can take any zoom.
     for (const char* nom : {"menNodal", "menNodalInv", "menMultinodal"}) e.Menus.Active(nom);
+    return true;
 }
 
-bool ChargementReseau(Etat& e) {
+bool ChargementReseau(EtatReseau& e) {
     Sablier sablier(e.Ihm);
     bool presents = FichierExiste(e, e.NomFichierNoeuds);
     presents = FichierExiste(e, e.NomFichierArcs) && presents;
@@ -104,7 +93,7 @@ bool ChargementReseau(Etat& e) {
     e.NomFichierNoeudsEcrits = "noeud000.dat";
     e.NomFichierArcsEcrits = "arc000.dat";
     InvalideResultats(e);
-    IntegrationNodale(e, 0);
+    CopieTablesLues(e);
     ListeModesReseau(e);
     AfficheConfiguration(e);
     for (const char* nom :
@@ -114,7 +103,7 @@ bool ChargementReseau(Etat& e) {
     return true;
 }
 
-void ListeModesReseau(Etat& e) {
+void ListeModesReseau(EtatReseau& e) {
     e.ListeModesDialogues.clear();
     e.ListeNoeudsDialogues.clear();
     e.Oriente = false;

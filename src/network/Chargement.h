@@ -7,30 +7,31 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatReseau;
 
 // The file-open choosers "Fichier des noeuds..." and "Fichier des arcs...": propose the name
 // of `nom` in `repertoire`; return the full path chosen, nothing when cancelled. The
 // directory of the chosen file becomes RepNoeudsNivN (nodes), RepOdNivN (arcs, 1993 family)
 // or RepArcsNivN (arcs).
-std::optional<std::string> ChoixFichierNoeuds(Etat& e, const std::string& nom,
+std::optional<std::string> ChoixFichierNoeuds(EtatReseau& e, const std::string& nom,
                                               const std::string& repertoire);
-std::optional<std::string> ChoixFichierArcs(Etat& e, const std::string& nom,
+std::optional<std::string> ChoixFichierArcs(EtatReseau& e, const std::string& nom,
                                             const std::string& repertoire);
 
-// "&Ouvrir... ": choose both files and load them, then build the minimal-arc matrix.
-void menOuvrir(Etat& e);
+// The loading of "&Ouvrir... ": choose both files and load them; true when a network was
+// loaded (the command then builds its minimal-arc matrix).
+bool OuvertureReseau(EtatReseau& e);
 
 // Reads NomFichierNoeuds and NomFichierArcs and makes them the working network. Both files
 // are checked first: when one is missing or unreadable the current network is kept and the
 // routine returns false.
-bool ChargementReseau(Etat& e);
+bool ChargementReseau(EtatReseau& e);
 
 // Releases the results computed on the previous network, which no longer match it, and
 // disables the commands that read them.
-void InvalideResultats(Etat& e);
+void InvalideResultats(EtatReseau& e);
 
 // Rebuilds ModesReseau, NbModes, Oriente and the choice lists of the dialogs.
-void ListeModesReseau(Etat& e);
+void ListeModesReseau(EtatReseau& e);
 
 }  // namespace vek

@@ -3,9 +3,8 @@
 #include <charconv>
 
 #include "network/Chargement.h"
+#include "network/EtatReseau.h"
 #include "network/Mode.h"
-#include "paths/MatriceArcsMin.h"
-#include "shell/Etat.h"
 #include "shell/Fichiers.h"
 #include "shell/Format.h"
 #include "shell/Texte.h"
@@ -113,7 +112,7 @@ void MontreOptionsDeLecture(Dialogue& d) {
     d.Montre("Information");
 }
 
-void ChoisitEspace(Etat& e, Dialogue& d, const EspaceReference& s) {
+void ChoisitEspace(EtatReseau& e, Dialogue& d, const EspaceReference& s) {
     InitialisationModes(e);
     for (const char* m : s.actives)
         if (m) e.Menus.Active(m);
@@ -128,7 +127,7 @@ void ChoisitEspace(Etat& e, Dialogue& d, const EspaceReference& s) {
     d.Active("LectFich");
 }
 
-void ProposeAutreFichier(Etat& e, Dialogue& d, const EspaceReference& s) {
+void ProposeAutreFichier(EtatReseau& e, Dialogue& d, const EspaceReference& s) {
     if (EstPoitouCharentes(s)) {
         MontreOptionsDeLecture(d);
         return;
@@ -141,7 +140,7 @@ void ProposeAutreFichier(Etat& e, Dialogue& d, const EspaceReference& s) {
 }
 
 // The reading options of the Poitou-Charentes sets: arc file, subfolder and flags.
-void ValideOptionsDeLecture(Etat& e, Dialogue& d) {
+void ValideOptionsDeLecture(EtatReseau& e, Dialogue& d) {
     const EspaceReference* s = EspaceChoisi(d);
     if (!s || !EstPoitouCharentes(*s)) return;
     const bool p212 = std::string(s->option) == "PoitouCharentes212";
@@ -175,7 +174,7 @@ void ValideOptionsDeLecture(Etat& e, Dialogue& d) {
     d.Active("Cochoplect", false);
 }
 
-void ChoisitFormat(Etat& e, Dialogue& d, bool format93) {
+void ChoisitFormat(EtatReseau& e, Dialogue& d, bool format93) {
     e.FormatFich93 = format93;
     auto noeuds =
         ChoixFichierNoeuds(e, e.NomFichierNoeuds, format93 ? e.RepVilNivN : e.RepNoeudsNivN);
@@ -189,7 +188,7 @@ void ChoisitFormat(Etat& e, Dialogue& d, bool format93) {
 
 }  // namespace
 
-Dialogue DialogueVekOp(Etat& e) {
+Dialogue DialogueVekOp(EtatReseau& e) {
     Dialogue d;
     d.nom = "VekOp";
     d.legende = "Espaces de référence";
@@ -241,14 +240,14 @@ Dialogue DialogueVekOp(Etat& e) {
     return d;
 }
 
-void ActiveCommandesReseau(Etat& e) {
+void ActiveCommandesReseau(EtatReseau& e) {
     for (const char* nom : {"menReseaux", "menTestValiditéFichiers", "menNodalité", "menZooms",
                             "menIndicateursN", "menIndicateursG"})
         e.Menus.Active(nom);
     e.ResOkActif = false;
 }
 
-void menNoeudsEtArcs(Etat& e) {
+bool ChargementEspace(EtatReseau& e) {
     struct {
         std::string noeuds, arcs, missions, horaires, type;
         bool format93;
@@ -264,13 +263,13 @@ void menNoeudsEtArcs(Etat& e) {
         e.HorairesTC = avant.horaires;
         e.TypeDonneesTC = avant.type;
         e.FormatFich93 = avant.format93;
-        return;
+        return false;
     }
-    if (!ChargementReseau(e)) return;
-    CalculMatriceArcsMin(e);
+    if (!ChargementReseau(e)) return false;
     ActiveCommandesReseau(e);
     // The zoom menu follows the data set chosen.
     if (std::string(d.OptionChoisie("Niveaun")) == "TousFichiers") e.Menus.Desactive("menZooms");
+    return true;
 }
 
 namespace {
@@ -287,7 +286,7 @@ bool LitEntier(const std::string& texte, int& valeur) {
     return true;
 }
 
-void AfficheMode(Etat& e, Dialogue& d) {
+void AfficheMode(EtatReseau& e, Dialogue& d) {
     Controle& liste = d["ListeRéseauxPartiels"];
     if (liste.selection < 0) return;
     RechercheModeParNom(e, liste.elements[static_cast<std::size_t>(liste.selection)]);
@@ -300,7 +299,7 @@ void AfficheMode(Etat& e, Dialogue& d) {
     d["OrientéOuiNon"].coche = e.ModeCourant.Oriente;
 }
 
-void ValideMode(Etat& e, Dialogue& d) {
+void ValideMode(EtatReseau& e, Dialogue& d) {
     Controle& liste = d["ListeRéseauxPartiels"];
     if (liste.selection < 0) return;
     const std::string nom = liste.elements[static_cast<std::size_t>(liste.selection)];
@@ -337,7 +336,7 @@ void ValideMode(Etat& e, Dialogue& d) {
 
 }  // namespace
 
-Dialogue DialogueReseaux(Etat& e) {
+Dialogue DialogueReseaux(EtatReseau& e) {
     Dialogue d;
     d.nom = "Reseaux";
     d.legende = "Réseaux empruntés";
@@ -372,12 +371,11 @@ Dialogue DialogueReseaux(Etat& e) {
     return d;
 }
 
-void menReseaux(Etat& e) {
+void ChoixParametresReseau(EtatReseau& e) {
     e.ChargerReseau = false;
     Dialogue d = DialogueReseaux(e);
     e.Ihm.MontreDialogue(d, true);
     if (e.ChargerReseau) ChargementReseau(e);
-    CalculMatriceArcsMin(e);
 }
 
 }  // namespace vek

@@ -7,19 +7,19 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatReseau;
 
-Dialogue DialogueVekOp(Etat& e);
-Dialogue DialogueReseaux(Etat& e);
+Dialogue DialogueVekOp(EtatReseau& e);
+Dialogue DialogueReseaux(EtatReseau& e);
 
-// "&Espace... ": shows VekOp; "Lecture" loads the chosen data set and builds its
-// minimal-arc matrix, "Annuler" leaves the file names as they were.
-void menNoeudsEtArcs(Etat& e);
-// "&Paramètres du graphe...": shows Reseaux; "Lecture" reads the network again with the
-// edited modes; the minimal-arc matrix is always built again.
-void menReseaux(Etat& e);
+// The loading of "&Espace... ": shows VekOp; "Lecture" loads the chosen data set (true: the
+// command then builds its minimal-arc matrix), "Annuler" leaves the file names as they were.
+bool ChargementEspace(EtatReseau& e);
+// The dialog of "&Paramètres du graphe...": shows Reseaux; "Lecture" reads the network again
+// with the edited modes (the command then always builds the minimal-arc matrix again).
+void ChoixParametresReseau(EtatReseau& e);
 
 // What every load enables: the commands that need a network.
-void ActiveCommandesReseau(Etat& e);
+void ActiveCommandesReseau(EtatReseau& e);
 
 }  // namespace vek

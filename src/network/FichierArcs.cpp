@@ -1,11 +1,11 @@
 #include "network/FichierArcs.h"
 
+#include "network/EtatReseau.h"
 #include "network/IndexCodes.h"
 #include "network/Lecture.h"
 #include "network/Mode.h"
 #include "network/Temps.h"
 #include "shell/Champs.h"
-#include "shell/Etat.h"
 #include "shell/Fichiers.h"
 #include "shell/Format.h"
 #include "shell/Progression.h"
@@ -36,7 +36,7 @@ struct Rejets {
 
 // Converts the times just read and checks the schedule of arc i.
 // `i` is the line of the arc in the file.
-void ConvertitTemps(Etat& e, Arc& a, std::size_t i) {
+void ConvertitTemps(EtatReseau& e, Arc& a, std::size_t i) {
     a.Temps = static_cast<float>(HeuresMinutesEnMinutes(a.Temps));
     if (EstModeHoraire(a.Mode)) {
         if (a.HeureDepart < 1 && a.HeureArrivee < 1) {
@@ -80,7 +80,7 @@ void ConvertitTemps(Etat& e, Arc& a, std::size_t i) {
 
 }  // namespace
 
-std::optional<std::int32_t> LectureFichierArcs(Etat& e, const std::string& chemin,
+std::optional<std::int32_t> LectureFichierArcs(EtatReseau& e, const std::string& chemin,
                                                std::int32_t maximum) {
     if (!FichierExiste(e, chemin)) {
         IndexationArcsLus(e);
@@ -175,7 +175,7 @@ std::optional<std::int32_t> LectureFichierArcs(Etat& e, const std::string& chemi
     return e.NbArcsLus;
 }
 
-void IndexationArcsLus(Etat& e) {
+void IndexationArcsLus(EtatReseau& e) {
     if (e.ArcsLus.empty()) e.ArcsLus.resize(1);
     if (e.NoeudsLus.empty()) e.NoeudsLus.resize(1);
     const IndexCodes index(e.NoeudsLus, e.NbNoeudsLus);
@@ -196,7 +196,7 @@ std::string ChampHeures(ControleChamps& c, double minutes, std::string_view nom)
     return c.Reel(static_cast<float>(MinutesEnHeuresMinutes(minutes)), "0000", nom);
 }
 
-const Noeud& NoeudDeCode(const Etat& e, std::int64_t code) {
+const Noeud& NoeudDeCode(const EtatReseau& e, std::int64_t code) {
     for (std::int32_t k = 1; k <= e.NbNoeuds; ++k)
         if (e.Noeuds[k].Code == code) return e.Noeuds[k];
     return e.Noeuds[0];
@@ -204,7 +204,7 @@ const Noeud& NoeudDeCode(const Etat& e, std::int64_t code) {
 
 }  // namespace
 
-void EcritureFichierArcs(Etat& e, const std::string& chemin, bool provisoires,
+void EcritureFichierArcs(EtatReseau& e, const std::string& chemin, bool provisoires,
                          std::int32_t nombre) {
     const std::vector<Arc>& arcs = provisoires ? e.ArcsProvisoires : e.Arcs;
     const std::int32_t total = provisoires ? nombre : e.NbArcs;

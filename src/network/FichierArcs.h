@@ -9,20 +9,20 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatReseau;
 
 inline constexpr std::int32_t kMaxArcs = 48000;
 
 // Fills ArcsLus and NbArcsLus with the arcs of the selected modes, converts times and
 // recomputes those of unscheduled arcs; returns the count read, or nothing when the file
 // could not be read (ArcsLus is then left as it was, and indexed again).
-std::optional<std::int32_t> LectureFichierArcs(Etat& e, const std::string& chemin,
+std::optional<std::int32_t> LectureFichierArcs(EtatReseau& e, const std::string& chemin,
                                                std::int32_t maximum);
 // Sets IndiceOrigine and IndiceDestination of ArcsLus: the first node of NoeudsLus with the
 // arc's code, 0 when there is none.
-void IndexationArcsLus(Etat& e);
+void IndexationArcsLus(EtatReseau& e);
 // Writes Arcs 1..NbArcs, or ArcsProvisoires 1..nombre when `provisoires` is set.
-void EcritureFichierArcs(Etat& e, const std::string& chemin, bool provisoires = false,
+void EcritureFichierArcs(EtatReseau& e, const std::string& chemin, bool provisoires = false,
                          std::int32_t nombre = 0);
 
 }  // namespace vek

@@ -1,8 +1,8 @@
 #include "network/FichierNoeuds.h"
 
+#include "network/EtatReseau.h"
 #include "network/Lecture.h"
 #include "shell/Champs.h"
-#include "shell/Etat.h"
 #include "shell/Fichiers.h"
 #include "shell/Format.h"
 #include "shell/Progression.h"
@@ -18,7 +18,7 @@ std::string Lignes(std::size_t n) {
 }
 }  // namespace
 
-std::optional<std::int32_t> LectureFichierNoeuds(Etat& e, const std::string& chemin,
+std::optional<std::int32_t> LectureFichierNoeuds(EtatReseau& e, const std::string& chemin,
                                                  std::int32_t maximum) {
     if (!FichierExiste(e, chemin)) return std::nullopt;
     TexteLu texte;
@@ -56,7 +56,7 @@ std::optional<std::int32_t> LectureFichierNoeuds(Etat& e, const std::string& che
     return n;
 }
 
-void EcritureFichierNoeuds(Etat& e, const std::string& chemin) {
+void EcritureFichierNoeuds(EtatReseau& e, const std::string& chemin) {
     EcrivainTexte f(CheminDe(e, chemin), chemin, e.EncodageNoeuds, e.MarqueNoeuds);
     ControleChamps champs;
     for (std::int32_t i = 1; i <= e.NbNoeuds; ++i) {

@@ -8,15 +8,15 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatReseau;
 
 inline constexpr std::int32_t kMaxNoeuds = 3000;
 
 // Fills NoeudsLus and NbNoeudsLus; returns the count read, or nothing when the file could
 // not be read (NoeudsLus is then left as it was).
-std::optional<std::int32_t> LectureFichierNoeuds(Etat& e, const std::string& chemin,
+std::optional<std::int32_t> LectureFichierNoeuds(EtatReseau& e, const std::string& chemin,
                                                  std::int32_t maximum);
 // Writes Noeuds 1..NbNoeuds in the node file layout.
-void EcritureFichierNoeuds(Etat& e, const std::string& chemin);
+void EcritureFichierNoeuds(EtatReseau& e, const std::string& chemin);
 
 }  // namespace vek

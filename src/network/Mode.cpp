@@ -1,6 +1,6 @@
 #include "network/Mode.h"
 
-#include "shell/Etat.h"
+#include "network/EtatReseau.h"
 
 namespace vek {
 
@@ -48,13 +48,13 @@ constexpr ModeIntegre kModes[kNombreModes] = {
 };
 }  // namespace
 
-void InitialisationModes(Etat& e) {
+void InitialisationModes(EtatReseau& e) {
     e.TableModes.clear();
     for (const auto& m : kModes)
         e.TableModes.push_back(Mode{m.nom, m.code, m.vitesse, m.vitesseMax, m.oriente, true});
 }
 
-void RechercheMode(Etat& e, int code) {
+void RechercheMode(EtatReseau& e, int code) {
     e.ModeCourant = Mode{};
     for (const auto& m : e.TableModes)
         if (m.Code == code) {
@@ -63,7 +63,7 @@ void RechercheMode(Etat& e, int code) {
         }
 }
 
-void RechercheModeParNom(Etat& e, const std::string& nom) {
+void RechercheModeParNom(EtatReseau& e, const std::string& nom) {
     for (const auto& m : e.TableModes)
         if (m.Nom == nom) {
             e.ModeCourant = m;
@@ -71,12 +71,12 @@ void RechercheModeParNom(Etat& e, const std::string& nom) {
         }
 }
 
-void EnregistreModeParNom(Etat& e, const std::string& nom) {
+void EnregistreModeParNom(EtatReseau& e, const std::string& nom) {
     for (auto& m : e.TableModes)
         if (m.Nom == nom) m = e.ModeCourant;
 }
 
-bool ModeConnu(const Etat& e, int code) {
+bool ModeConnu(const EtatReseau& e, int code) {
     for (const auto& m : e.TableModes)
         if (m.Code == code) return true;
     return false;

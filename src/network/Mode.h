@@ -7,7 +7,7 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatReseau;
 
 struct Mode {
     std::string Nom;
@@ -27,14 +27,14 @@ struct ModeReseau {
 inline constexpr int kNombreModes = 31;
 
 // Fills TableModes with the built-in modes, all selected.
-void InitialisationModes(Etat& e);
+void InitialisationModes(EtatReseau& e);
 // Copies the mode of that code into ModeCourant; an unknown code leaves a mode that is not
 // selected (every field cleared), so that its arcs are treated as a mode not kept.
-void RechercheMode(Etat& e, int code);
-void RechercheModeParNom(Etat& e, const std::string& nom);
-void EnregistreModeParNom(Etat& e, const std::string& nom);
+void RechercheMode(EtatReseau& e, int code);
+void RechercheModeParNom(EtatReseau& e, const std::string& nom);
+void EnregistreModeParNom(EtatReseau& e, const std::string& nom);
 // True when the code is in the built-in table.
-bool ModeConnu(const Etat& e, int code);
+bool ModeConnu(const EtatReseau& e, int code);
 
 // The scheduled modes: 1, 3, 4, 31, 41, 812 and 813.
 bool EstModeHoraire(int code);

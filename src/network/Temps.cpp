@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "network/EtatReseau.h"
 #include "network/Mode.h"
-#include "shell/Etat.h"
 
 namespace vek {
 
@@ -27,18 +27,18 @@ double MinutesEnHeuresMinutes(double x) {
     return 100 * h + reste;
 }
 
-float DistanceDepuisTemps(Etat& e, float minutes, int mode) {
+float DistanceDepuisTemps(EtatReseau& e, float minutes, int mode) {
     RechercheMode(e, mode);
     return minutes * e.ModeCourant.Vitesse / 60;
 }
 
-float TempsDepuisDistance(Etat& e, int mode, float km) {
+float TempsDepuisDistance(EtatReseau& e, int mode, float km) {
     RechercheMode(e, mode);
     float t = km * 60 / e.ModeCourant.Vitesse;
     return static_cast<float>(MinutesEnHeuresMinutes(t));
 }
 
-void CalculTotaux(Etat& e) {
+void CalculTotaux(EtatReseau& e) {
     e.PopulationTotale = 0;
     for (std::int32_t i = 1; i <= e.NbNoeuds; ++i) e.PopulationTotale += e.Noeuds[i].Population;
     e.NombreKilometres = 0;

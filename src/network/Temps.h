@@ -5,7 +5,7 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatReseau;
 
 // hhmm to minutes: 920 gives 560, 2430 gives 1470.
 double HeuresMinutesEnMinutes(double hhmm);
@@ -13,11 +13,11 @@ double HeuresMinutesEnMinutes(double hhmm);
 double MinutesEnHeuresMinutes(double minutes);
 
 // Distance covered in `minutes` at the speed of the mode (km).
-float DistanceDepuisTemps(Etat& e, float minutes, int mode);
+float DistanceDepuisTemps(EtatReseau& e, float minutes, int mode);
 // Time to cover `km` at the speed of the mode, as an hhmm number.
-float TempsDepuisDistance(Etat& e, int mode, float km);
+float TempsDepuisDistance(EtatReseau& e, int mode, float km);
 
 // PopulationTotale and NombreKilometres from the working tables.
-void CalculTotaux(Etat& e);
+void CalculTotaux(EtatReseau& e);
 
 }  // namespace vek

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "accessibility/Circuite.h"
 #if defined(__x86_64__)
 #include <immintrin.h>
 #endif
@@ -12,8 +11,8 @@
 #include <vector>
 
 #include "network/Temps.h"
+#include "paths/EtatChemins.h"
 #include "paths/MatriceArcsMin.h"
-#include "shell/Etat.h"
 #include "shell/Fichiers.h"
 #include "shell/Format.h"
 #include "shell/Memoire.h"
@@ -276,7 +275,7 @@ void BoucleFloyd(float* m, std::size_t n, bool symetrique, void (*parPivot)(void
     BoucleParallele(m, n, parPivot, ctx);
 }
 
-void InitialisationFloyd(Etat& e) {
+void InitialisationFloyd(EtatChemins& e) {
     Sablier sablier(e.Ihm);
     const std::size_t n = static_cast<std::size_t>(e.NbNoeuds);
     const std::uint64_t cellules = static_cast<std::uint64_t>(n + 1) * (n + 1);
@@ -306,7 +305,7 @@ void InitialisationFloyd(Etat& e) {
 
 namespace {
 struct ContexteProgression {
-    Etat* e;
+    EtatChemins* e;
     const char* message;
     std::int64_t total;
 };
@@ -316,7 +315,7 @@ void Progres(void* c, std::int64_t k) {
     AfficheTempsDeCalcul(*p->e, p->total, k, p->message);
 }
 
-void Floyd(Etat& e, bool symetrique) {
+void Floyd(EtatChemins& e, bool symetrique) {
     const std::size_t n = static_cast<std::size_t>(e.NbNoeuds);
     ContexteProgression p{
         &e, symetrique ? "Calcul Floyd non orienté..." : "Calcul Floyd orienté...", e.NbNoeuds};
@@ -331,14 +330,14 @@ void Floyd(Etat& e, bool symetrique) {
 }
 }  // namespace
 
-void FloydOriente(Etat& e) {
+void FloydOriente(EtatChemins& e) {
     Floyd(e, false);
 }
-void FloydNonOriente(Etat& e) {
+void FloydNonOriente(EtatChemins& e) {
     Floyd(e, true);
 }
 
-void PlusCourtsChemins(Etat& e) {
+void PlusCourtsChemins(EtatChemins& e) {
     InitialisationFloyd(e);
     if (e.Oriente)
         FloydOriente(e);
@@ -346,13 +345,13 @@ void PlusCourtsChemins(Etat& e) {
         FloydNonOriente(e);
 }
 
-bool CheminsMinCourants(const Etat& e) {
+bool CheminsMinCourants(const EtatChemins& e) {
     return !e.CheminsMin.Vide() && e.CheminsMinReseau == e.GenerationReseau &&
            e.CheminsMinValuation == e.Valuation &&
            e.CheminsMin.Lignes() == static_cast<std::size_t>(e.NbNoeuds) + 1;
 }
 
-bool CalculCheminsMinimaux(Etat& e) {
+bool CalculCheminsMinimaux(EtatChemins& e) {
     const std::string& v = e.Valuation;
     if (v == "Temps" || v == "Distance") {
         if (e.MatArcsMin.Lignes() != static_cast<std::size_t>(e.NbNoeuds) + 1 ||
@@ -361,36 +360,9 @@ bool CalculCheminsMinimaux(Etat& e) {
         PlusCourtsChemins(e);
         return true;
     }
-    if (v == "Distance2Temps") {
-        // The distance-minimising paths carrying their times: the times become the values.
-        if (e.MatArcsMin.Lignes() != static_cast<std::size_t>(e.NbNoeuds) + 1 ||
-            e.MatArcsMinValuation != v)
-            CalculMatriceArcsMin(e);
-        RecalculeOriente(e);
-        CheminsCircuite(e);
-        const auto n = static_cast<std::size_t>(e.NbNoeuds);
-        // The diagonal is 0 as for any path value, the distances stay beside the times for
-        // the traces, and the predecessors are seeded with the direct arcs.
-        e.MatPredecesseurs.Dimensionne(n);
-        for (std::size_t i = 1; i <= n; ++i)
-            for (std::size_t j = 1; j <= n; ++j) {
-                CelluleChemin& c = e.CheminsMin(i, j);
-                if (i == j) {
-                    c.Valeur = c.Valeur2 = 0;
-                    continue;
-                }
-                std::swap(c.Valeur, c.Valeur2);
-                const CelluleArcMin& a = e.MatArcsMin(i, j);
-                if (a.Valeur != 0) {
-                    c.Mode = a.Mode;
-                    e.MatPredecesseurs(i, j) =
-                        CellulePredecesseur{static_cast<std::int32_t>(i), a.Mode, a.Valeur};
-                }
-            }
-        e.CheminsMinValuation = v;
-        e.CheminsMinReseau = e.GenerationReseau;
-        return true;
-    }
+    auto variante = e.VariantesValuation.find(v);
+    if (variante != e.VariantesValuation.end() && variante->second.CheminsMinimaux)
+        return variante->second.CheminsMinimaux();
     if (v == "JoursEtHeures") {
         auto heure = e.Ihm.Saisie(
             "Entrez votre heure de départ en heures-minutes (ex: 0920 pour 9 h. 20 min.)", "Départ",
@@ -411,7 +383,7 @@ bool CalculCheminsMinimaux(Etat& e) {
     return false;
 }
 
-void SommeCheminsMinimaux(Etat& e) {
+void SommeCheminsMinimaux(EtatChemins& e) {
     e.SommeChemins = 0;
     const std::size_t n = static_cast<std::size_t>(e.NbNoeuds);
     double somme = 0;
@@ -424,7 +396,7 @@ void SommeCheminsMinimaux(Etat& e) {
     e.SommeChemins = somme;
 }
 
-void menUneFois(Etat& e) {
+void menUneFois(EtatChemins& e) {
     if (!CalculCheminsMinimaux(e)) return;
     e.Menus.Active("menRécupTracés");
     e.Menus.Active("menVisuMatChMin");
@@ -432,7 +404,7 @@ void menUneFois(Etat& e) {
     if (e.Valuation == "Temps") e.Menus.Active("menConnexions");
 }
 
-void menSomChem(Etat& e) {
+void menSomChem(EtatChemins& e) {
     if (!CalculCheminsMinimaux(e)) return;
     SommeCheminsMinimaux(e);
     e.NomFichierResultat = CheminResultat(e, "\\NoeudVal.dat");

@@ -8,7 +8,7 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatChemins;
 
 inline constexpr float kInfini = 32000;
 
@@ -26,20 +26,20 @@ struct CellulePredecesseur {
     float Valeur = 0;
 };
 
-void InitialisationFloyd(Etat& e);
-void FloydOriente(Etat& e);
-void FloydNonOriente(Etat& e);
+void InitialisationFloyd(EtatChemins& e);
+void FloydOriente(EtatChemins& e);
+void FloydNonOriente(EtatChemins& e);
 // InitialisationFloyd, then the oriented or non-oriented loop as the network is.
-void PlusCourtsChemins(Etat& e);
+void PlusCourtsChemins(EtatChemins& e);
 // True when paths were computed (false for a valuation this driver cannot compute).
-bool CalculCheminsMinimaux(Etat& e);
-void SommeCheminsMinimaux(Etat& e);
+bool CalculCheminsMinimaux(EtatChemins& e);
+void SommeCheminsMinimaux(EtatChemins& e);
 // CheminsMin holds the paths of the current network and valuation.
-bool CheminsMinCourants(const Etat& e);
+bool CheminsMinCourants(const EtatChemins& e);
 
 // "&1 fois" and "&Somme des plus courts chemins".
-void menUneFois(Etat& e);
-void menSomChem(Etat& e);
+void menUneFois(EtatChemins& e);
+void menSomChem(EtatChemins& e);
 
 // The pivot loop on a matrix of n + 1 rows, exactly as the directed variant defines it, with
 // the rows of a pivot shared between the cores and the inner loop vectorised. `parPivot` is

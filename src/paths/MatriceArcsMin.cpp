@@ -3,17 +3,15 @@
 #include <cmath>
 #include <unordered_set>
 
-#include "accessibility/Circuite.h"
 #include "network/IndexCodes.h"
 #include "network/Mode.h"
 #include "network/Temps.h"
+#include "paths/EtatChemins.h"
 #include "shell/Champs.h"
-#include "shell/Etat.h"
 #include "shell/Fichiers.h"
 #include "shell/Memoire.h"
 #include "shell/Progression.h"
 #include "shell/Texte.h"
-#include "timetable/MatriceArcsMinHoraires.h"
 
 namespace vek {
 
@@ -25,7 +23,7 @@ std::uint64_t CelluleMatrice(std::int32_t n, std::size_t taille) {
 }
 }  // namespace
 
-void RecalculeOriente(Etat& e) {
+void RecalculeOriente(EtatChemins& e) {
     e.Oriente = false;
     for (std::int32_t a = 1; a <= e.NbArcs && !e.Oriente; ++a) {
         RechercheMode(e, e.Arcs[a].Mode);
@@ -33,25 +31,24 @@ void RecalculeOriente(Etat& e) {
     }
 }
 
-void CalculMatriceArcsMin(Etat& e) {
+void CalculMatriceArcsMin(EtatChemins& e) {
     Sablier sablier(e.Ihm);
     if (e.Valuation != "Horaires") e.Menus.Cache("menHoraireContrainteArrivée");
     const std::string& v = e.Valuation;
     // A mode made one-way or two-way since the load changes the orientation of the network.
     RecalculeOriente(e);
+    auto variante = e.VariantesValuation.find(v);
     if (v == "JoursEtHeures")
         CreationMatriceArcsMinJoursEtHeures(e, v);
-    else if (v == "Horaires")
-        CreeMatriceArcsMinHoraires(e, v);
-    else if (v == "Distance2Temps")
-        CreationMatriceArcsMinCircuite(e, v);
+    else if (variante != e.VariantesValuation.end() && variante->second.MatriceArcsMin)
+        variante->second.MatriceArcsMin(v);
     else
         CreationMatriceArcsMin(e, v);
     e.Menus.Active("menVisuMatArcsMin");
     e.Menus.Active("menChemins");
 }
 
-void CreationMatriceArcsMin(Etat& e, const std::string& v) {
+void CreationMatriceArcsMin(EtatChemins& e, const std::string& v) {
     const std::int32_t n = e.NbNoeuds;
     VerifieMemoire(CelluleMatrice(n, sizeof(CelluleArcMin)), "la matrice des arcs minimaux");
     ++e.GenerationReseau;  // the paths computed before no longer match
@@ -85,7 +82,7 @@ void CreationMatriceArcsMin(Etat& e, const std::string& v) {
     }
 }
 
-void CreationMatriceArcsMinJoursEtHeures(Etat& e, const std::string& v) {
+void CreationMatriceArcsMinJoursEtHeures(EtatChemins& e, const std::string& v) {
     const std::int32_t n = e.NbNoeuds;
     VerifieMemoire(CelluleMatrice(n, sizeof(CelluleArcMin)), "la matrice des arcs minimaux");
     ++e.GenerationReseau;
@@ -123,7 +120,7 @@ void CreationMatriceArcsMinJoursEtHeures(Etat& e, const std::string& v) {
     refus.Signale(e, kMaxServicesParPaire);
 }
 
-void ServicesRefuses::Note(const Etat& e, std::int32_t i, std::int32_t j) {
+void ServicesRefuses::Note(const EtatChemins& e, std::int32_t i, std::int32_t j) {
     const std::int64_t cle = static_cast<std::int64_t>(i) * (e.NbNoeuds + 1) + j;
     if (!paires_.insert(cle).second || paires_.size() > 5) return;
     auto nom = [&](std::int32_t x) {
@@ -132,7 +129,7 @@ void ServicesRefuses::Note(const Etat& e, std::int32_t i, std::int32_t j) {
     liste_ += "\n" + nom(i) + " - " + nom(j);
 }
 
-void ServicesRefuses::Signale(Etat& e, std::int32_t maximum) const {
+void ServicesRefuses::Signale(EtatChemins& e, std::int32_t maximum) const {
     if (paires_.empty()) return;
     e.Ihm.Message(std::to_string(paires_.size()) + " paire(s) de noeuds ont plus de " +
                       std::to_string(maximum) +
@@ -140,7 +137,7 @@ void ServicesRefuses::Signale(Etat& e, std::int32_t maximum) const {
                   Boutons::Ok, Icone::Exclamation, kTitreVek);
 }
 
-void EcritureMatriceArcsMin(Etat& e, const std::string& chemin) {
+void EcritureMatriceArcsMin(EtatChemins& e, const std::string& chemin) {
     EcrivainTexte f(CheminDe(e, chemin), chemin, e.EncodageNoeuds, e.MarqueNoeuds);
     ControleChamps c;
     const std::int32_t n = e.NbNoeuds;
@@ -180,7 +177,7 @@ void EcritureMatriceArcsMin(Etat& e, const std::string& chemin) {
     c.Signale(e, chemin);
 }
 
-void menVisuMatArcsMin(Etat& e) {
+void menVisuMatArcsMin(EtatChemins& e) {
     Sablier sablier(e.Ihm);
     // A matrix released by an analysis, or built for another valuation, is built again for
     // the valuation in force.

@@ -8,30 +8,30 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatChemins;
 
 // Builds MatArcsMin for the current Valuation, then enables the commands that read it.
-void CalculMatriceArcsMin(Etat& e);
+void CalculMatriceArcsMin(EtatChemins& e);
 // The construction for "Distance", "Temps" and the ratio valuations (time per distance).
-void CreationMatriceArcsMin(Etat& e, const std::string& valuation);
+void CreationMatriceArcsMin(EtatChemins& e, const std::string& valuation);
 // "JoursEtHeures": unscheduled arcs as above; every scheduled arc of a pair recorded in
 // ServicesPaires (at most 110 a pair, a pair beyond is reported).
-void CreationMatriceArcsMinJoursEtHeures(Etat& e, const std::string& valuation);
+void CreationMatriceArcsMinJoursEtHeures(EtatChemins& e, const std::string& valuation);
 // The pairs whose timetabled services went beyond the limit: one message names them.
 class ServicesRefuses {
   public:
-    void Note(const Etat& e, std::int32_t i, std::int32_t j);
-    void Signale(Etat& e, std::int32_t maximum) const;
+    void Note(const EtatChemins& e, std::int32_t i, std::int32_t j);
+    void Signale(EtatChemins& e, std::int32_t maximum) const;
 
   private:
     std::unordered_set<std::int64_t> paires_;
     std::string liste_;
 };
 // Oriente from the arcs present and the orientation of their modes now.
-void RecalculeOriente(Etat& e);
+void RecalculeOriente(EtatChemins& e);
 // Writes the listing of MatArcsMin: one line per ordered pair with a direct arc.
-void EcritureMatriceArcsMin(Etat& e, const std::string& chemin);
+void EcritureMatriceArcsMin(EtatChemins& e, const std::string& chemin);
 // "&Arcs minimaux": writes RepResultats + "\nAMin000.dat" and opens it.
-void menVisuMatArcsMin(Etat& e);
+void menVisuMatArcsMin(EtatChemins& e);
 
 }  // namespace vek

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <thread>
 
+#include "paths/EtatChemins.h"
 #include "paths/Floyd.h"
-#include "shell/Etat.h"
 #include "shell/Fichiers.h"
 #include "shell/Progression.h"
 
@@ -19,7 +19,7 @@ struct ArcDirect {
 };
 }  // namespace
 
-void RecuperationTraces(Etat& e) {
+void RecuperationTraces(EtatChemins& e) {
     const std::int32_t n = e.NbNoeuds;
     const std::size_t t = static_cast<std::size_t>(n);
     // Fresh seed: the direct arcs, as the Floyd initialisation leaves them.
@@ -86,7 +86,7 @@ void RecuperationTraces(Etat& e) {
     e.TracesReseau = e.CheminsMinReseau;
 }
 
-void menRécupTracés(Etat& e) {
+void menRécupTracés(EtatChemins& e) {
     if (!CheminsMinCourants(e)) {
         e.Ihm.Message(
             "Les chemins minimaux ne correspondent plus au réseau ou à la valuation : "
@@ -99,7 +99,7 @@ void menRécupTracés(Etat& e) {
     e.Menus.Active("menGravit");
 }
 
-std::vector<std::int32_t> TraceChemin(const Etat& e, std::int32_t i, std::int32_t j) {
+std::vector<std::int32_t> TraceChemin(const EtatChemins& e, std::int32_t i, std::int32_t j) {
     std::vector<std::int32_t> chemin;
     if (!(e.CheminsMin(static_cast<std::size_t>(i), static_cast<std::size_t>(j)).Valeur < kInfini))
         return chemin;

@@ -4,11 +4,11 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatChemins;
 
-void RecuperationTraces(Etat& e);
+void RecuperationTraces(EtatChemins& e);
 // "&Tracés".
-void menRécupTracés(Etat& e);
+void menRécupTracés(EtatChemins& e);
 
 }  // namespace vek
 
@@ -19,6 +19,6 @@ namespace vek {
 
 // The nodes of the path from i to j read backwards through the traces (j first, i last);
 // empty when j cannot be reached or the traces do not lead back to i within NbNoeuds steps.
-std::vector<std::int32_t> TraceChemin(const Etat& e, std::int32_t i, std::int32_t j);
+std::vector<std::int32_t> TraceChemin(const EtatChemins& e, std::int32_t i, std::int32_t j);
 
 }  // namespace vek

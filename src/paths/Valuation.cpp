@@ -1,7 +1,7 @@
 #include "paths/Valuation.h"
 
+#include "paths/EtatChemins.h"
 #include "paths/MatriceArcsMin.h"
-#include "shell/Etat.h"
 #include "shell/Fichiers.h"
 
 namespace vek {
@@ -27,7 +27,7 @@ const char* ValuationDeLOption(const std::string& option) {
     return nullptr;
 }
 
-Dialogue DialogueValu(Etat& e) {
+Dialogue DialogueValu(EtatChemins& e) {
     Dialogue d;
     d.nom = "Valu";
     d.legende = "Valu";
@@ -54,7 +54,7 @@ Dialogue DialogueValu(Etat& e) {
 
 namespace {
 // Shows Valu; false when it was cancelled. Keeps the circuity choice otherwise.
-bool MontreValu(Etat& e, Dialogue& d) {
+bool MontreValu(EtatChemins& e, Dialogue& d) {
     e.ValuationAnnulee = true;  // a dialog left without its buttons counts as cancelled
     e.Ihm.MontreDialogue(d, true);
     if (e.ValuationAnnulee) return false;
@@ -63,7 +63,7 @@ bool MontreValu(Etat& e, Dialogue& d) {
 }
 }  // namespace
 
-void menChangerValuation(Etat& e) {
+void menChangerValuation(EtatChemins& e) {
     Dialogue d = DialogueValu(e);
     if (!MontreValu(e, d)) return;
     Sablier sablier(e.Ihm);
@@ -81,7 +81,7 @@ void menChangerValuation(Etat& e) {
     e.Menus.Montre("menUneFois", !horaires);
 }
 
-void menValuation(Etat& e) {
+void menValuation(EtatChemins& e) {
     Dialogue d = DialogueValu(e);
     MontreValu(e, d);
 }

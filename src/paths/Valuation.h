@@ -5,16 +5,16 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatChemins;
 
 // "Valu", opened with the current valuation's option and circuity choice ticked.
-Dialogue DialogueValu(Etat& e);
+Dialogue DialogueValu(EtatChemins& e);
 
 // "&Changer la valuation (temps par défaut)...": sets Valuation from the dialog and rebuilds
 // the minimal-arc matrix.
-void menChangerValuation(Etat& e);
+void menChangerValuation(EtatChemins& e);
 // "&Valuation..." under "&Circuité": the deviation type the circuity commands read.
-void menValuation(Etat& e);
+void menValuation(EtatChemins& e);
 
 // The valuation an option of the dialog stands for.
 const char* ValuationDeLOption(const std::string& option);

@@ -1,7 +1,7 @@
 #include "shell/Champs.h"
 
 #include "shell/Erreurs.h"
-#include "shell/Etat.h"
+#include "shell/EtatIhm.h"
 #include "shell/Format.h"
 
 namespace vek {
@@ -39,7 +39,7 @@ std::string ControleChamps::Reel(float valeur, std::string_view motif, std::stri
     }
 }
 
-void ControleChamps::Signale(Etat& e, const std::string& fichier) const {
+void ControleChamps::Signale(EtatIhm& e, const std::string& fichier) const {
     if (refus_ == 0) return;
     e.Ihm.Message(std::to_string(refus_) +
                       " valeur(s) trop grande(s) pour leur colonne ont été écrites en '*' dans " +

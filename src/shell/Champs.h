@@ -9,7 +9,7 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatIhm;
 
 class ControleChamps {
   public:
@@ -19,7 +19,7 @@ class ControleChamps {
     std::string Reel(float valeur, std::string_view motif, std::string_view nom);
     std::int64_t Refus() const { return refus_; }
     // One message when some values could not be written.
-    void Signale(Etat& e, const std::string& fichier) const;
+    void Signale(EtatIhm& e, const std::string& fichier) const;
 
   private:
     std::string Etoiles(std::string_view motif, std::string_view nom, const std::string& detail);

@@ -4,16 +4,16 @@
 #include <system_error>
 
 #include "shell/Erreurs.h"
-#include "shell/Etat.h"
+#include "shell/EtatIhm.h"
 #include "shell/Format.h"
 
 namespace vek {
 
-std::filesystem::path CheminDe(const Etat& e, const std::string& texte) {
+std::filesystem::path CheminDe(const EtatIhm& e, const std::string& texte) {
     return CheminSysteme(texte, e.Disques);
 }
 
-bool FichierExiste(Etat& e, const std::string& texte) {
+bool FichierExiste(EtatIhm& e, const std::string& texte) {
     for (;;) {
         std::error_code ec;
         auto statut = std::filesystem::status(CheminDe(e, texte), ec);
@@ -50,11 +50,11 @@ bool FichierExiste(Etat& e, const std::string& texte) {
     }
 }
 
-void OuvreDansEditeur(Etat& e, const std::string& texte) {
+void OuvreDansEditeur(EtatIhm& e, const std::string& texte) {
     e.Ihm.LanceProgramme(e.Editeur, CheminDe(e, texte).string());
 }
 
-std::string CheminResultat(const Etat& e, const std::string& nom) {
+std::string CheminResultat(const EtatIhm& e, const std::string& nom) {
     return e.RepResultats + nom;
 }
 

@@ -6,21 +6,21 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatIhm;
 
 inline constexpr const char* kTitreVek = "VEK";
 
 // The system's path text mapped onto this machine.
-std::filesystem::path CheminDe(const Etat& e, const std::string& texte);
+std::filesystem::path CheminDe(const EtatIhm& e, const std::string& texte);
 
 // True when the path names an existing regular file; otherwise says why in a message box.
 // An unexpected error of the look-up ends the program after its message (ErreurFatale).
-bool FichierExiste(Etat& e, const std::string& texte);
+bool FichierExiste(EtatIhm& e, const std::string& texte);
 
 // Opens a text file in the text editor, without waiting.
-void OuvreDansEditeur(Etat& e, const std::string& texte);
+void OuvreDansEditeur(EtatIhm& e, const std::string& texte);
 
 // A result file path: RepResultats followed by a name such as "\NoeudVal.dat".
-std::string CheminResultat(const Etat& e, const std::string& nom);
+std::string CheminResultat(const EtatIhm& e, const std::string& nom);
 
 }  // namespace vek

@@ -12,8 +12,8 @@
 
 namespace vek {
 
-struct Etat;
-using Routine = std::function<void(Etat&)>;
+// The routine of a command, bound to the state it works on by whoever builds the tree.
+using Routine = std::function<void()>;
 
 struct Commande {
     std::string nom;

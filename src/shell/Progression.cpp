@@ -1,10 +1,10 @@
 #include "shell/Progression.h"
 
-#include "shell/Etat.h"
+#include "shell/EtatIhm.h"
 
 namespace vek {
 
-void AfficheProgression(Etat& e, std::int64_t total, std::int64_t courant,
+void AfficheProgression(EtatIhm& e, std::int64_t total, std::int64_t courant,
                         const std::string& message) {
     if (total <= 0) return;
     if (courant == 0 || courant == 1) {
@@ -17,7 +17,7 @@ void AfficheProgression(Etat& e, std::int64_t total, std::int64_t courant,
     e.Ihm.Progression(static_cast<double>(courant) / static_cast<double>(total) * 100);
 }
 
-void AfficheTempsDeCalcul(Etat& e, std::int64_t total, std::int64_t& courant,
+void AfficheTempsDeCalcul(EtatIhm& e, std::int64_t total, std::int64_t& courant,
                           const std::string& message) {
     if (total <= 0) return;
     auto maintenant = std::chrono::steady_clock::now();
@@ -36,7 +36,7 @@ void AfficheTempsDeCalcul(Etat& e, std::int64_t total, std::int64_t& courant,
     e.Ihm.TempsDeCalcul(p, ecoule, estime);
 }
 
-void FermeProgressions(Etat& e) {
+void FermeProgressions(EtatIhm& e) {
     if (e.ProgressionVisible) e.Ihm.CacheProgression();
     if (e.TempsDeCalculVisible) e.Ihm.CacheTempsDeCalcul();
     e.ProgressionVisible = e.TempsDeCalculVisible = false;

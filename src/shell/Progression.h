@@ -8,14 +8,14 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatIhm;
 
-void AfficheProgression(Etat& e, std::int64_t total, std::int64_t courant,
+void AfficheProgression(EtatIhm& e, std::int64_t total, std::int64_t courant,
                         const std::string& message);
 // The timed window; `courant` is the caller's counter, set to 1 by the first call.
-void AfficheTempsDeCalcul(Etat& e, std::int64_t total, std::int64_t& courant,
+void AfficheTempsDeCalcul(EtatIhm& e, std::int64_t total, std::int64_t& courant,
                           const std::string& message);
 // Hides whatever progress window a command left visible.
-void FermeProgressions(Etat& e);
+void FermeProgressions(EtatIhm& e);
 
 }  // namespace vek

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "shell/Erreurs.h"
-#include "shell/Etat.h"
+#include "shell/EtatIhm.h"
 #include "shell/Fichiers.h"
 #include "shell/Format.h"
 #include "shell/Texte.h"
@@ -18,8 +18,6 @@
 namespace vek {
 
 namespace {
-
-constexpr lxw_row_t kLignesFeuille = 1048576;  // rows of a worksheet
 
 bool Executable(const std::string& programme) {
     const char* chemin = std::getenv("PATH");
@@ -52,7 +50,7 @@ std::string CheminClasseur(const std::string& cheminTexte) {
     return cheminTexte + ".xlsx";
 }
 
-void EcritureClasseur(const Etat& e, const std::string& cheminClasseur,
+void EcritureClasseur(const EtatIhm& e, const std::string& cheminClasseur,
                       const std::vector<std::pair<std::string, double>>& lignes,
                       const std::string& graphique) {
     const std::string fichier = CheminDe(e, cheminClasseur).string();
@@ -67,7 +65,8 @@ void EcritureClasseur(const Etat& e, const std::string& cheminClasseur,
         throw ErreurFichier(Erreur(cheminClasseur, LXW_ERROR_CREATING_TMPFILE));
     }
     lxw_error code = LXW_NO_ERROR;
-    const lxw_row_t n = std::min<lxw_row_t>(static_cast<lxw_row_t>(lignes.size()), kLignesFeuille);
+    const lxw_row_t n = std::min<lxw_row_t>(static_cast<lxw_row_t>(lignes.size()),
+                                            static_cast<lxw_row_t>(kLignesFeuille));
     for (lxw_row_t r = 0; r < n && code == LXW_NO_ERROR; ++r) {
         code = worksheet_write_string(feuille, r, 0, lignes[r].first.c_str(), nullptr);
         if (code != LXW_NO_ERROR) break;
@@ -92,59 +91,18 @@ void EcritureClasseur(const Etat& e, const std::string& cheminClasseur,
     if (code != LXW_NO_ERROR) throw ErreurFichier(Erreur(cheminClasseur, code));
 }
 
-void EcritureClasseurListeCouples(const Etat& e, const std::string& cheminClasseur) {
-    std::vector<std::pair<std::string, double>> lignes;
-    const auto n = static_cast<std::size_t>(std::max(e.NbCouples, 0));
-    lignes.reserve(n);
-    for (std::size_t k = 1; k <= n; ++k) {
-        const Couple& p = e.ListeCouples[k];
-        lignes.emplace_back(p.I >= 1 && p.I <= e.NbNoeuds
-                                ? Gauche(e.Noeuds[static_cast<std::size_t>(p.I)].Nom, 16)
-                                : std::string(),
-                            p.Valeur);
-    }
-    EcritureClasseur(e, cheminClasseur, lignes);
-}
-
-std::string EnvoiTableur(Etat& e, const std::string& cheminTexte) {
-    const std::string classeur = CheminClasseur(cheminTexte);
-    EcritureClasseurListeCouples(e, classeur);
-    if (e.NbCouples > static_cast<std::int32_t>(kLignesFeuille))
-        e.Ihm.Message("La feuille ne peut contenir que " +
-                          TexteNombre(std::int64_t{kLignesFeuille}) + " lignes : le classeur " +
-                          classeur + " reçoit les premières des " +
-                          TexteNombre(std::int64_t{e.NbCouples}) + " valeurs, le fichier " +
-                          cheminTexte + " les contient toutes.",
-                      Boutons::Ok, Icone::Exclamation, kTitreVek);
-    LanceTableur(e, classeur);
-    return classeur;
-}
-
-std::string ProgrammeTableur(const Etat& e) {
+std::string ProgrammeTableur(const EtatIhm& e) {
     if (!e.Tableur.empty()) return e.Tableur;
     for (const char* programme : {"localc", "libreoffice", "gnumeric", "soffice"})
         if (Executable(programme)) return programme;
     return "xdg-open";
 }
 
-std::string EnvoiTableurValeursNoeuds(Etat& e, const std::string& cheminTexte) {
-    const std::string classeur = CheminClasseur(cheminTexte);
-    std::vector<std::pair<std::string, double>> lignes;
-    for (std::int32_t i = 1; i <= e.NbNoeuds; ++i)
-        lignes.emplace_back(Gauche(e.Noeuds[static_cast<std::size_t>(i)].Nom, 16),
-                            static_cast<std::size_t>(i) < e.ValeursNoeuds.size()
-                                ? e.ValeursNoeuds[static_cast<std::size_t>(i)]
-                                : 0);
-    EcritureClasseur(e, classeur, lignes);
-    LanceTableur(e, classeur);
-    return classeur;
-}
-
-void LanceTableur(Etat& e, const std::string& fichier) {
+void LanceTableur(EtatIhm& e, const std::string& fichier) {
     e.Ihm.LanceProgramme(ProgrammeTableur(e), CheminDe(e, fichier).string());
 }
 
-void MontreSurCarte(Etat& e, const std::string& fichier) {
+void MontreSurCarte(EtatIhm& e, const std::string& fichier) {
     e.Ihm.Message("Le fichier destiné à la carte est écrit : " + CheminDe(e, fichier).string() +
                       ". La carte n'est pas disponible dans cette version.",
                   Boutons::Ok, Icone::Information, kTitreVek);

@@ -5,10 +5,10 @@
 
 #include "network/Temps.h"
 #include "paths/Equipe.h"
-#include "shell/Etat.h"
 #include "shell/Format.h"
 #include "shell/Progression.h"
 #include "shell/Texte.h"
+#include "timetable/EtatHoraires.h"
 #include "timetable/MatriceArcsMinHoraires.h"
 #include "timetable/ModesHoraires.h"
 #include "timetable/PreparationHoraires.h"
@@ -160,7 +160,7 @@ std::int64_t LigneArrivee(TrajetsHoraires& T, std::int32_t n, std::int32_t k, st
     return changements;
 }
 
-void Relaxation(Etat& e, bool arrivee) {
+void Relaxation(EtatHoraires& e, bool arrivee) {
     TrajetsHoraires& T = e.CheMin;
     const std::int32_t n = T.Noeuds();
     if (n == 0) return;
@@ -226,15 +226,15 @@ void Relaxation(Etat& e, bool arrivee) {
 
 }  // namespace
 
-void FloydHorairesDepart(Etat& e) {
+void FloydHorairesDepart(EtatHoraires& e) {
     Relaxation(e, false);
 }
 
-void FloydHorairesArrivee(Etat& e) {
+void FloydHorairesArrivee(EtatHoraires& e) {
     Relaxation(e, true);
 }
 
-void CalculCheminsHoraires(Etat& e, bool contrainteArrivee) {
+void CalculCheminsHoraires(EtatHoraires& e, bool contrainteArrivee) {
     if (e.MatArcsMinValuation != "Horaires" ||
         e.MatArcsMin.Lignes() != static_cast<std::size_t>(e.NbNoeuds) + 1)
         CreeMatriceArcsMinHoraires(e, "Horaires");

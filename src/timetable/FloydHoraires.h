@@ -10,15 +10,15 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatHoraires;
 
 // Leaving after the reference time: the earliest arrival of each pair.
-void FloydHorairesDepart(Etat& e);
+void FloydHorairesDepart(EtatHoraires& e);
 // Arriving by the reference time: the latest departure of each pair.
-void FloydHorairesArrivee(Etat& e);
+void FloydHorairesArrivee(EtatHoraires& e);
 
 // The preparation then the relaxation for HeureDepart (minutes), under the departure or the
 // arrival constraint, from the "Horaires" minimal-arc matrix (built when it is not current).
-void CalculCheminsHoraires(Etat& e, bool contrainteArrivee);
+void CalculCheminsHoraires(EtatHoraires& e, bool contrainteArrivee);
 
 }  // namespace vek

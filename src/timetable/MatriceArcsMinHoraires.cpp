@@ -5,13 +5,13 @@
 
 #include "network/Mode.h"
 #include "paths/MatriceArcsMin.h"
-#include "shell/Etat.h"
 #include "shell/Memoire.h"
 #include "shell/Progression.h"
+#include "timetable/EtatHoraires.h"
 
 namespace vek {
 
-void CreeMatriceArcsMinHoraires(Etat& e, const std::string& valuation) {
+void CreeMatriceArcsMinHoraires(EtatHoraires& e, const std::string& valuation) {
     const std::int32_t n = e.NbNoeuds;
     const std::uint64_t c = static_cast<std::uint64_t>(n) + 1;
     VerifieMemoire(c * c * sizeof(CelluleArcMin), "la matrice des arcs minimaux");

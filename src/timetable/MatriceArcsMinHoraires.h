@@ -8,12 +8,12 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatHoraires;
 
 // Slots of a pair at most: the permanent link and 109 timetabled arcs.
 inline constexpr std::int32_t kMaxSlotsHoraires = 110;
 
 // `valuation` "Distance" values the arcs by their distance, any other text by their time.
-void CreeMatriceArcsMinHoraires(Etat& e, const std::string& valuation);
+void CreeMatriceArcsMinHoraires(EtatHoraires& e, const std::string& valuation);
 
 }  // namespace vek

@@ -1,8 +1,8 @@
 #include "timetable/PreparationHoraires.h"
 
-#include "shell/Etat.h"
 #include "shell/Memoire.h"
 #include "shell/Progression.h"
+#include "timetable/EtatHoraires.h"
 
 namespace vek {
 
@@ -21,7 +21,7 @@ Trajet OptionDeLArc(const Arc& a) {
     return r;
 }
 
-void Preparation(Etat& e, bool arrivee) {
+void Preparation(EtatHoraires& e, bool arrivee) {
     const std::int32_t n = e.NbNoeuds;
     const std::int32_t t = e.HeureDepart;
     const std::uint64_t c = static_cast<std::uint64_t>(n) + 1;
@@ -84,11 +84,11 @@ void Preparation(Etat& e, bool arrivee) {
 
 }  // namespace
 
-void PreparationFloydHorairesDepart(Etat& e) {
+void PreparationFloydHorairesDepart(EtatHoraires& e) {
     Preparation(e, false);
 }
 
-void PreparationFloydHorairesArrivee(Etat& e) {
+void PreparationFloydHorairesArrivee(EtatHoraires& e) {
     Preparation(e, true);
 }
 

@@ -5,15 +5,15 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatHoraires;
 
 // Departure constraint: leaving after HeureDepart, the earliest arrival in slot 1. A
 // departure at or before the reference time is taken on the next day; beside a permanent
 // link only the departures after it and before 22:00 are kept.
-void PreparationFloydHorairesDepart(Etat& e);
+void PreparationFloydHorairesDepart(EtatHoraires& e);
 // Arrival constraint: arriving by HeureDepart, the latest departure in slot 1. An arrival
 // after the reference time is taken on the day before; beside a permanent link only the
 // departures after HeureDebut and before 22:00 are kept.
-void PreparationFloydHorairesArrivee(Etat& e);
+void PreparationFloydHorairesArrivee(EtatHoraires& e);
 
 }  // namespace vek

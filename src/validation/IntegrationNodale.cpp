@@ -3,8 +3,9 @@
 #include <unordered_set>
 
 #include "network/IndexCodes.h"
-#include "shell/Etat.h"
+#include "network/TablesLues.h"
 #include "shell/Progression.h"
+#include "validation/EtatValidation.h"
 #include "validation/Suppression.h"
 
 namespace vek {
@@ -13,7 +14,8 @@ namespace {
 
 // Removes, in one sweep, the arcs touching one of the codes, then the nodes chosen, the arc
 // indices renumbered as successive removals would leave them.
-void RetireZone(Etat& e, const std::unordered_set<std::int64_t>& codes, bool premierSeulement) {
+void RetireZone(EtatValidation& e, const std::unordered_set<std::int64_t>& codes,
+                bool premierSeulement) {
     std::size_t place = 1;
     for (std::size_t k = 1; k < e.Arcs.size(); ++k) {
         const Arc& a = e.Arcs[k];
@@ -45,26 +47,6 @@ void RetireZone(Etat& e, const std::unordered_set<std::int64_t>& codes, bool pre
     }
 }
 
-// Appends the nodes read (the first `nombreNoeuds` of them) and every arc read, without
-// node indices, then indexes them and releases the read tables.
-void AjouteLus(Etat& e, std::int32_t nombreNoeuds) {
-    for (std::int32_t i = 1; i <= nombreNoeuds && i <= e.NbNoeudsLus; ++i)
-        e.Noeuds.push_back(e.NoeudsLus[static_cast<std::size_t>(i)]);
-    for (std::int32_t a = 1; a <= e.NbArcsLus; ++a) {
-        Arc arc = e.ArcsLus[static_cast<std::size_t>(a)];
-        arc.DistanceEuclidienne = 0;
-        arc.IndiceOrigine = arc.IndiceDestination = 0;
-        e.Arcs.push_back(std::move(arc));
-    }
-    e.NbNoeuds = static_cast<std::int32_t>(e.Noeuds.size()) - 1;
-    e.NbArcs = static_cast<std::int32_t>(e.Arcs.size()) - 1;
-    IndexationArcs(e);
-    e.NoeudsLus.assign(1, Noeud{});
-    e.NbNoeudsLus = 0;
-    e.ArcsLus.assign(1, Arc{});
-    e.NbArcsLus = 0;
-}
-
 std::unordered_set<std::int64_t> Liste(const std::vector<std::int64_t>& codes,
                                        std::int32_t nombre) {
     std::unordered_set<std::int64_t> s;
@@ -75,39 +57,25 @@ std::unordered_set<std::int64_t> Liste(const std::vector<std::int64_t>& codes,
 
 }  // namespace
 
-void IndexationArcs(Etat& e) {
-    const IndexCodes index(e.Noeuds, e.NbNoeuds);
-    for (std::int32_t a = 1; a <= e.NbArcs; ++a) {
-        if (a % 10 == 0) AfficheProgression(e, e.NbArcs, a, "Implémente les indices des arcs...");
-        Arc& arc = e.Arcs[static_cast<std::size_t>(a)];
-        if (arc.IndiceOrigine != 0 && arc.IndiceDestination != 0) continue;
-        arc.IndiceOrigine = index(arc.Origine);
-        arc.IndiceDestination = index(arc.Destination);
+void IntegrationNodale(EtatValidation& e, std::int64_t code) {
+    if (code == 0) {
+        CopieTablesLues(e);
+        return;
     }
-    AfficheProgression(e, e.NbArcs, e.NbArcs, "Implémente les indices des arcs...");
-}
-
-void IntegrationNodale(Etat& e, std::int64_t code) {
     if (e.Noeuds.empty()) e.Noeuds.assign(1, Noeud{});
     if (e.Arcs.empty()) e.Arcs.assign(1, Arc{});
-    if (code == 0) {
-        e.Noeuds.resize(1);
-        e.Arcs.resize(1);
-        e.NbNoeuds = e.NbArcs = 0;
-    } else {
-        RetireZone(e, {code}, true);
-    }
-    AjouteLus(e, e.NbNoeudsLus);
+    RetireZone(e, {code}, true);
+    AjouteTablesLues(e, e.NbNoeudsLus);
 }
 
-void IntegrationNodaleInverse(Etat& e) {
+void IntegrationNodaleInverse(EtatValidation& e) {
     RetireZone(e, Liste(e.CodesZoneInverse, e.NbCodesZoneInverse), false);
-    AjouteLus(e, 1);
+    AjouteTablesLues(e, 1);
 }
 
-void IntegrationMultinodale(Etat& e) {
+void IntegrationMultinodale(EtatValidation& e) {
     RetireZone(e, Liste(e.CodesZoneMultinodale, e.NbCodesZoneMultinodale), false);
-    AjouteLus(e, e.NbNoeudsLus);
+    AjouteTablesLues(e, e.NbNoeudsLus);
 }
 
 }  // namespace vek

@@ -1,23 +1,23 @@
 #include "validation/Suppression.h"
 
-#include "shell/Etat.h"
+#include "validation/EtatValidation.h"
 
 namespace vek {
 
-void SupprimeArc(Etat& e, std::int32_t k) {
+void SupprimeArc(EtatValidation& e, std::int32_t k) {
     if (k < 1 || k > e.NbArcs) return;
     e.Arcs.erase(e.Arcs.begin() + k);
     --e.NbArcs;
 }
 
-void SupprimeNoeud(Etat& e, std::int32_t k) {
+void SupprimeNoeud(EtatValidation& e, std::int32_t k) {
     if (k < 1 || k > e.NbNoeuds) return;
     e.Noeuds.erase(e.Noeuds.begin() + k);
     --e.NbNoeuds;
     DecaleIndicesNoeuds(e, k);
 }
 
-void DecaleIndicesNoeuds(Etat& e, std::int32_t k) {
+void DecaleIndicesNoeuds(EtatValidation& e, std::int32_t k) {
     for (std::int32_t a = 1; a <= e.NbArcs; ++a) {
         Arc& arc = e.Arcs[static_cast<std::size_t>(a)];
         if (arc.IndiceOrigine > k) --arc.IndiceOrigine;
@@ -25,7 +25,7 @@ void DecaleIndicesNoeuds(Etat& e, std::int32_t k) {
     }
 }
 
-void RemplaceIndiceNoeud(Etat& e, std::int32_t garde, std::int32_t supprime) {
+void RemplaceIndiceNoeud(EtatValidation& e, std::int32_t garde, std::int32_t supprime) {
     for (std::int32_t a = 1; a <= e.NbArcs; ++a) {
         Arc& arc = e.Arcs[static_cast<std::size_t>(a)];
         if (arc.IndiceOrigine == supprime) arc.IndiceOrigine = garde;

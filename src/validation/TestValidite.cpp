@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "network/Chargement.h"
+#include "network/Configuration.h"
 #include "network/Mode.h"
 #include "paths/MatriceArcsMin.h"
-#include "shell/Configuration.h"
-#include "shell/Etat.h"
 #include "shell/Fichiers.h"
 #include "shell/Format.h"
 #include "shell/Progression.h"
+#include "validation/EtatValidation.h"
 #include "validation/Suppression.h"
 
 namespace vek {
@@ -24,7 +24,7 @@ constexpr const char* kTitreNoeuds = "Erreur dans le fichier des noeuds";
 constexpr const char* kTitreArcs = "Erreur dans le fichier des arcs";
 constexpr const char* kAccord = "Voulez-vous demander l'accord avant de supprimer ?";
 
-bool Oui(Etat& e, const std::string& question, const char* titre) {
+bool Oui(EtatValidation& e, const std::string& question, const char* titre) {
     return e.Ihm.Message(question, Boutons::OuiNon, Icone::Question, titre) == Reponse::Oui;
 }
 
@@ -45,13 +45,13 @@ std::string ChampsArc(const Arc& a) {
            std::to_string(a.Mode) + "\t" + Reel(a.Distance) + "\t" + Reel(a.Temps);
 }
 
-bool Oriente(Etat& e, int mode) {
+bool Oriente(EtatValidation& e, int mode) {
     RechercheMode(e, mode);
     return e.ModeCourant.Oriente;
 }
 
 // Removes the arcs marked, keeping the order of the others.
-void Compacte(Etat& e, const std::vector<char>& mort) {
+void Compacte(EtatValidation& e, const std::vector<char>& mort) {
     std::size_t place = 1;
     for (std::size_t k = 1; k < e.Arcs.size(); ++k)
         if (!mort[k]) e.Arcs[place++] = std::move(e.Arcs[k]);
@@ -107,7 +107,8 @@ class Positions {
 // order. Each group lists its arcs by number, with the first one still there after any place.
 class GroupesArcs {
   public:
-    explicit GroupesArcs(const Etat& e) : groupe_(e.Arcs.size(), 0), place_(e.Arcs.size(), 0) {
+    explicit GroupesArcs(const EtatValidation& e)
+        : groupe_(e.Arcs.size(), 0), place_(e.Arcs.size(), 0) {
         struct Cle {
             std::int64_t a, b;
             int mode;
@@ -169,7 +170,7 @@ class GroupesArcs {
 
 }  // namespace
 
-void EliminationNoeudsDoubles(Etat& e) {
+void EliminationNoeudsDoubles(EtatValidation& e) {
     e.NbNoeudsDoublesElimines = 0;
     std::int32_t i = 0;
     while (i < e.NbNoeuds - 1) {
@@ -208,7 +209,7 @@ void EliminationNoeudsDoubles(Etat& e) {
     }
 }
 
-void EliminationNoeudsIsoles(Etat& e) {
+void EliminationNoeudsIsoles(EtatValidation& e) {
     e.NbNoeudsIsolesElimines = 0;
     // The arcs do not change during the pass: the codes they use are known once.
     std::unordered_set<std::int64_t> utilises;
@@ -240,7 +241,7 @@ void EliminationNoeudsIsoles(Etat& e) {
     }
 }
 
-void EliminationBoucles(Etat& e) {
+void EliminationBoucles(EtatValidation& e) {
     e.NbBouclesEliminees = 0;
     std::vector<char> mort(e.Arcs.size(), 0);
     bool demande = true;
@@ -264,7 +265,7 @@ void EliminationBoucles(Etat& e) {
     Compacte(e, mort);
 }
 
-void EliminationArcsDeconnectes(Etat& e) {
+void EliminationArcsDeconnectes(EtatValidation& e) {
     e.NbArcsDeconnectesElimines = 0;
     // The nodes do not change during the pass: how many carry each code is known once.
     std::unordered_map<std::int64_t, std::int32_t> noeudsDuCode;
@@ -299,7 +300,7 @@ void EliminationArcsDeconnectes(Etat& e) {
     Compacte(e, mort);
 }
 
-void EliminationArcsDoubles(Etat& e) {
+void EliminationArcsDoubles(EtatValidation& e) {
     e.NbArcsDoublesElimines = 0;
     const std::int32_t nbArcs = e.NbArcs;
     std::vector<char> oriente(e.Arcs.size(), 0), mort(e.Arcs.size(), 0);
@@ -378,7 +379,7 @@ void EliminationArcsDoubles(Etat& e) {
     Compacte(e, mort);
 }
 
-void menTestValiditéFichiers(Etat& e) {
+void menTestValiditéFichiers(EtatValidation& e) {
     if (e.NbNoeuds < 1 || e.NbArcs < 1) {
         e.Ihm.Message(std::string("Le réseau ne compte aucun ") +
                           (e.NbNoeuds < 1 ? "noeud" : "arc") +

@@ -5,17 +5,17 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatValidation;
 
-void EliminationNoeudsDoubles(Etat& e);
-void EliminationNoeudsIsoles(Etat& e);
-void EliminationBoucles(Etat& e);
-void EliminationArcsDeconnectes(Etat& e);
+void EliminationNoeudsDoubles(EtatValidation& e);
+void EliminationNoeudsIsoles(EtatValidation& e);
+void EliminationBoucles(EtatValidation& e);
+void EliminationArcsDeconnectes(EtatValidation& e);
 // Duplicate arcs: the candidates of each arc are found by their end codes and mode, and the
 // questions come in the order of a scan of every pair.
-void EliminationArcsDoubles(Etat& e);
+void EliminationArcsDoubles(EtatValidation& e);
 
 // "&Tester la validité des fichiers": the five passes and the summary.
-void menTestValiditéFichiers(Etat& e);
+void menTestValiditéFichiers(EtatValidation& e);
 
 }  // namespace vek

@@ -4,14 +4,14 @@
 #include <vector>
 
 #include "network/Chargement.h"
+#include "network/Configuration.h"
 #include "network/FichierArcs.h"
 #include "network/FichierNoeuds.h"
 #include "paths/MatriceArcsMin.h"
 #include "shell/Chemins.h"
-#include "shell/Configuration.h"
-#include "shell/Etat.h"
 #include "shell/Fichiers.h"
 #include "shell/Format.h"
+#include "validation/EtatValidation.h"
 #include "validation/IntegrationNodale.h"
 
 namespace vek {
@@ -26,41 +26,43 @@ struct ZoomDialogue {
     const char* controle;
     const char* legende;
     const char* cadre;
-    std::string Etat::*fichier;  // null for the options that set no file
+    std::string EtatValidation::*fichier;  // null for the options that set no file
     const char* defaut;
     const char* dossier;  // below RepArcsNivN1
 };
 
 const ZoomDialogue kZooms[] = {
-    {"Tours8", "Tours 8", "ZoomNodal", &Etat::FichierZoomTours, "a234il04.dat", ""},
-    {"Angoulême8", "Angoulême 8", "ZoomNodal", &Etat::FichierZoomAngouleme, "an008rte.dat",
-     "\\angou8"},
-    {"LaRochelle8", "La Rochelle 8", "ZoomNodal", &Etat::FichierZoomLaRochelle, "lr008rte.dat",
-     "\\laro8"},
-    {"Poitiers13", "Poitiers 13", "ZoomNodal", &Etat::FichierZoomPoitiers, "po013rte.dat",
+    {"Tours8", "Tours 8", "ZoomNodal", &EtatValidation::FichierZoomTours, "a234il04.dat", ""},
+    {"Angoulême8", "Angoulême 8", "ZoomNodal", &EtatValidation::FichierZoomAngouleme,
+     "an008rte.dat", "\\angou8"},
+    {"LaRochelle8", "La Rochelle 8", "ZoomNodal", &EtatValidation::FichierZoomLaRochelle,
+     "lr008rte.dat", "\\laro8"},
+    {"Poitiers13", "Poitiers 13", "ZoomNodal", &EtatValidation::FichierZoomPoitiers, "po013rte.dat",
      "\\poit13"},
-    {"LeMans8", "Le Mans 8", "ZoomNodal", &Etat::FichierZoomLeMans, "a008lm01.dat", "\\leman8"},
-    {"Paris13", "Paris 13", "ZoomNodal", &Etat::FichierZoomParis, "n_1od001.dat", "\\pari13"},
+    {"LeMans8", "Le Mans 8", "ZoomNodal", &EtatValidation::FichierZoomLeMans, "a008lm01.dat",
+     "\\leman8"},
+    {"Paris13", "Paris 13", "ZoomNodal", &EtatValidation::FichierZoomParis, "n_1od001.dat",
+     "\\pari13"},
     {"FuturoscopeGareTGV", "Futuroscope Gare TGV", "ZoomNodal", nullptr, "", ""},
     {"ParisGareMontparnasse7", "Paris Gare Montparnasse 7", "ZoomNodal", nullptr, "", ""},
     {"LeMansGareNord3", "Le Mans Gare Nord 3", "ZoomNodal", nullptr, "", ""},
     {"LeMansGareSud3", "Le Mans Gare Sud 3", "ZoomNodal", nullptr, "", ""},
-    {"AngoulêmeZI8", "Angoulême 8", "ZoomNodalInverse", &Etat::FichierZoomAngoulemeZI,
+    {"AngoulêmeZI8", "Angoulême 8", "ZoomNodalInverse", &EtatValidation::FichierZoomAngoulemeZI,
      "a01anzi.dat", "\\angou8zi"},
-    {"LaRochellezi8", "La Rochelle 8", "ZoomNodalInverse", &Etat::FichierZoomLaRochelleZI,
+    {"LaRochellezi8", "La Rochelle 8", "ZoomNodalInverse", &EtatValidation::FichierZoomLaRochelleZI,
      "a01lrzi.dat", "\\laro8zi"},
-    {"PoitiersZI13", "Poitiers 13", "ZoomNodalInverse", &Etat::FichierZoomPoitiersZI, "a01pozi.dat",
-     "\\poit13zi"},
-    {"FranceZM", "France", "ZoomMultinodal", &Etat::FichierZoomFranceZM, "a508all.dat",
+    {"PoitiersZI13", "Poitiers 13", "ZoomNodalInverse", &EtatValidation::FichierZoomPoitiersZI,
+     "a01pozi.dat", "\\poit13zi"},
+    {"FranceZM", "France", "ZoomMultinodal", &EtatValidation::FichierZoomFranceZM, "a508all.dat",
      "\\fr508zm"},
-    {"RegPoiCharZM", "Région Poitou-Charentes", "ZoomMultinodal", &Etat::FichierZoomRegionZM,
-     "a190rte1.dat", "\\pc190zm"},
+    {"RegPoiCharZM", "Région Poitou-Charentes", "ZoomMultinodal",
+     &EtatValidation::FichierZoomRegionZM, "a190rte1.dat", "\\pc190zm"},
     {"DepIndreEtLoireZM", "Département Indre-et-Loire", "ZoomMultinodal",
-     &Etat::FichierZoomDepartementZM, "a311rte1.dat", "\\il311zm"},
-    {"AggloToursZM", "Agglomération de Tours", "ZoomMultinodal", &Etat::FichierZoomAggloZM,
-     "a184agt.dat", "\\agto62zm"},
-    {"ToursZM", "Tours Centre", "ZoomMultinodal", &Etat::FichierZoomToursZM, "a603rte1.dat",
-     "\\tou603zm"},
+     &EtatValidation::FichierZoomDepartementZM, "a311rte1.dat", "\\il311zm"},
+    {"AggloToursZM", "Agglomération de Tours", "ZoomMultinodal",
+     &EtatValidation::FichierZoomAggloZM, "a184agt.dat", "\\agto62zm"},
+    {"ToursZM", "Tours Centre", "ZoomMultinodal", &EtatValidation::FichierZoomToursZM,
+     "a603rte1.dat", "\\tou603zm"},
 };
 
 const ZoomDialogue& Zoom(const std::string& controle) {
@@ -70,14 +72,14 @@ const ZoomDialogue& Zoom(const std::string& controle) {
 }
 
 // The arc file of a zoom: the one chosen in the dialog, else its default in its directory.
-std::string FichierArcs(const Etat& e, const ZoomDialogue& z) {
+std::string FichierArcs(const EtatValidation& e, const ZoomDialogue& z) {
     if (z.fichier && !(e.*z.fichier).empty()) return e.*z.fichier;
     return e.RepArcsNivN1 + z.dossier + "\\" + z.defaut;
 }
 
 // Ticking a zoom proposes its file in the arc chooser, starting in its directory; the choice
 // is kept (a cancelled chooser keeps the proposed name).
-void ProposeFichier(Etat& e, Dialogue& d, const ZoomDialogue& z) {
+void ProposeFichier(EtatValidation& e, Dialogue& d, const ZoomDialogue& z) {
     if (!d[z.controle].coche || !z.fichier) return;
     DemandeFichier demande;
     demande.titre = "Fichier des arcs...";
@@ -207,7 +209,7 @@ struct Choix {
     std::vector<std::string> coches;
 };
 
-Choix MontreZooms(Etat& e) {
+Choix MontreZooms(EtatValidation& e) {
     Dialogue d = DialogueZooms(e);
     Choix c;
     d["ZoomsOk"].action = [&e, &c](Dialogue& dlg) {
@@ -229,7 +231,7 @@ bool Coche(const Choix& c, const char* controle) {
     return false;
 }
 
-void Integre(Etat& e, Sorte sorte) {
+void Integre(EtatValidation& e, Sorte sorte) {
     const Choix choix = MontreZooms(e);
     if (choix.annule) return;
     const auto& table = sorte == Sorte::Nodale    ? IntegrationsNodales()
@@ -303,7 +305,7 @@ void Integre(Etat& e, Sorte sorte) {
 
 }  // namespace
 
-Dialogue DialogueZooms(Etat& e) {
+Dialogue DialogueZooms(EtatValidation& e) {
     Dialogue d;
     d.nom = "Zooms";
     d.legende = "Zooms";
@@ -341,15 +343,15 @@ Dialogue DialogueZooms(Etat& e) {
     return d;
 }
 
-void menNodal(Etat& e) {
+void menNodal(EtatValidation& e) {
     Integre(e, Sorte::Nodale);
 }
 
-void menNodalInv(Etat& e) {
+void menNodalInv(EtatValidation& e) {
     Integre(e, Sorte::Inverse);
 }
 
-void menMultinodal(Etat& e) {
+void menMultinodal(EtatValidation& e) {
     Integre(e, Sorte::Multinodale);
 }
 

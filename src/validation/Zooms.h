@@ -7,15 +7,15 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatValidation;
 
-Dialogue DialogueZooms(Etat& e);
+Dialogue DialogueZooms(EtatValidation& e);
 
 // "&Nodal...": every nodal zoom ticked replaces its node.
-void menNodal(Etat& e);
+void menNodal(EtatValidation& e);
 // "Nodal &Inverse...": every inverse zoom ticked replaces its detailed nodes by one node.
-void menNodalInv(Etat& e);
+void menNodalInv(EtatValidation& e);
 // "&Multinodal...": every multinodal zoom ticked replaces its list of nodes.
-void menMultinodal(Etat& e);
+void menMultinodal(EtatValidation& e);
 
 }  // namespace vek

@@ -17,6 +17,7 @@
 #include "accessibility/Circuite.h"
 #include "network/Mode.h"
 #include "paths/Floyd.h"
+#include "vek/CommandesReseau.h"
 
 namespace vek {
 namespace {
@@ -68,7 +69,7 @@ std::vector<double> Dijkstra(Etat& e, std::size_t o) {
 TEST(CircuiteReels, ChicagoSketch) {
     if (!std::filesystem::exists(kChicago + "arcs.dat"))
         GTEST_SKIP() << "../shared/data is absent: Chicago Sketch not checked";
-    using Commande = void (*)(Etat&);
+    using Commande = void (*)(EtatAccessibilite&);
     const std::pair<const char*, Commande> commandes[] = {
         {"LCK_LE", menLCK_LE},   {"LCK_LECK", menLCK_LECK}, {"LECK_LE", menLECK_LE},
         {"LCT_LE", menLCT_LE},   {"LCT_LECT", menLCT_LECT}, {"LECT_LE", menLECT_LE},

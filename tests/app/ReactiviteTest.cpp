@@ -16,7 +16,7 @@
 #include "Outils.h"
 #include "PortQt.h"
 #include "gravity/DialoguesGravite.h"
-#include "shell/Demarrage.h"
+#include "vek/Demarrage.h"
 
 namespace vek {
 namespace {

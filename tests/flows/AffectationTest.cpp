@@ -5,10 +5,11 @@
 
 #include "Reseaux.h"
 #include "flows/Affectation.h"
+#include "flows/EditionFlux.h"
 #include "gravity/ModeleGravitaire.h"
+#include "network/ListeCouples.h"
 #include "paths/Floyd.h"
 #include "paths/Traces.h"
-#include "shell/ListeCouples.h"
 
 namespace vek {
 namespace {

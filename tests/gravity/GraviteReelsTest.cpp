@@ -12,6 +12,7 @@
 #include "gravity/ModeleGravitaire.h"
 #include "paths/Floyd.h"
 #include "paths/Traces.h"
+#include "vek/CommandesReseau.h"
 
 namespace vek {
 namespace {

@@ -8,6 +8,7 @@
 
 #include "Reseaux.h"
 #include "indicators/Nodalite.h"
+#include "network/TablesLues.h"
 #include "validation/IntegrationNodale.h"
 
 namespace vek {

@@ -8,6 +8,7 @@
 #include "network/FichierNoeuds.h"
 #include "network/Temps.h"
 #include "shell/Fichiers.h"
+#include "vek/CommandesReseau.h"
 
 namespace vek {
 namespace {

@@ -12,9 +12,9 @@
 #include "PortTest.h"
 #include "network/FichierArcs.h"
 #include "network/FichierNoeuds.h"
-#include "shell/Etat.h"
 #include "shell/FichierTexte.h"
 #include "shell/Texte.h"
+#include "vek/Etat.h"
 
 namespace vek {
 namespace {

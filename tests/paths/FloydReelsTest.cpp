@@ -11,6 +11,7 @@
 #include "Reseaux.h"
 #include "paths/Floyd.h"
 #include "paths/Traces.h"
+#include "vek/CommandesReseau.h"
 
 namespace vek {
 namespace {

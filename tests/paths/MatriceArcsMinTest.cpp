@@ -5,6 +5,7 @@
 #include "PortTest.h"
 #include "Reseaux.h"
 #include "paths/MatriceArcsMin.h"
+#include "vek/CommandesReseau.h"
 
 namespace vek {
 namespace {

@@ -11,6 +11,7 @@
 
 #include "Reseaux.h"
 #include "shell/Texte.h"
+#include "vek/CommandesReseau.h"
 
 namespace vek {
 namespace {

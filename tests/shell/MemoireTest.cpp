@@ -5,7 +5,7 @@
 #include "Reseaux.h"
 #include "shell/Erreurs.h"
 #include "shell/Memoire.h"
-#include "shell/Reglages.h"
+#include "vek/Reglages.h"
 
 namespace vek {
 namespace {

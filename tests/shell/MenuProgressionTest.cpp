@@ -8,10 +8,10 @@
 
 #include "Outils.h"
 #include "PortTest.h"
-#include "shell/Etat.h"
 #include "shell/Fichiers.h"
 #include "shell/Menu.h"
 #include "shell/Progression.h"
+#include "vek/Etat.h"
 
 namespace vek {
 namespace {
@@ -19,9 +19,9 @@ namespace {
 TEST(Menu, DisponibiliteEtVersion) {
     MenuModele m;
     m.Ajoute("", "Fichier", "&Fichier");
-    m.Ajoute("Fichier", "Ouvrir", "&Ouvrir", [](Etat&) {});
+    m.Ajoute("Fichier", "Ouvrir", "&Ouvrir", [] {});
     m.Ajoute("Fichier", "Outils", "O&utils");
-    m.Ajoute("Outils", "Calcul", "&Calcul", [](Etat&) {});
+    m.Ajoute("Outils", "Calcul", "&Calcul", [] {});
     EXPECT_TRUE(m.EstDisponible("Calcul"));
     EXPECT_FALSE(m.EstDisponible("Inconnu"));
 

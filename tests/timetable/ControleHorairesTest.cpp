@@ -16,6 +16,7 @@
 #include "timetable/MatriceArcsMinHoraires.h"
 #include "timetable/ModesHoraires.h"
 #include "timetable/PreparationHoraires.h"
+#include "vek/CommandesReseau.h"
 
 namespace vek {
 namespace {

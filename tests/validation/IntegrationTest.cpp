@@ -10,6 +10,7 @@
 #include "ScriptTest.h"
 #include "network/IndexCodes.h"
 #include "validation/IntegrationNodale.h"
+#include "vek/CommandesReseau.h"
 
 namespace vek {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Reseaux.h"
-#include "shell/ValeursNoeuds.h"
+#include "network/ValeursNoeuds.h"
 
 namespace vek {
 namespace {

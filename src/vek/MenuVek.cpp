@@ -1,9 +1,10 @@
-#include "shell/MenuVek.h"
+#include "vek/MenuVek.h"
 
 #include "accessibility/Circuite.h"
 #include "accessibility/CriteresAccessibilite.h"
 #include "accessibility/VitesseMoyenne.h"
 #include "flows/Affectation.h"
+#include "flows/EditionFlux.h"
 #include "gravity/DialoguesGravite.h"
 #include "gravity/FichiersGravitaires.h"
 #include "gravity/ModeleGravitaire.h"
@@ -11,15 +12,16 @@
 #include "indicators/IndicVek.h"
 #include "network/Chargement.h"
 #include "network/Espaces.h"
+#include "network/ListeCouples.h"
 #include "paths/Floyd.h"
 #include "paths/MatriceArcsMin.h"
 #include "paths/Traces.h"
 #include "paths/Valuation.h"
-#include "shell/CommandesGenerales.h"
-#include "shell/Etat.h"
-#include "shell/ListeCouples.h"
 #include "validation/TestValidite.h"
 #include "validation/Zooms.h"
+#include "vek/CommandesGenerales.h"
+#include "vek/CommandesReseau.h"
+#include "vek/Etat.h"
 
 namespace vek {
 
@@ -33,6 +35,12 @@ struct Entree {
     bool sousMenu;
 };
 
+// A command routine of any layer, called with the whole state.
+template <auto F>
+void Cmd(Etat& e) {
+    F(e);
+}
+
 constexpr bool M = true;                // a sub-menu
 constexpr bool C = false;               // a command
 constexpr void (*ND)(Etat&) = nullptr;  // a command this version does not offer yet
@@ -40,40 +48,40 @@ constexpr void (*ND)(Etat&) = nullptr;  // a command this version does not offer
 // In the order of the menu bar; a parent always comes before its children.
 const Entree kMenu[] = {
     {"", "menFichiers", "&Fichiers", nullptr, M},
-    {"menFichiers", "menOuvrir", "&Ouvrir... ", menOuvrir, C},
-    {"menFichiers", "menNoeudsEtArcs", "&Espace... ", menNoeudsEtArcs, C},
-    {"menFichiers", "menReseaux", "&Paramètres du graphe...", menReseaux, C},
+    {"menFichiers", "menOuvrir", "&Ouvrir... ", Cmd<menOuvrir>, C},
+    {"menFichiers", "menNoeudsEtArcs", "&Espace... ", Cmd<menNoeudsEtArcs>, C},
+    {"menFichiers", "menReseaux", "&Paramètres du graphe...", Cmd<menReseaux>, C},
     {"menFichiers", "menSep1", "-", nullptr, C},
     {"menFichiers", "menTestValiditéFichiers", "&Tester la validité des fichiers",
-     menTestValiditéFichiers, C},
+     Cmd<menTestValiditéFichiers>, C},
     {"menFichiers", "menSep41", "-", nullptr, C},
     {"menFichiers", "menChangerValuation", "&Changer la valuation (temps par défaut)...",
-     menChangerValuation, C},
+     Cmd<menChangerValuation>, C},
     {"menFichiers", "menTempsDébit", "&Calculer le temps en fonction de la congestion routière",
      nullptr, M},
     {"menTempsDébit", "menDébitsHoraires", "Débits &Horaires", ND, C},
     {"menTempsDébit", "menDébitsJournaliers", "Débits &Journaliers...", ND, C},
     {"menFichiers", "menConnexionsNodales", "Ajouter un temps moyen de connexion nodale", ND, C},
     {"menFichiers", "menSep22", "-", nullptr, C},
-    {"menFichiers", "menEditNoeuds", "Enregistrer les &noeuds sous...", menEditNoeuds, C},
-    {"menFichiers", "menEditArcs", "Enregistrer les &arcs sous...", menEditArcs, C},
+    {"menFichiers", "menEditNoeuds", "Enregistrer les &noeuds sous...", Cmd<menEditNoeuds>, C},
+    {"menFichiers", "menEditArcs", "Enregistrer les &arcs sous...", Cmd<menEditArcs>, C},
     {"menFichiers", "menSep23", "-", nullptr, C},
     {"menFichiers", "menZooms", "&Zoom", nullptr, M},
-    {"menZooms", "menNodal", "&Nodal...", menNodal, C},
-    {"menZooms", "menNodalInv", "Nodal &Inverse...", menNodalInv, C},
-    {"menZooms", "menMultinodal", "&Multinodal...", menMultinodal, C},
-    {"menZooms", "menMultinodalInv", "Multinodal I&nverse...", AucuneAction, C},
+    {"menZooms", "menNodal", "&Nodal...", Cmd<menNodal>, C},
+    {"menZooms", "menNodalInv", "Nodal &Inverse...", Cmd<menNodalInv>, C},
+    {"menZooms", "menMultinodal", "&Multinodal...", Cmd<menMultinodal>, C},
+    {"menZooms", "menMultinodalInv", "Multinodal I&nverse...", Cmd<AucuneAction>, C},
     {"menFichiers", "menSep2", "-", nullptr, C},
-    {"menFichiers", "menQuitter", "&Quitter", menQuitter, C},
+    {"menFichiers", "menQuitter", "&Quitter", Cmd<menQuitter>, C},
 
     {"", "menIndicateursN", "&Noeuds", nullptr, M},
     {"menIndicateursN", "menNodalité", "&Nodalité", nullptr, M},
-    {"menNodalité", "menRéseauxNodalité", "&Réseaux...", menRéseauxNodalité, C},
+    {"menNodalité", "menRéseauxNodalité", "&Réseaux...", Cmd<menRéseauxNodalité>, C},
     {"menNodalité", "menSep99", "-", nullptr, C},
-    {"menNodalité", "menCalculNodalité", "&Calcul...", menCalculNodalité, C},
+    {"menNodalité", "menCalculNodalité", "&Calcul...", Cmd<menCalculNodalité>, C},
     {"menIndicateursN", "menChemins", "&Chemins minimaux", nullptr, M},
     {"menChemins", "menCalculCheMin", "&Calcul", nullptr, M},
-    {"menCalculCheMin", "menUneFois", "&1 fois", menUneFois, C},
+    {"menCalculCheMin", "menUneFois", "&1 fois", Cmd<menUneFois>, C},
     {"menCalculCheMin", "menHoraireContrainteDépart", "Contrainte sur l'heure de &départ...", ND,
      C},
     {"menCalculCheMin", "menHoraireContrainteArrivée", "Contrainte sur l'heure d'&arrivée...", ND,
@@ -82,79 +90,79 @@ const Entree kMenu[] = {
      "Tous les &chemins sur intervalle horaire...", ND, C},
     {"menCalculCheMin", "menTMSurIntervalleHoraire", "Temps &minimaux sur intervalle horaire...",
      ND, C},
-    {"menChemins", "menRécupTracés", "&Tracés", menRécupTracés, C},
+    {"menChemins", "menRécupTracés", "&Tracés", Cmd<menRécupTracés>, C},
     {"menChemins", "menSep4", "-", nullptr, C},
     {"menChemins", "menVisuMatChMin", "&Edition...", ND, C},
     {"menIndicateursN", "menGravit", "&Attractions", nullptr, M},
-    {"menGravit", "menParamétrageGravit", "&Paramétrage...", menParamétrageGravit, C},
-    {"menGravit", "menOptionsGravit", "&Options...", menOptionsGravit, C},
-    {"menGravit", "menDémarrageGravit", "&Démarrage", menDémarrageGravit, C},
-    {"menGravit", "menEditionFichGravit", "&Edition...", menEditionFichGravit, C},
+    {"menGravit", "menParamétrageGravit", "&Paramétrage...", Cmd<menParamétrageGravit>, C},
+    {"menGravit", "menOptionsGravit", "&Options...", Cmd<menOptionsGravit>, C},
+    {"menGravit", "menDémarrageGravit", "&Démarrage", Cmd<menDémarrageGravit>, C},
+    {"menGravit", "menEditionFichGravit", "&Edition...", Cmd<menEditionFichGravit>, C},
     {"menIndicateursN", "menCircuité", "&Circuité", nullptr, M},
-    {"menCircuité", "menValuation", "&Valuation...", menValuation, C},
+    {"menCircuité", "menValuation", "&Valuation...", Cmd<menValuation>, C},
     {"menCircuité", "menCalculCircuite", "&Calcul", nullptr, M},
     {"menCalculCircuite", "menLCK_LE", "Ecart au vol d'oiseau : minimisation du kilométrage",
-     menLCK_LE, C},
-    {"menCalculCircuite", "menLCK_LECK", "Dont sinuosité", menLCK_LECK, C},
-    {"menCalculCircuite", "menLECK_LE", "Dont enchaînements d'arcs", menLECK_LE, C},
+     Cmd<menLCK_LE>, C},
+    {"menCalculCircuite", "menLCK_LECK", "Dont sinuosité", Cmd<menLCK_LECK>, C},
+    {"menCalculCircuite", "menLECK_LE", "Dont enchaînements d'arcs", Cmd<menLECK_LE>, C},
     {"menCalculCircuite", "menSep42", "-", nullptr, C},
     {"menCalculCircuite", "menLCT_LE", "Ecart au vol d'oiseau : minimisation du temps de parcours",
-     menLCT_LE, C},
-    {"menCalculCircuite", "menLCT_LECT", "Dont sinuosité", menLCT_LECT, C},
-    {"menCalculCircuite", "menLECT_LE", "Dont enchaînements d'arcs", menLECT_LE, C},
+     Cmd<menLCT_LE>, C},
+    {"menCalculCircuite", "menLCT_LECT", "Dont sinuosité", Cmd<menLCT_LECT>, C},
+    {"menCalculCircuite", "menLECT_LE", "Dont enchaînements d'arcs", Cmd<menLECT_LE>, C},
     {"menCalculCircuite", "menSep43", "-", nullptr, C},
     {"menCalculCircuite", "menLCT_LCK", "Ecart entre les logiques temporelle et kilométrique",
-     menLCT_LCK, C},
+     Cmd<menLCT_LCK>, C},
     {"menIndicateursN", "menVitMoy", "&Accessibilité en vitesse moyenne", nullptr, M},
     {"menVitMoy", "menVitMoyEff", "&Vitesse moyenne effective", nullptr, M},
-    {"menVitMoyEff", "menMinTemps", "Minimisation : &Temps", menMinTemps, C},
-    {"menVitMoyEff", "menMinKm", "Minimisation : &Km", menMinKm, C},
+    {"menVitMoyEff", "menMinTemps", "Minimisation : &Temps", Cmd<menMinTemps>, C},
+    {"menVitMoyEff", "menMinKm", "Minimisation : &Km", Cmd<menMinKm>, C},
     {"menVitMoy", "menMoyVitMoy", "&Moyenne des vitesses moyennes", nullptr, M},
-    {"menMoyVitMoy", "menMinTemps2", "Minimisation : &Temps", menMinTemps2, C},
-    {"menMoyVitMoy", "menMinKm2", "Minimisation : &Km", menMinKm2, C},
+    {"menMoyVitMoy", "menMinTemps2", "Minimisation : &Temps", Cmd<menMinTemps2>, C},
+    {"menMoyVitMoy", "menMinKm2", "Minimisation : &Km", Cmd<menMinKm2>, C},
     {"menVitMoy", "menVitMoyEucl", "&Vitesse moyenne euclidienne", nullptr, M},
-    {"menVitMoyEucl", "menMinTemps3", "Minimisation : &Temps", menMinTemps3, C},
-    {"menVitMoyEucl", "menMinKm3", "Minimisation : &Km", menMinKm3, C},
+    {"menVitMoyEucl", "menMinTemps3", "Minimisation : &Temps", Cmd<menMinTemps3>, C},
+    {"menVitMoyEucl", "menMinKm3", "Minimisation : &Km", Cmd<menMinKm3>, C},
     {"menIndicateursN", "menAccessContrainte", "&Accessibilité sous contrainte", nullptr, M},
-    {"menAccessContrainte", "menNoeudProche", "&Noeud le plus proche...", menNoeudProche, C},
+    {"menAccessContrainte", "menNoeudProche", "&Noeud le plus proche...", Cmd<menNoeudProche>, C},
     {"menAccessContrainte", "menLoiTevrin", "&Loi 95-115 : critères d'accessibilité", nullptr, M},
     {"menLoiTevrin", "menValeursNodales", "&Valeurs nodales", nullptr, M},
-    {"menValeursNodales", "menTevrinLongueurs", "&Longueurs (50 km)", menTevrinLongueurs, C},
-    {"menValeursNodales", "menTevrinTemps", "&Temps (45 min)", menTevrinTemps, C},
+    {"menValeursNodales", "menTevrinLongueurs", "&Longueurs (50 km)", Cmd<menTevrinLongueurs>, C},
+    {"menValeursNodales", "menTevrinTemps", "&Temps (45 min)", Cmd<menTevrinTemps>, C},
     {"menLoiTevrin", "menRespectCritères", "&Respect des critères (50 km/45 min)",
-     menRespectCritères, C},
+     Cmd<menRespectCritères>, C},
     {"menIndicateursN", "menConnexions", "&Connexions", ND, C},
-    {"menIndicateursN", "menHomogénéité", "&Homogénéité", menHomogénéité, C},
+    {"menIndicateursN", "menHomogénéité", "&Homogénéité", Cmd<menHomogénéité>, C},
     {"menIndicateursN", "menHiérarchNoeuds", "&Hiérarchisation des noeuds par suppression", ND, C},
     {"menIndicateursN", "menPerteTpsNod", "&Perte de temps nodale", ND, C},
     {"menIndicateursN", "menPerteVitMoyEucl", "Perte vit moy euclidienne", ND, C},
 
     {"", "menArcs", "&Liens", nullptr, M},
-    {"menArcs", "menVisuMatArcsMin", "&Arcs minimaux", menVisuMatArcsMin, C},
+    {"menArcs", "menVisuMatArcsMin", "&Arcs minimaux", Cmd<menVisuMatArcsMin>, C},
     {"menArcs", "menHiérarc", "&Hiérarchisation des arcs", nullptr, M},
     {"menHiérarc", "menDestructionRes", "Par &destruction du réseau", ND, C},
-    {"menHiérarc", "menProductionRes", "Par &production de réseau", AucuneAction, C},
+    {"menHiérarc", "menProductionRes", "Par &production de réseau", Cmd<AucuneAction>, C},
     {"menArcs", "menCongLoc", "&Congestion locale", ND, C},
     {"menArcs", "menAfficheVitRéelle", "&Vitesse réelle", ND, C},
     {"menArcs", "menDistance", "&Distance", nullptr, M},
     {"menDistance", "menOptionsDistance", "&Options...", ND, C},
     {"menDistance", "menDémarrageDistance", "&Démarrage", ND, C},
     {"menArcs", "menAffectation", "&Affectation", nullptr, M},
-    {"menAffectation", "menDémarrage", "&Démarrage", menDémarrage, C},
-    {"menAffectation", "menEdition", "&Edition", menEdition, C},
+    {"menAffectation", "menDémarrage", "&Démarrage", Cmd<menDémarrage>, C},
+    {"menAffectation", "menEdition", "&Edition", Cmd<menEdition>, C},
 
     {"", "menIndicateursG", "&Réseaux", nullptr, M},
     {"menIndicateursG", "menConnectivité", "&Connectivité", nullptr, M},
-    {"menConnectivité", "menAlpha", "&Indice Alpha", menAlpha, C},
+    {"menConnectivité", "menAlpha", "&Indice Alpha", Cmd<menAlpha>, C},
     {"menConnectivité", "menDispersion", "&Dispersion", nullptr, M},
-    {"menDispersion", "menSomChem", "&Somme des plus courts chemins", menSomChem, C},
+    {"menDispersion", "menSomChem", "&Somme des plus courts chemins", Cmd<menSomChem>, C},
     {"menIndicateursG", "mencongglob", "&Congestion globale", ND, C},
     {"menIndicateursG", "menPerteTpsGlob", "Perte de temps globale", ND, C},
     {"menIndicateursG", "menPerteVitMoyGlobale", "Perte de vit. moy. euclid. globale", ND, C},
 
     {"", "menAide", "&?", nullptr, M},
-    {"menAide", "menAPropos", "&A propos de VEK", menAPropos, C},
-    {"menAide", "menPrintConfig", "&Imprimer Configuration", menPrintConfig, C},
+    {"menAide", "menAPropos", "&A propos de VEK", Cmd<menAPropos>, C},
+    {"menAide", "menPrintConfig", "&Imprimer Configuration", Cmd<menPrintConfig>, C},
 };
 
 }  // namespace
@@ -164,9 +172,9 @@ void ConstruitMenuVek(Etat& e) {
     for (const Entree& m : kMenu) {
         Routine r;
         if (m.routine) {
-            r = m.routine;
+            r = [&e, f = m.routine] { f(e); };
         } else if (!m.sousMenu && std::string(m.legende) != "-") {
-            r = CommandeNonDisponible;
+            r = [&e] { CommandeNonDisponible(e); };
         }
         e.Menus.Ajoute(m.parent, m.nom, m.legende, std::move(r));
     }

@@ -4,13 +4,13 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatReseau;
 
 inline constexpr const char* kTitreConfiguration = "CONFIGURATION DU GRAPHE";
 
 // Recomputes the totals and refreshes the panel's values.
-void AfficheConfiguration(Etat& e);
+void AfficheConfiguration(EtatReseau& e);
 // The panel's lines with empty values, as at start-up.
-void VideConfiguration(Etat& e);
+void VideConfiguration(EtatReseau& e);
 
 }  // namespace vek

@@ -1,12 +1,12 @@
-#include "shell/Configuration.h"
+#include "network/Configuration.h"
 
+#include "network/EtatReseau.h"
 #include "network/Temps.h"
-#include "shell/Etat.h"
 #include "shell/Format.h"
 
 namespace vek {
 
-void VideConfiguration(Etat& e) {
+void VideConfiguration(EtatReseau& e) {
     e.Configuration = {
         {"NombreNoeuds", "Noeuds", "NombreDeNoeuds", ""},
         {"NombreArcs", "Arcs", "NombreDArcs", ""},
@@ -23,7 +23,7 @@ void VideConfiguration(Etat& e) {
     };
 }
 
-void AfficheConfiguration(Etat& e) {
+void AfficheConfiguration(EtatReseau& e) {
     CalculTotaux(e);
     if (e.Configuration.size() != 12) VideConfiguration(e);
     const std::string valeurs[12] = {

@@ -7,9 +7,9 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatReseau;
 
-void EcritureValeursNoeuds(Etat& e, const std::string& chemin);
+void EcritureValeursNoeuds(EtatReseau& e, const std::string& chemin);
 // The 41-character value field of the result files.
 std::string ChampValeur(double valeur);
 

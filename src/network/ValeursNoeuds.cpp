@@ -1,7 +1,7 @@
-#include "shell/ValeursNoeuds.h"
+#include "network/ValeursNoeuds.h"
 
+#include "network/EtatReseau.h"
 #include "shell/Champs.h"
-#include "shell/Etat.h"
 #include "shell/Fichiers.h"
 #include "shell/Format.h"
 #include "shell/Texte.h"
@@ -16,7 +16,7 @@ std::string ChampValeur(double valeur) {
     return Champ(valeur, kMotifValeur);
 }
 
-void EcritureValeursNoeuds(Etat& e, const std::string& chemin) {
+void EcritureValeursNoeuds(EtatReseau& e, const std::string& chemin) {
     EcrivainTexte f(CheminDe(e, chemin), chemin, e.EncodageNoeuds, e.MarqueNoeuds);
     ControleChamps c;
     for (std::int32_t i = 1; i <= e.NbNoeuds; ++i) {

@@ -1,10 +1,10 @@
-#include "shell/CommandesGenerales.h"
+#include "vek/CommandesGenerales.h"
 
 #include "network/FichierArcs.h"
 #include "network/FichierNoeuds.h"
-#include "shell/Etat.h"
 #include "shell/Fichiers.h"
 #include "shell/Format.h"
+#include "vek/Etat.h"
 
 namespace vek {
 

@@ -5,22 +5,13 @@
 
 namespace vek {
 
-struct Etat;
+struct EtatReseau;
 
 // Writes ListeCouples 1..NbCouples. Text layout: code i (1-10), name i (12-27), code j
 // (29-38), name j (40-55) and the value from column 63 (41 characters; a negative value
 // takes one more). When an output choice is "Graphique", a tab-separated layout for the
 // spreadsheet instead: name j and value, names i and j and value, or name i and value,
 // according to the options of the output dialogs.
-void EcritureListeCouples(Etat& e, const std::string& chemin);
-
-// Rebuilds ListeCouples from the assignment's pair matrix FluxAffectes (every non-zero cell
-// off the diagonal, row by row), then releases the matrix.
-void ListeCouplesDepuisMatrice(Etat& e);
-
-// "&Edition" of the assignment: the pair list of the flows, and the per-node values (the flow
-// of the steps ending at each node) written to "AFlux000.dat" in the working directory and
-// opened.
-void menEdition(Etat& e);
+void EcritureListeCouples(EtatReseau& e, const std::string& chemin);
 
 }  // namespace vek

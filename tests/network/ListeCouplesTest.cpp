@@ -7,8 +7,10 @@
 #include <memory>
 
 #include "Reseaux.h"
+#include "flows/EditionFlux.h"
+#include "network/ClasseursResultats.h"
+#include "network/ListeCouples.h"
 #include "shell/Erreurs.h"
-#include "shell/ListeCouples.h"
 #include "shell/Tableur.h"
 
 namespace vek {

@@ -1,39 +1,45 @@
-#include "shell/Reglages.h"
+#include "vek/Reglages.h"
 
 #include <cctype>
 #include <charconv>
 
-#include "shell/Etat.h"
+#include "vek/Etat.h"
 
 namespace vek {
 
 namespace {
+// A text setting, held by the shell or by the network tables.
 struct ReglageTexte {
     const char* nom;
-    std::string Etat::*champ;
+    std::string TablesReseau::*reseau;
+    std::string EtatIhm::*ihm;
+    std::string& Champ(Etat& e) const {
+        if (reseau) return static_cast<TablesReseau&>(e).*reseau;
+        return static_cast<EtatIhm&>(e).*ihm;
+    }
 };
 
 const ReglageTexte kTextes[] = {
-    {"RepResultats", &Etat::RepResultats},
-    {"RepNoeudsNivN", &Etat::RepNoeudsNivN},
-    {"RepNoeudsNivN1", &Etat::RepNoeudsNivN1},
-    {"RepNoeudsNivN2", &Etat::RepNoeudsNivN2},
-    {"RepArcsNivN", &Etat::RepArcsNivN},
-    {"RepArcsNivN1", &Etat::RepArcsNivN1},
-    {"RepArcsNivN2", &Etat::RepArcsNivN2},
-    {"RepVilNivN", &Etat::RepVilNivN},
-    {"RepVilNivN1", &Etat::RepVilNivN1},
-    {"RepVilNivN2", &Etat::RepVilNivN2},
-    {"RepOdNivN", &Etat::RepOdNivN},
-    {"RepOdNivN1", &Etat::RepOdNivN1},
-    {"RepOdNivN2", &Etat::RepOdNivN2},
-    {"RepArcsMin", &Etat::RepArcsMin},
-    {"NomFichierNoeuds", &Etat::NomFichierNoeuds},
-    {"NomFichierArcs", &Etat::NomFichierArcs},
-    {"NomFichierNoeudsEcrits", &Etat::NomFichierNoeudsEcrits},
-    {"NomFichierArcsEcrits", &Etat::NomFichierArcsEcrits},
-    {"Editeur", &Etat::Editeur},
-    {"Tableur", &Etat::Tableur},
+    {"RepResultats", nullptr, &EtatIhm::RepResultats},
+    {"RepNoeudsNivN", &TablesReseau::RepNoeudsNivN, nullptr},
+    {"RepNoeudsNivN1", &TablesReseau::RepNoeudsNivN1, nullptr},
+    {"RepNoeudsNivN2", &TablesReseau::RepNoeudsNivN2, nullptr},
+    {"RepArcsNivN", &TablesReseau::RepArcsNivN, nullptr},
+    {"RepArcsNivN1", &TablesReseau::RepArcsNivN1, nullptr},
+    {"RepArcsNivN2", &TablesReseau::RepArcsNivN2, nullptr},
+    {"RepVilNivN", &TablesReseau::RepVilNivN, nullptr},
+    {"RepVilNivN1", &TablesReseau::RepVilNivN1, nullptr},
+    {"RepVilNivN2", &TablesReseau::RepVilNivN2, nullptr},
+    {"RepOdNivN", &TablesReseau::RepOdNivN, nullptr},
+    {"RepOdNivN1", &TablesReseau::RepOdNivN1, nullptr},
+    {"RepOdNivN2", &TablesReseau::RepOdNivN2, nullptr},
+    {"RepArcsMin", &TablesReseau::RepArcsMin, nullptr},
+    {"NomFichierNoeuds", &TablesReseau::NomFichierNoeuds, nullptr},
+    {"NomFichierArcs", &TablesReseau::NomFichierArcs, nullptr},
+    {"NomFichierNoeudsEcrits", &TablesReseau::NomFichierNoeudsEcrits, nullptr},
+    {"NomFichierArcsEcrits", &TablesReseau::NomFichierArcsEcrits, nullptr},
+    {"Editeur", nullptr, &EtatIhm::Editeur},
+    {"Tableur", nullptr, &EtatIhm::Tableur},
 };
 // The output directories of the gravity model.
 const struct {
@@ -63,7 +69,7 @@ bool ChangeReglage(Etat& e, const std::string& nom, const std::string& valeur,
                    std::string& erreur) {
     for (const auto& r : kTextes)
         if (nom == r.nom) {
-            e.*r.champ = valeur;
+            r.Champ(e) = valeur;
             return true;
         }
     for (const auto& r : kRepertoiresGravite)

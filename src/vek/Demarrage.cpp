@@ -1,28 +1,17 @@
-#include "shell/Demarrage.h"
+#include "vek/Demarrage.h"
 
 #include <new>
 
 #include "gravity/ParametresGravitaires.h"
+#include "network/Configuration.h"
 #include "network/Mode.h"
-#include "shell/Configuration.h"
 #include "shell/Erreurs.h"
-#include "shell/Etat.h"
 #include "shell/Fichiers.h"
-#include "shell/MenuVek.h"
 #include "shell/Progression.h"
+#include "vek/Etat.h"
+#include "vek/MenuVek.h"
 
 namespace vek {
-
-Etat::Etat(Port& port) : Ihm(port) {
-    InitialisationModes(*this);
-    ModesReseau.assign(51, ModeReseau{});
-    Noeuds.resize(1);
-    Arcs.resize(1);
-    NoeudsLus.resize(1);
-    ArcsLus.resize(1);
-    ArcsProvisoires.resize(1);
-    ConstruitMenuVek(*this);
-}
 
 void InitialisationParametres(Etat& e) {
     ParametresGravitairesParDefaut(e);
@@ -94,7 +83,7 @@ Issue ExecuteCommande(Etat& e, const std::string& nom) {
     if (!e.Menus.EstDisponible(nom)) return Issue::Refusee;
     Routine routine = c->routine;
     try {
-        routine(e);
+        routine();
     } catch (const ErreurFatale&) {
         FermeProgressions(e);
         throw;

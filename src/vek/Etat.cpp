@@ -1,0 +1,18 @@
+#include "vek/Etat.h"
+
+#include "vek/MenuVek.h"
+
+namespace vek {
+
+Etat::Etat(Port& port)
+    : EtatChemins(port),
+      EtatHoraires(port),
+      EtatValidation(port),
+      EtatIndicateurs(port),
+      EtatGravite(port),
+      EtatFlux(port),
+      EtatAccessibilite(port) {
+    ConstruitMenuVek(*this);
+}
+
+}  // namespace vek
