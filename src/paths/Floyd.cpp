@@ -13,6 +13,7 @@
 
 #include "network/Temps.h"
 #include "paths/MatriceArcsMin.h"
+#include "paths/Valuation.h"
 #include "shell/Etat.h"
 #include "shell/Fichiers.h"
 #include "shell/Format.h"
@@ -390,6 +391,12 @@ bool CalculCheminsMinimaux(Etat& e) {
         e.CheminsMinValuation = v;
         e.CheminsMinReseau = e.GenerationReseau;
         return true;
+    }
+    if (v != "Horaires" && v != "JoursEtHeures") {
+        // A valuation the circuity or average-speed commands left (minutes per km) has no
+        // shortest paths of its own: one of the dialog's must be chosen.
+        SignaleValuationSansSens(e, "les chemins minimaux");
+        return false;
     }
     if (v == "JoursEtHeures") {
         auto heure = e.Ihm.Saisie(
