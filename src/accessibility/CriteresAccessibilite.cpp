@@ -49,11 +49,14 @@ void Marque(EtatAccessibilite& e) {
                                e.DestGaresTGVVoieRapide, e.DestGaresTGVVoieClassique, false);
 }
 
-// The shortest paths of the valuation in force ("Distance" or "Temps").
+// The shortest paths of the valuation in force: "Distance" or "Temps", or "Distance2Temps",
+// which minimises the distances and gives the paths by distance.
 void Chemins(EtatAccessibilite& e) {
+    const bool distances = e.Valuation == "Distance2Temps";
     RecalculeOriente(e);
-    CreationMatriceArcsMin(e, e.Valuation);
+    CreationMatriceArcsMin(e, distances ? "Distance" : e.Valuation);
     PlusCourtsChemins(e);
+    if (distances) e.CheminsMinValuation = "Distance";
 }
 
 float D(const EtatAccessibilite& e, std::int32_t i, std::int32_t j) {
@@ -93,12 +96,8 @@ void SelectionNoeudsDestination(EtatAccessibilite& e) {
 }
 
 bool PlusProcheNoeudDestination(EtatAccessibilite& e) {
-    if (e.Valuation != "Distance" && e.Valuation != "Temps") {
-        e.Ihm.Message(
-            "La valuation en cours (" + e.Valuation +
-                ") n'a pas de sens pour le noeud le plus proche : choisissez la valuation "
-                "Distance ou Temps (Valuation...).",
-            Boutons::Ok, Icone::Exclamation, kTitreVek);
+    if (e.Valuation != "Distance" && e.Valuation != "Temps" && e.Valuation != "Distance2Temps") {
+        SignaleValuationSansSens(e, "le noeud le plus proche");
         return false;
     }
     Chemins(e);

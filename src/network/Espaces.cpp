@@ -133,10 +133,10 @@ void ProposeAutreFichier(EtatReseau& e, Dialogue& d, const EspaceReference& s) {
         return;
     }
     if (!s.arcsAutres) return;
-    if (auto arcs = ChoixFichierArcs(e, s.arcsAutres, e.RepArcsNivN + s.repArcs)) {
-        e.NomFichierArcs = *arcs;
-        d.Active("LectFich");
-    }
+    const std::string repertoire = e.RepArcsNivN + s.repArcs;
+    e.NomFichierArcs =
+        ChoixFichierArcs(e, s.arcsAutres, repertoire).value_or(repertoire + "\\" + s.arcsAutres);
+    d.Active("LectFich");
 }
 
 // The reading options of the Poitou-Charentes sets: arc file, subfolder and flags.
@@ -155,8 +155,10 @@ void ValideOptionsDeLecture(EtatReseau& e, Dialogue& d) {
         fichier = p212 ? "a212pc02.dat" : "a238pc02.dat";
         sousRep = "\\missions";
     }
-    auto arcs = ChoixFichierArcs(e, fichier, e.RepArcsNivN + s->repArcs + sousRep);
-    if (!arcs) return;
+    // A cancelled chooser keeps the file proposed.
+    const std::string repertoire = e.RepArcsNivN + s->repArcs + sousRep;
+    const std::string arcs =
+        ChoixFichierArcs(e, fichier, repertoire).value_or(repertoire + "\\" + fichier);
     if (missions) {
         e.MissionsFerroviaires = "OUI";
         e.TypeDonneesTC = "Missions";
@@ -165,7 +167,7 @@ void ValideOptionsDeLecture(EtatReseau& e, Dialogue& d) {
         e.HorairesTC = "OUI";
         e.TypeDonneesTC = "JoursEtHeures";
     }
-    e.NomFichierArcs = *arcs;
+    e.NomFichierArcs = arcs;
     e.NomFichierNoeuds = e.RepNoeudsNivN + s->noeuds;
     d.Active("Niveaun");
     d.Active("Annuler");
@@ -176,13 +178,17 @@ void ValideOptionsDeLecture(EtatReseau& e, Dialogue& d) {
 
 void ChoisitFormat(EtatReseau& e, Dialogue& d, bool format93) {
     e.FormatFich93 = format93;
+    // The names in force are proposed; a cancelled chooser keeps its name, and the choice
+    // goes on unless there is no name to keep.
     auto noeuds =
-        ChoixFichierNoeuds(e, e.NomFichierNoeuds, format93 ? e.RepVilNivN : e.RepNoeudsNivN);
-    if (!noeuds) return;
-    auto arcs = ChoixFichierArcs(e, e.NomFichierArcs, format93 ? e.RepOdNivN : e.RepArcsNivN);
-    if (!arcs) return;
-    e.NomFichierNoeuds = *noeuds;
-    e.NomFichierArcs = *arcs;
+        ChoixFichierNoeuds(e, e.NomFichierNoeuds, format93 ? e.RepVilNivN : e.RepNoeudsNivN)
+            .value_or(e.NomFichierNoeuds);
+    if (noeuds.empty()) return;
+    auto arcs = ChoixFichierArcs(e, e.NomFichierArcs, format93 ? e.RepOdNivN : e.RepArcsNivN)
+                    .value_or(e.NomFichierArcs);
+    if (arcs.empty()) return;
+    e.NomFichierNoeuds = noeuds;
+    e.NomFichierArcs = arcs;
     d.Active("LectFich");
 }
 

@@ -13,6 +13,7 @@
 #include "network/Temps.h"
 #include "paths/EtatChemins.h"
 #include "paths/MatriceArcsMin.h"
+#include "paths/Valuation.h"
 #include "shell/Fichiers.h"
 #include "shell/Format.h"
 #include "shell/Memoire.h"
@@ -363,6 +364,12 @@ bool CalculCheminsMinimaux(EtatChemins& e) {
     auto variante = e.VariantesValuation.find(v);
     if (variante != e.VariantesValuation.end() && variante->second.CheminsMinimaux)
         return variante->second.CheminsMinimaux();
+    if (v != "Horaires" && v != "JoursEtHeures") {
+        // A valuation the circuity or average-speed commands left (minutes per km) has no
+        // shortest paths of its own: one of the dialog's must be chosen.
+        SignaleValuationSansSens(e, "les chemins minimaux");
+        return false;
+    }
     if (v == "JoursEtHeures") {
         auto heure = e.Ihm.Saisie(
             "Entrez votre heure de départ en heures-minutes (ex: 0920 pour 9 h. 20 min.)", "Départ",

@@ -27,6 +27,13 @@ const char* ValuationDeLOption(const std::string& option) {
     return nullptr;
 }
 
+void SignaleValuationSansSens(EtatChemins& e, const std::string& pour) {
+    e.Ihm.Message("La valuation en cours (" + e.Valuation + ") n'a pas de sens pour " + pour +
+                      " : choisissez la valuation Distance, Temps ou Distance2Temps (Changer la "
+                      "valuation...).",
+                  Boutons::Ok, Icone::Exclamation, kTitreVek);
+}
+
 Dialogue DialogueValu(EtatChemins& e) {
     Dialogue d;
     d.nom = "Valu";

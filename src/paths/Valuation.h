@@ -19,4 +19,8 @@ void menValuation(EtatChemins& e);
 // The valuation an option of the dialog stands for.
 const char* ValuationDeLOption(const std::string& option);
 
+// Says that the valuation in force has no meaning for `pour` ("les chemins minimaux") and
+// which one to choose.
+void SignaleValuationSansSens(EtatChemins& e, const std::string& pour);
+
 }  // namespace vek

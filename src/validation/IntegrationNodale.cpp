@@ -20,7 +20,9 @@ void RetireZone(EtatValidation& e, const std::unordered_set<std::int64_t>& codes
     for (std::size_t k = 1; k < e.Arcs.size(); ++k) {
         const Arc& a = e.Arcs[k];
         if (codes.count(a.Origine) || codes.count(a.Destination)) continue;
-        e.Arcs[place++] = std::move(e.Arcs[k]);
+        // A record kept in its place is not moved onto itself, which would empty its texts.
+        if (place != k) e.Arcs[place] = std::move(e.Arcs[k]);
+        ++place;
     }
     e.Arcs.resize(place);
     e.NbArcs = static_cast<std::int32_t>(place) - 1;
@@ -33,7 +35,9 @@ void RetireZone(EtatValidation& e, const std::unordered_set<std::int64_t>& codes
         nouveau[p] = static_cast<std::int32_t>(place);
         const std::int64_t code = e.Noeuds[p].Code;
         const bool retire = codes.count(code) && (!premierSeulement || vus.insert(code).second);
-        if (!retire) e.Noeuds[place++] = std::move(e.Noeuds[p]);
+        if (retire) continue;
+        if (place != p) e.Noeuds[place] = std::move(e.Noeuds[p]);
+        ++place;
     }
     nouveau[e.Noeuds.size()] = static_cast<std::int32_t>(place);
     e.Noeuds.resize(place);

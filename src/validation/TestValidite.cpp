@@ -50,11 +50,15 @@ bool Oriente(EtatValidation& e, int mode) {
     return e.ModeCourant.Oriente;
 }
 
-// Removes the arcs marked, keeping the order of the others.
+// Removes the arcs marked, keeping the order of the others. An arc that keeps its place is
+// not moved onto itself, which would empty its labels.
 void Compacte(EtatValidation& e, const std::vector<char>& mort) {
     std::size_t place = 1;
-    for (std::size_t k = 1; k < e.Arcs.size(); ++k)
-        if (!mort[k]) e.Arcs[place++] = std::move(e.Arcs[k]);
+    for (std::size_t k = 1; k < e.Arcs.size(); ++k) {
+        if (mort[k]) continue;
+        if (place != k) e.Arcs[place] = std::move(e.Arcs[k]);
+        ++place;
+    }
     e.Arcs.resize(place);
     e.NbArcs = static_cast<std::int32_t>(place) - 1;
 }

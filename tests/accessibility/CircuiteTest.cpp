@@ -185,6 +185,45 @@ TEST(Circuite, ValuationDistance2Temps) {
     EXPECT_EQ(e.MatPredecesseurs(1, 2).Pred, 1);
 }
 
+// The valuations the circuity commands leave (minutes per km) give no shortest paths of their
+// own: the path commands say which valuation to choose, and go on once it is chosen.
+TEST(Circuite, CheminsMinimauxApresUneCommande) {
+    struct Cas {
+        void (*commande)(EtatAccessibilite&);
+        const char* valuation;
+    } cas[] = {
+        {menLCK_LECK, "Distance2DistEuclid"},
+        {menLCT_LE, "Temps2Distance"},
+        {menLECT_LE, "Temps2DistEuclid"},
+    };
+    for (const auto& c : cas) {
+        test::Session s;
+        ASSERT_TRUE(s.Ouvre(LigneNoeud("A", 1, 100, 0, 0) + LigneNoeud("B", 2, 100, 3, 4) +
+                                LigneNoeud("C", 3, 100, 6, 8),
+                            LigneArc(1, 2, 7, 5, 0) + LigneArc(2, 3, 7, 7, 0)));
+        Etat& e = s.e;
+        c.commande(e);
+        ASSERT_EQ(e.Valuation, c.valuation);
+        const std::string attendu = std::string("La valuation en cours (") + c.valuation +
+                                    ") n'a pas de sens pour les chemins minimaux : choisissez "
+                                    "la valuation Distance, Temps ou Distance2Temps (Changer la "
+                                    "valuation...).";
+        for (const char* commande : {"menUneFois", "menSomChem"}) {
+            s.port.messages.clear();
+            e.Menus.Active(commande);
+            ASSERT_EQ(ExecuteCommande(e, commande), Issue::Faite);
+            ASSERT_EQ(s.port.messages.size(), 1u) << commande;
+            EXPECT_EQ(s.port.messages[0].texte, attendu) << commande;
+            EXPECT_EQ(s.port.messages[0].icone, Icone::Exclamation);
+            EXPECT_TRUE(e.CheminsMin.Vide()) << commande;
+        }
+        EXPECT_EQ(s.port.Compte("cette version"), 0);
+        e.Valuation = "Distance";
+        ASSERT_EQ(ExecuteCommande(e, "menUneFois"), Issue::Faite);
+        EXPECT_EQ(e.CheminsMin(1, 3).Valeur, 12);
+    }
+}
+
 TEST(Circuite, CoordonneesEgales) {
     // A and B at the same place, both 5 km from C, no arc between them.
     test::Session s;

@@ -67,10 +67,29 @@ TEST(CriteresAccessibilite, NoeudLePlusProche) {
     ASSERT_TRUE(PlusProcheNoeudDestination(e));
     EXPECT_EQ(e.ValeursNoeuds[4], 32000);
     EXPECT_EQ(e.TypeNoeudLePlusProche[4], 0);
+    // "Distance2Temps" minimises the distances: the nearest destinations by distance, and
+    // the valuation stays.
+    e.DestEchangeursAutoroutiers = e.DestGaresTGVVoieRapide = true;
+    SelectionNoeudsDestination(e);
+    e.Valuation = "Distance";
+    ASSERT_TRUE(PlusProcheNoeudDestination(e));
+    const std::vector<double> parDistance(e.ValeursNoeuds.begin(), e.ValeursNoeuds.end());
+    SelectionNoeudsDestination(e);
+    e.Valuation = "Distance2Temps";
+    c.port.messages.clear();
+    ASSERT_TRUE(PlusProcheNoeudDestination(e));
+    EXPECT_TRUE(c.port.messages.empty());
+    EXPECT_EQ(std::vector<double>(e.ValeursNoeuds.begin(), e.ValeursNoeuds.end()), parDistance);
+    EXPECT_FLOAT_EQ(e.ValeursNoeuds[4], 50);
+    EXPECT_EQ(e.Valuation, "Distance2Temps");
     // A valuation in minutes per km has no meaning here: said, nothing computed.
     e.Valuation = "Temps2Distance";
     EXPECT_FALSE(PlusProcheNoeudDestination(e));
-    EXPECT_EQ(c.port.Compte("n'a pas de sens"), 1);
+    ASSERT_EQ(c.port.messages.size(), 1u);
+    EXPECT_EQ(c.port.messages[0].texte,
+              "La valuation en cours (Temps2Distance) n'a pas de sens pour le noeud le plus "
+              "proche : choisissez la valuation Distance, Temps ou Distance2Temps (Changer la "
+              "valuation...).");
 }
 
 TEST(CriteresAccessibilite, DialogueDesDestinations) {

@@ -67,5 +67,45 @@ TEST(VitesseMoyenne, ArcsDeTempsNul) {
     }
 }
 
+TEST(VitesseMoyenne, TrainSansHoraireDeTempsNul) {
+    // A - B a train without timetable: 50 km, and the time of the file, 0; C - D 10 km by
+    // road (10 minutes). Minimising the distances, A and B reach each other in no time.
+    const std::string noeuds = LigneNoeud("A", 1, 0, 0, 0) + LigneNoeud("B", 2, 0, 30, 40) +
+                               LigneNoeud("C", 3, 0, 0, 100) + LigneNoeud("D", 4, 0, 0, 110);
+    const std::string arcs = LigneArc(1, 2, 3, 50, 0) + LigneArc(3, 4, 71, 10, 0);
+    const std::string sansChemin = "8 paire(s) de noeuds sans chemin sont laissées de côté.";
+    struct Cas {
+        void (*commande)(EtatAccessibilite&);
+        std::string message;
+    } cas[] = {
+        // Effective and straight-line speeds: the time sums of A and B are 0.
+        {menMinKm, sansChemin +
+                       "\n2 noeud(s) n'atteignent les autres qu'en un temps nul : leur vitesse "
+                       "est 0."},
+        {menMinKm3, sansChemin +
+                        "\n2 noeud(s) n'atteignent les autres qu'en un temps nul : leur vitesse "
+                        "est 0."},
+        // The mean of the pair speeds: the pairs A - B and B - A have a time of 0.
+        {menMinKm2, sansChemin + "\n2 paire(s) de temps nul sont laissées de côté."},
+    };
+    for (const auto& c : cas) {
+        test::Session s;
+        ASSERT_TRUE(s.Ouvre(noeuds, arcs));
+        ASSERT_EQ(s.e.Arcs[1].Temps, 0);
+        ASSERT_TRUE(s.port.messages.empty());
+        c.commande(s.e);
+        ASSERT_EQ(s.port.messages.size(), 1u) << c.message;
+        EXPECT_EQ(s.port.messages[0].texte, c.message);
+        EXPECT_EQ(s.port.messages[0].icone, Icone::Information);
+        EXPECT_EQ(s.e.ValeursNoeuds[1], 0) << c.message;
+        EXPECT_EQ(s.e.ValeursNoeuds[2], 0) << c.message;
+        EXPECT_FLOAT_EQ(s.e.ValeursNoeuds[3], 60) << c.message;
+        EXPECT_FLOAT_EQ(s.e.ValeursNoeuds[4], 60) << c.message;
+        const std::string fichier = test::LitOctets(s.dossier / "NoeudVal.dat");
+        EXPECT_EQ(fichier.find("inf"), std::string::npos);
+        EXPECT_EQ(fichier.find("nan"), std::string::npos);
+    }
+}
+
 }  // namespace
 }  // namespace vek

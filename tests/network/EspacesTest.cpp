@@ -140,6 +140,56 @@ TEST(Espaces, DoubleClicEtFormatsDeFichiers) {
     EXPECT_EQ(s.e.NbNoeuds, 3);
 }
 
+// A chooser cancelled while choosing a data set keeps the name it proposed, and the choice
+// goes on with it: the reading options, the second action on a data set, the two formats.
+TEST(Espaces, ChoixAnnuleGardeLeNomPropose) {
+    const std::optional<std::string> annule;
+    struct Cas {
+        std::vector<std::string> reglages;
+        std::vector<std::optional<std::string>> fichiers;
+        const char* noeuds;
+        const char* arcs;
+    } cas[] = {
+        {{"PoitouCharentes212", "Cochmissions", "CochJH", "OkTC", "LectFich"},
+         {annule},
+         "c:\\\\n212pc.dat",
+         "c:\\\\pchar212\\horaires\\a212pc00.dat"},
+        {{"France508", "France508!", "LectFich"},
+         {annule},
+         "c:\\\\n518fr.dat",
+         "c:\\\\Franc508\\a508all.dat"},
+        // Both formats propose the names in force; a cancelled node file keeps its name and
+        // the arc file is still asked for, and the other way round.
+        {{"France36", "FormatFich95", "LectFich"},
+         {annule, "c:\\od\\a.dat"},
+         "c:\\\\n036fr.dat",
+         "c:\\od\\a.dat"},
+        {{"France36", "FormatFich93", "LectFich"},
+         {"c:\\vil\\n.dat", annule},
+         "c:\\vil\\n.dat",
+         "c:\\\\Franc036\\a036fr01.dat"},
+    };
+    for (const auto& c : cas) {
+        SessionScript s;
+        for (const char* f : {"n212pc.dat", "n518fr.dat", "n036fr.dat", "vil/n.dat"})
+            s.Ecrit(f, kNoeuds);
+        for (const char* f : {"pchar212/horaires/a212pc00.dat", "Franc508/a508all.dat",
+                              "Franc036/a036fr01.dat", "od/a.dat"})
+            s.Ecrit(f, kArcs);
+        s.Dialogue("VekOp", c.reglages);
+        for (const auto& f : c.fichiers)
+            s.port.Ajoute({TypeReponse::Fichier, f.has_value(), f.value_or(""), {}});
+        Issue issue = Issue::Refusee;
+        EXPECT_NO_THROW(issue = s.Menu("menNoeudsEtArcs")) << c.reglages[1];
+        EXPECT_EQ(issue, Issue::Faite);
+        EXPECT_EQ(s.port.ReponsesRestantes(), 0u) << c.reglages[1];
+        EXPECT_EQ(s.e.NomFichierNoeuds, c.noeuds) << c.reglages[1];
+        EXPECT_EQ(s.e.NomFichierArcs, c.arcs) << c.reglages[1];
+        EXPECT_EQ(s.e.NbNoeuds, 3) << c.reglages[1] << s.sortie.str();
+        EXPECT_EQ(s.e.NbArcs, 3) << c.reglages[1];
+    }
+}
+
 TEST(Reseaux, ModesEditesPuisRelus) {
     SessionScript s;
     s.Ecrit("n.dat", kNoeuds);
