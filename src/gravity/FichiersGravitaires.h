@@ -15,7 +15,7 @@ Dialogue DialogueFichGrav(Etat& e);
 void menEditionFichGravit(Etat& e);
 
 // The workbook of the chart button: the last view's values with a column chart, saved as
-// "C:\program\vek\XLCHART.xlsx".
+// "C:\program\vek\XLCHART.xlsx" (the folder is made when it is missing).
 void GraphiqueFichGrav(Etat& e);
 
 }  // namespace vek

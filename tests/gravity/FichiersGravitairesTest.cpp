@@ -132,12 +132,20 @@ TEST(FichiersGravitaires, VuesArcValeurEtClasseurs) {
     EXPECT_EQ(v.Compte("ouvre: tableur AVARE000.xlsx"), 1);
     const std::string feuille = Membre(v.dossier / "AVARE000.xlsx", "xl/worksheets/sheet1.xml");
     EXPECT_NE(feuille.find("sqref=\"A1:B3\""), std::string::npos) << feuille;
-    // The chart button: a real chart in a workbook saved as XLCHART.xlsx.
-    std::filesystem::create_directories(v.dossier.Chemin() / "program" / "vek");
+    // The chart button writes to a fixed folder. When the folder cannot be made (a plain file
+    // stands in its way) the message names it and nothing is written.
+    const auto programme = v.dossier.Chemin() / "program";
+    test::EcritOctets(programme, "");
     v.Dialogue("FichGrav", {"Commande1", "Annuler"});
     v.Menu("menEditionFichGravit");
-    const std::string graphique =
-        (v.dossier.Chemin() / "program" / "vek" / "XLCHART.xlsx").string();
+    EXPECT_EQ(v.Compte("Le dossier " + (programme / "vek").string() + " ne peut pas être créé"), 1);
+    EXPECT_EQ(v.Compte("ouvre: tableur"), 1);  // the one of AVARE000 only
+    std::filesystem::remove(programme);
+    // Missing, it is made: a real chart in a workbook saved as XLCHART.xlsx.
+    v.Dialogue("FichGrav", {"Commande1", "Annuler"});
+    v.Menu("menEditionFichGravit");
+    EXPECT_EQ(v.Compte("ne peut pas"), 1);
+    const std::string graphique = (programme / "vek" / "XLCHART.xlsx").string();
     ASSERT_TRUE(std::filesystem::exists(graphique));
     const std::string chart = Membre(graphique, "xl/charts/chart1.xml");
     EXPECT_NE(chart.find("<c:barChart>"), std::string::npos);
