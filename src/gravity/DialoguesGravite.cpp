@@ -76,6 +76,7 @@ void Choisit(Etat& e, Dialogue& d, const Section& s, bool oui) {
     e.Gravite.Options.*s.choisie = oui;
     d.ChoisitOption(oui ? s.oui : s.non);
     if (std::string(s.oui) == "OuiAuto" && oui) {
+        e.Gravite.Options.PaireAPActive = true;
         d.Active("OuiAP");
         d.Active("NonAP");
     }
@@ -154,9 +155,10 @@ Dialogue DialogueGvOp(Etat& e) {
             };
         }
     }
-    // The AP pair waits for the auto section.
-    d.Active("OuiAP", o.OuiAuto);
-    d.Active("NonAP", o.OuiAuto);
+    // The AP pair waits for the auto section, and stays open once it has been chosen.
+    const bool paireAP = o.PaireAPActive || o.OuiAuto;
+    d.Active("OuiAP", paireAP);
+    d.Active("NonAP", paireAP);
     d.Ajoute(TypeControle::Bouton, "Command3D4", "Paramétres par défaut").action =
         [&e](Dialogue& dlg) {
             for (const Section& s : kSections) {

@@ -204,5 +204,25 @@ TEST(DialoguesGravite, ParametresEtOptions) {
     EXPECT_THROW(s.Menu("menOptionsGravit"), ErreurScript);
 }
 
+// The AP pair, once opened by the auto section, stays open from one showing to the next, as
+// every other choice of the dialog does.
+TEST(DialoguesGravite, PaireAPGardee) {
+    test::SessionScript s;
+    s.e.Menus.Active("menIndicateursN");
+    s.e.Menus.Active("menGravit");
+    s.Dialogue("GvOp", {"OuiAuto", "NonAuto", "Command3D5"});
+    ASSERT_EQ(s.Menu("menOptionsGravit"), Issue::Faite);
+    s.Dialogue("GvOp", {"OuiAP", "Command3D5"});
+    ASSERT_NO_THROW(s.Menu("menOptionsGravit"));  // OuiAP can be chosen
+    EXPECT_TRUE(s.e.Gravite.Options.OuiAP);
+    EXPECT_FALSE(s.e.Gravite.Options.OuiAuto);
+    Dialogue d = DialogueGvOp(s.e);
+    EXPECT_TRUE(d.EstUtilisable("NonAP"));
+    EXPECT_TRUE(d.EstUtilisable("TexteAP"));
+    // Back to the state of start-up: closed again.
+    ParametresGravitairesParDefaut(s.e);
+    EXPECT_FALSE(DialogueGvOp(s.e).EstUtilisable("OuiAP"));
+}
+
 }  // namespace
 }  // namespace vek
