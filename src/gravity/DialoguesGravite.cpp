@@ -1,5 +1,8 @@
 #include "gravity/DialoguesGravite.h"
 
+#include <string>
+#include <string_view>
+
 #include "network/Lecture.h"
 #include "shell/Chemins.h"
 #include "shell/Etat.h"
@@ -26,6 +29,22 @@ constexpr Parametre kParametres[] = {
     {"Texte7", "Paramétre échelle de la longueur", &ParametresGravite::EchelleLongueur},
     {"Texte8", "Nombre total de personnes par emploi", &ParametresGravite::PersonnesParEmploi},
 };
+
+// The number the leading-number reader takes from a text: an optional sign, then digits with
+// at most one decimal point, at least one digit among them.
+bool CommenceParUnNombre(std::string_view t) {
+    std::size_t i = t.find_first_not_of(" \t");
+    if (i == std::string_view::npos) return false;
+    if (t[i] == '-' || t[i] == '+') ++i;
+    if (i < t.size() && t[i] == '.') ++i;
+    return i < t.size() && t[i] >= '0' && t[i] <= '9';
+}
+
+// A caption without its closing " :".
+std::string Intitule(std::string_view legende) {
+    if (legende.size() >= 2 && legende.substr(legende.size() - 2) == " :") legende.remove_suffix(2);
+    return std::string(legende);
+}
 
 // A section of GvOp: its frame, its controls and where its choices are kept.
 struct Section {
@@ -98,6 +117,20 @@ Dialogue DialogueGvPa(Etat& e) {
         c.texte = std::string(p.texte) == "Texte8" ? e.Gravite.Texte8 : Str(e.Gravite.*p.valeur);
     }
     d.Ajoute(TypeControle::Bouton, "Ok", "Ok").action = [&e](Dialogue& dlg) {
+        // A text with no number at its head would silently read as 0: refused, named, and
+        // the dialog stays open with the parameters as they were.
+        std::string refus;
+        for (const Parametre& p : kParametres) {
+            const std::string& t = dlg[p.texte].texte;
+            if (CommenceParUnNombre(t)) continue;
+            if (!refus.empty()) refus += "\n";
+            refus +=
+                "Le paramètre « " + Intitule(p.legende) + " » n'est pas un nombre valide : " + t;
+        }
+        if (!refus.empty()) {
+            e.Ihm.Message(refus, Boutons::Ok, Icone::Exclamation, "Paramétrage de Gravit");
+            return;
+        }
         for (const Parametre& p : kParametres)
             e.Gravite.*p.valeur = static_cast<float>(LectureNombre(VersUtf32(dlg[p.texte].texte)));
         e.Gravite.Texte8 = dlg["Texte8"].texte;

@@ -180,6 +180,14 @@ bool CalculPersonnesAttirees(Etat& e) {
     e.AttractionsTotales.assign(t, 0);
     e.AttractionsExterieures.assign(t, 0);
     e.Evasions.assign(t, 0);
+    if (e.Gravite.PersonnesParEmploi == 0) {
+        // A node's persons are its population divided by this number.
+        e.Ihm.Message(
+            "Le nombre total de personnes par emploi est nul : les personnes attirées ne "
+            "peuvent pas être calculées et leurs fichiers ne sont pas écrits.",
+            Boutons::Ok, Icone::Exclamation, kTitreVek);
+        return false;
+    }
     std::vector<std::int64_t> totales(t, 0);
     std::string nuls, depasse;
     std::int32_t nbNuls = 0;

@@ -16,8 +16,9 @@ void CalculSommationsPonderees(Etat& e);
 void CalculAttractions(Etat& e);
 void TroisPrincipalesAttractions(Etat& e);
 void CalculSommesAttractions(Etat& e);
-// False, after a message, when the persons cannot be counted (a zero sum of attractions, or
-// a count beyond 32 bits); the tables then hold 0 for what could not be counted.
+// False, after a message, when the persons cannot be counted (zero persons per job, a zero
+// sum of attractions, or a count beyond 32 bits); the tables then hold 0 for what could not be
+// counted.
 bool CalculPersonnesAttirees(Etat& e);
 
 void EcritureSommationsPonderees(Etat& e, const std::string& chemin);

