@@ -110,6 +110,7 @@ void CalculSommationsPonderees(Etat& e) {
 void CalculAttractions(Etat& e) {
     const ParametresGravite& g = e.Gravite;
     e.MatAttractions.Dimensionne(Taille(e) - 1, 0.0);
+    bool sansDistanceInterne = false;  // a zero internal distance left A(i,i) without value
     for (std::int32_t i = 1; i <= e.NbNoeuds; ++i) {
         AfficheProgression(e, e.NbNoeuds, i, "Calcul des attractions...");
         const double masse = static_cast<double>(g.EchellePoidsVille) *
@@ -124,10 +125,17 @@ void CalculAttractions(Etat& e) {
             const double distance =
                 static_cast<double>(g.EchelleAccessibilite) *
                 std::pow(static_cast<double>(bd), static_cast<double>(g.ElasticiteDistance));
+            if (j == i && d == 0 && (distance == 0 || !std::isfinite(distance)))
+                sansDistanceInterne = true;
             const double a = masse / distance;
             ligne[j] = std::isfinite(a) ? a : 0;
         }
     }
+    if (sansDistanceInterne)
+        e.Ihm.Message(
+            "La distance interne moyenne de la ville est nulle : l'attraction de chaque noeud "
+            "sur lui-même ne peut pas être calculée et vaut 0.",
+            Boutons::Ok, Icone::Information, kTitreVek);
 }
 
 void TroisPrincipalesAttractions(Etat& e) {

@@ -3,8 +3,9 @@
 // attraction of every node at every node, and the per-node tables written as fixed-column
 // files (SLP, 3AA, 3AR, SAA, auto, AP).
 //
-// The attraction of a node on itself takes DistanceInterneVille as its distance; an
-// unreachable pair (32000) attracts nothing.
+// The attraction of a node on itself takes DistanceInterneVille as its distance (when that is
+// 0 it cannot be computed: it is 0, and a message says so); an unreachable pair (32000)
+// attracts nothing.
 
 #include <string>
 

@@ -228,6 +228,29 @@ TEST(Gravite, ParametresQuiNeSontPasDesNombres) {
     }
 }
 
+// A zero internal distance leaves a node's attraction on itself without a value: it counts
+// 0, said once, and the run goes on.
+TEST(Gravite, DistanceInterneNulle) {
+    for (float interne : {0.0f, 1.0f}) {
+        Gravite g;
+        g.e.Gravite.DistanceInterneVille = interne;
+        g.e.Gravite.Options.Oui3AA = true;
+        menDémarrageGravit(g.e);
+        const int dit = g.port.Compte("distance interne moyenne de la ville est nulle");
+        EXPECT_EQ(dit, interne == 0 ? 1 : 0);
+        if (interne == 0) {
+            for (const auto& m : g.port.messages)
+                if (m.texte.find("distance interne") != std::string::npos) {
+                    EXPECT_EQ(m.icone, Icone::Information);
+                }
+            EXPECT_EQ(g.e.MatAttractions(1, 1), 0);
+        } else {
+            EXPECT_EQ(g.e.MatAttractions(1, 1), 1000);
+        }
+        EXPECT_NE(g.Lit("3AA.dat"), "");
+    }
+}
+
 }  // namespace
 }  // namespace vek
 
