@@ -1,5 +1,8 @@
 #include "gravity/DialoguesGravite.h"
 
+#include <string>
+#include <string_view>
+
 #include "gravity/EtatGravite.h"
 #include "network/Lecture.h"
 #include "shell/Chemins.h"
@@ -26,6 +29,22 @@ constexpr Parametre kParametres[] = {
     {"Texte7", "Paramétre échelle de la longueur", &ParametresGravite::EchelleLongueur},
     {"Texte8", "Nombre total de personnes par emploi", &ParametresGravite::PersonnesParEmploi},
 };
+
+// The number the leading-number reader takes from a text: an optional sign, then digits with
+// at most one decimal point, at least one digit among them.
+bool CommenceParUnNombre(std::string_view t) {
+    std::size_t i = t.find_first_not_of(" \t");
+    if (i == std::string_view::npos) return false;
+    if (t[i] == '-' || t[i] == '+') ++i;
+    if (i < t.size() && t[i] == '.') ++i;
+    return i < t.size() && t[i] >= '0' && t[i] <= '9';
+}
+
+// A caption without its closing " :".
+std::string Intitule(std::string_view legende) {
+    if (legende.size() >= 2 && legende.substr(legende.size() - 2) == " :") legende.remove_suffix(2);
+    return std::string(legende);
+}
 
 // A section of GvOp: its frame, its controls and where its choices are kept.
 struct Section {
@@ -76,6 +95,7 @@ void Choisit(EtatGravite& e, Dialogue& d, const Section& s, bool oui) {
     e.Gravite.Options.*s.choisie = oui;
     d.ChoisitOption(oui ? s.oui : s.non);
     if (std::string(s.oui) == "OuiAuto" && oui) {
+        e.Gravite.Options.PaireAPActive = true;
         d.Active("OuiAP");
         d.Active("NonAP");
     }
@@ -97,6 +117,20 @@ Dialogue DialogueGvPa(EtatGravite& e) {
         c.texte = std::string(p.texte) == "Texte8" ? e.Gravite.Texte8 : Str(e.Gravite.*p.valeur);
     }
     d.Ajoute(TypeControle::Bouton, "Ok", "Ok").action = [&e](Dialogue& dlg) {
+        // A text with no number at its head would silently read as 0: refused, named, and
+        // the dialog stays open with the parameters as they were.
+        std::string refus;
+        for (const Parametre& p : kParametres) {
+            const std::string& t = dlg[p.texte].texte;
+            if (CommenceParUnNombre(t)) continue;
+            if (!refus.empty()) refus += "\n";
+            refus +=
+                "Le paramètre « " + Intitule(p.legende) + " » n'est pas un nombre valide : " + t;
+        }
+        if (!refus.empty()) {
+            e.Ihm.Message(refus, Boutons::Ok, Icone::Exclamation, "Paramétrage de Gravit");
+            return;
+        }
         for (const Parametre& p : kParametres)
             e.Gravite.*p.valeur = static_cast<float>(LectureNombre(VersUtf32(dlg[p.texte].texte)));
         e.Gravite.Texte8 = dlg["Texte8"].texte;
@@ -154,9 +188,10 @@ Dialogue DialogueGvOp(EtatGravite& e) {
             };
         }
     }
-    // The AP pair waits for the auto section.
-    d.Active("OuiAP", o.OuiAuto);
-    d.Active("NonAP", o.OuiAuto);
+    // The AP pair waits for the auto section, and stays open once it has been chosen.
+    const bool paireAP = o.PaireAPActive || o.OuiAuto;
+    d.Active("OuiAP", paireAP);
+    d.Active("NonAP", paireAP);
     d.Ajoute(TypeControle::Bouton, "Command3D4", "Paramétres par défaut").action =
         [&e](Dialogue& dlg) {
             for (const Section& s : kSections) {

@@ -1,10 +1,14 @@
 #include "gravity/FichiersGravitaires.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "gravity/EtatGravite.h"
 #include "gravity/ModeleGravitaire.h"
 #include "network/ClasseursResultats.h"
 #include "network/ListeCouples.h"
 #include "network/ValeursNoeuds.h"
+#include "shell/Chemins.h"
 #include "shell/Erreurs.h"
 #include "shell/Fichiers.h"
 #include "shell/Tableur.h"
@@ -322,6 +326,16 @@ void GraphiqueFichGrav(EtatGravite& e) {
         return;
     }
     const std::string chemin = "C:\\program\\vek\\XLCHART.xlsx";
+    // The fixed folder of the workbook is made when it is missing.
+    const std::filesystem::path dossier = CheminDe(e, RepertoireDe(chemin));
+    std::error_code erreur;
+    std::filesystem::create_directories(dossier, erreur);
+    if (erreur) {
+        e.Ihm.Message("Le dossier " + dossier.string() + " ne peut pas être créé : " +
+                          erreur.message() + ".\nLe graphique " + chemin + " n'est pas enregistré.",
+                      Boutons::Ok, Icone::Exclamation, kTitre);
+        return;
+    }
     try {
         EcritureClasseur(e, chemin, lignes, "Attractions");
     } catch (const ErreurFichier& x) {

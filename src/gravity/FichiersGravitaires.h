@@ -15,7 +15,7 @@ Dialogue DialogueFichGrav(EtatGravite& e);
 void menEditionFichGravit(EtatGravite& e);
 
 // The workbook of the chart button: the last view's values with a column chart, saved as
-// "C:\program\vek\XLCHART.xlsx".
+// "C:\program\vek\XLCHART.xlsx" (the folder is made when it is missing).
 void GraphiqueFichGrav(EtatGravite& e);
 
 }  // namespace vek

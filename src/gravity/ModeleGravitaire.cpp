@@ -110,6 +110,7 @@ void CalculSommationsPonderees(EtatGravite& e) {
 void CalculAttractions(EtatGravite& e) {
     const ParametresGravite& g = e.Gravite;
     e.MatAttractions.Dimensionne(Taille(e) - 1, 0.0);
+    bool sansDistanceInterne = false;  // a zero internal distance left A(i,i) without value
     for (std::int32_t i = 1; i <= e.NbNoeuds; ++i) {
         AfficheProgression(e, e.NbNoeuds, i, "Calcul des attractions...");
         const double masse = static_cast<double>(g.EchellePoidsVille) *
@@ -124,10 +125,17 @@ void CalculAttractions(EtatGravite& e) {
             const double distance =
                 static_cast<double>(g.EchelleAccessibilite) *
                 std::pow(static_cast<double>(bd), static_cast<double>(g.ElasticiteDistance));
+            if (j == i && d == 0 && (distance == 0 || !std::isfinite(distance)))
+                sansDistanceInterne = true;
             const double a = masse / distance;
             ligne[j] = std::isfinite(a) ? a : 0;
         }
     }
+    if (sansDistanceInterne)
+        e.Ihm.Message(
+            "La distance interne moyenne de la ville est nulle : l'attraction de chaque noeud "
+            "sur lui-même ne peut pas être calculée et vaut 0.",
+            Boutons::Ok, Icone::Information, kTitreVek);
 }
 
 void TroisPrincipalesAttractions(EtatGravite& e) {
@@ -180,6 +188,14 @@ bool CalculPersonnesAttirees(EtatGravite& e) {
     e.AttractionsTotales.assign(t, 0);
     e.AttractionsExterieures.assign(t, 0);
     e.Evasions.assign(t, 0);
+    if (e.Gravite.PersonnesParEmploi == 0) {
+        // A node's persons are its population divided by this number.
+        e.Ihm.Message(
+            "Le nombre total de personnes par emploi est nul : les personnes attirées ne "
+            "peuvent pas être calculées et leurs fichiers ne sont pas écrits.",
+            Boutons::Ok, Icone::Exclamation, kTitreVek);
+        return false;
+    }
     std::vector<std::int64_t> totales(t, 0);
     std::string nuls, depasse;
     std::int32_t nbNuls = 0;

@@ -3,8 +3,9 @@
 // attraction of every node at every node, and the per-node tables written as fixed-column
 // files (SLP, 3AA, 3AR, SAA, auto, AP).
 //
-// The attraction of a node on itself takes DistanceInterneVille as its distance; an
-// unreachable pair (32000) attracts nothing.
+// The attraction of a node on itself takes DistanceInterneVille as its distance (when that is
+// 0 it cannot be computed: it is 0, and a message says so); an unreachable pair (32000)
+// attracts nothing.
 
 #include <string>
 
@@ -16,8 +17,9 @@ void CalculSommationsPonderees(EtatGravite& e);
 void CalculAttractions(EtatGravite& e);
 void TroisPrincipalesAttractions(EtatGravite& e);
 void CalculSommesAttractions(EtatGravite& e);
-// False, after a message, when the persons cannot be counted (a zero sum of attractions, or
-// a count beyond 32 bits); the tables then hold 0 for what could not be counted.
+// False, after a message, when the persons cannot be counted (zero persons per job, a zero
+// sum of attractions, or a count beyond 32 bits); the tables then hold 0 for what could not be
+// counted.
 bool CalculPersonnesAttirees(EtatGravite& e);
 
 void EcritureSommationsPonderees(EtatGravite& e, const std::string& chemin);

@@ -17,6 +17,8 @@ struct OptionsGvOp {
     bool EcranSLP = false, Ecran3AA = false, Ecran3AR = false, EcranSAA = false, EcranAuto = false;
     // Show the total of the sums.
     bool TotSLP = false, TotSAA = false;
+    // The AP pair can be chosen: opened by "Oui" of the auto section, never closed by "Non".
+    bool PaireAPActive = false;
 };
 
 struct ParametresGravite {

@@ -132,12 +132,20 @@ TEST(FichiersGravitaires, VuesArcValeurEtClasseurs) {
     EXPECT_EQ(v.Compte("ouvre: tableur AVARE000.xlsx"), 1);
     const std::string feuille = Membre(v.dossier / "AVARE000.xlsx", "xl/worksheets/sheet1.xml");
     EXPECT_NE(feuille.find("sqref=\"A1:B3\""), std::string::npos) << feuille;
-    // The chart button: a real chart in a workbook saved as XLCHART.xlsx.
-    std::filesystem::create_directories(v.dossier.Chemin() / "program" / "vek");
+    // The chart button writes to a fixed folder. When the folder cannot be made (a plain file
+    // stands in its way) the message names it and nothing is written.
+    const auto programme = v.dossier.Chemin() / "program";
+    test::EcritOctets(programme, "");
     v.Dialogue("FichGrav", {"Commande1", "Annuler"});
     v.Menu("menEditionFichGravit");
-    const std::string graphique =
-        (v.dossier.Chemin() / "program" / "vek" / "XLCHART.xlsx").string();
+    EXPECT_EQ(v.Compte("Le dossier " + (programme / "vek").string() + " ne peut pas être créé"), 1);
+    EXPECT_EQ(v.Compte("ouvre: tableur"), 1);  // the one of AVARE000 only
+    std::filesystem::remove(programme);
+    // Missing, it is made: a real chart in a workbook saved as XLCHART.xlsx.
+    v.Dialogue("FichGrav", {"Commande1", "Annuler"});
+    v.Menu("menEditionFichGravit");
+    EXPECT_EQ(v.Compte("ne peut pas"), 1);
+    const std::string graphique = (programme / "vek" / "XLCHART.xlsx").string();
     ASSERT_TRUE(std::filesystem::exists(graphique));
     const std::string chart = Membre(graphique, "xl/charts/chart1.xml");
     EXPECT_NE(chart.find("<c:barChart>"), std::string::npos);
@@ -161,10 +169,10 @@ TEST(DialoguesGravite, ParametresEtOptions) {
     s.e.Menus.Active("menGravit");
     // GvPa shows the parameters with their leading blank; Texte8 keeps its own text.
     s.e.Gravite.PersonnesParEmploi = 3;
-    s.Dialogue("GvPa", {"Texte3=1.5km", "Texte2=abc", "Ok"});
+    s.Dialogue("GvPa", {"Texte3=1.5km", "Texte2=0", "Ok"});
     ASSERT_EQ(s.Menu("menParamétrageGravit"), Issue::Faite);
     EXPECT_EQ(s.e.Gravite.ElasticiteDistance, 1.5f);  // the leading number
-    EXPECT_EQ(s.e.Gravite.ElasticitePopulation, 0);   // no number: 0
+    EXPECT_EQ(s.e.Gravite.ElasticitePopulation, 0);
     EXPECT_EQ(s.e.Gravite.PersonnesParEmploi, 2.1f);  // "2.1" was still in its box
     Dialogue gvpa = DialogueGvPa(s.e);
     EXPECT_EQ(gvpa["Texte3"].texte, " 1.5");
@@ -194,6 +202,26 @@ TEST(DialoguesGravite, ParametresEtOptions) {
     s.e.Gravite.Options = OptionsGvOp{};
     s.Dialogue("GvOp", {"TexteSLP=x.dat", "Command3D5"});
     EXPECT_THROW(s.Menu("menOptionsGravit"), ErreurScript);
+}
+
+// The AP pair, once opened by the auto section, stays open from one showing to the next, as
+// every other choice of the dialog does.
+TEST(DialoguesGravite, PaireAPGardee) {
+    test::SessionScript s;
+    s.e.Menus.Active("menIndicateursN");
+    s.e.Menus.Active("menGravit");
+    s.Dialogue("GvOp", {"OuiAuto", "NonAuto", "Command3D5"});
+    ASSERT_EQ(s.Menu("menOptionsGravit"), Issue::Faite);
+    s.Dialogue("GvOp", {"OuiAP", "Command3D5"});
+    ASSERT_NO_THROW(s.Menu("menOptionsGravit"));  // OuiAP can be chosen
+    EXPECT_TRUE(s.e.Gravite.Options.OuiAP);
+    EXPECT_FALSE(s.e.Gravite.Options.OuiAuto);
+    Dialogue d = DialogueGvOp(s.e);
+    EXPECT_TRUE(d.EstUtilisable("NonAP"));
+    EXPECT_TRUE(d.EstUtilisable("TexteAP"));
+    // Back to the state of start-up: closed again.
+    ParametresGravitairesParDefaut(s.e);
+    EXPECT_FALSE(DialogueGvOp(s.e).EstUtilisable("OuiAP"));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "Reseaux.h"
 #include "ScriptTest.h"
+#include "gravity/DialoguesGravite.h"
 #include "gravity/ModeleGravitaire.h"
 #include "paths/Floyd.h"
 #include "paths/Traces.h"
@@ -173,6 +174,80 @@ TEST(Gravite, CasRapportes) {
         EXPECT_NE(g.Lit("3AR.dat"), "");
         EXPECT_EQ(g.Lit("3AA.dat"), "");
         EXPECT_EQ(g.Lit("AP.dat"), "");
+    }
+}
+
+// A parameter typed as no number at all is refused by GvPa's "Ok", which names it and keeps
+// the dialog open with the parameters as they were; the run then uses those.
+TEST(Gravite, ParametresQuiNeSontPasDesNombres) {
+    struct Cas {
+        const char* texte;
+        const char* valeur;
+        const char* legende;
+    } cas[] = {
+        {"Texte8", "abc", "Nombre total de personnes par emploi"},
+        {"Texte3", "", "Valeur élasticité distance"},
+        {"Texte2", " -.", "Valeur élasticité population"},
+    };
+    for (const Cas& c : cas) {
+        Gravite g;
+        g.e.Gravite.Options.OuiAuto = true;
+        Dialogue d = DialogueGvPa(g.e);
+        d.ouvert = true;
+        d.Saisit(c.texte, c.valeur);
+        d.Clique("Ok");
+        EXPECT_TRUE(d.ouvert) << c.texte;
+        const std::string attendu = std::string("Le paramètre « ") + c.legende +
+                                    " » n'est pas un nombre valide : " + c.valeur;
+        EXPECT_EQ(g.port.messages.size(), 1u) << c.texte;
+        for (const auto& m : g.port.messages) {
+            EXPECT_EQ(m.texte, attendu);
+            EXPECT_EQ(m.titre, "Paramétrage de Gravit");
+        }
+        EXPECT_EQ(g.e.Gravite.PersonnesParEmploi, 2.1f);
+        EXPECT_EQ(g.e.Gravite.ElasticitePopulation, 1);
+        EXPECT_EQ(g.e.Gravite.ElasticiteDistance, 2);
+        EXPECT_EQ(g.e.Gravite.Texte8, "2.1");
+        menDémarrageGravit(g.e);
+        EXPECT_EQ(g.port.Compte("dépasse la capacité"), 0) << c.texte;
+        EXPECT_NE(g.Lit("auto.dat"), "") << c.texte;
+    }
+    {
+        // Zero persons per job is a number, but nothing can be divided by it: said as such.
+        Gravite g;
+        g.e.Gravite.Options.OuiAuto = true;
+        Dialogue d = DialogueGvPa(g.e);
+        d.ouvert = true;
+        d.Saisit("Texte8", "0");
+        d.Clique("Ok");
+        EXPECT_FALSE(d.ouvert);
+        menDémarrageGravit(g.e);
+        EXPECT_EQ(g.port.Compte("dépasse la capacité"), 0);
+        EXPECT_EQ(g.port.Compte("Le nombre total de personnes par emploi est nul"), 1);
+        EXPECT_EQ(g.Lit("auto.dat"), "");
+    }
+}
+
+// A zero internal distance leaves a node's attraction on itself without a value: it counts
+// 0, said once, and the run goes on.
+TEST(Gravite, DistanceInterneNulle) {
+    for (float interne : {0.0f, 1.0f}) {
+        Gravite g;
+        g.e.Gravite.DistanceInterneVille = interne;
+        g.e.Gravite.Options.Oui3AA = true;
+        menDémarrageGravit(g.e);
+        const int dit = g.port.Compte("distance interne moyenne de la ville est nulle");
+        EXPECT_EQ(dit, interne == 0 ? 1 : 0);
+        if (interne == 0) {
+            for (const auto& m : g.port.messages)
+                if (m.texte.find("distance interne") != std::string::npos) {
+                    EXPECT_EQ(m.icone, Icone::Information);
+                }
+            EXPECT_EQ(g.e.MatAttractions(1, 1), 0);
+        } else {
+            EXPECT_EQ(g.e.MatAttractions(1, 1), 1000);
+        }
+        EXPECT_NE(g.Lit("3AA.dat"), "");
     }
 }
 
