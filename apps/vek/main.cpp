@@ -11,11 +11,13 @@
 #include "PortCapture.h"
 #include "PortQt.h"
 #include "Script.h"
+#include "Traductions.h"
 #include "shell/CommandesGenerales.h"
 #include "shell/Demarrage.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    vek::ChargeTraductionsQt(app);
     QString script, capture;
     QStringList arguments = app.arguments();
     for (int k = 1; k < arguments.size(); ++k) {
