@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 what=${1:-demo}
 packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev
           libbenchmark-dev libxlsxwriter-dev unzip qt6-base-dev libgl-dev fonts-dejavu-core
-          xvfb xauth)
+          xvfb xauth qt6-translations-l10n)
 
 missing=()
 for p in "${packages[@]}"; do

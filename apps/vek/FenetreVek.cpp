@@ -93,6 +93,9 @@ void FenetreVek::ConstruitMenus() {
 }
 
 void FenetreVek::Synchronise() {
+    // The menu bar first: enabling it enables every sub-menu under it, which the tree then
+    // corrects.
+    menuBar()->setEnabled(!enCours_);
     for (const Commande& c : e_.Menus.Commandes()) {
         QAction* a = actions_[c.nom];
         if (!a) continue;
@@ -101,7 +104,6 @@ void FenetreVek::Synchronise() {
     }
     for (std::size_t k = 0; k < valeurs_.size() && k < e_.Configuration.size(); ++k)
         valeurs_[k]->setText(Q(e_.Configuration[k].valeur));
-    menuBar()->setEnabled(!enCours_);
 }
 
 FenetreProgression* FenetreVek::Progression(bool chronometre) {

@@ -1,33 +1,90 @@
 // vek: the desktop application. `vek --script FILE [--capture DIR]` runs a vek-batch script
-// inside the application and saves a PNG of every window shown.
+// inside the application and saves a PNG of every window shown. The command line is read
+// before the window system starts, so that `vek --help` and `vek --version` need no display.
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QTimer>
 #include <fstream>
 #include <iostream>
+#include <optional>
 
 #include "FenetreDialogue.h"
 #include "FenetreVek.h"
 #include "PortCapture.h"
 #include "PortQt.h"
 #include "Script.h"
+#include "Traductions.h"
 #include "vek/CommandesGenerales.h"
 #include "vek/Demarrage.h"
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QString script, capture;
-    QStringList arguments = app.arguments();
-    for (int k = 1; k < arguments.size(); ++k) {
-        if (arguments[k] == "--script" && k + 1 < arguments.size())
-            script = arguments[++k];
-        else if (arguments[k] == "--capture" && k + 1 < arguments.size())
-            capture = arguments[++k];
-        else {
-            std::cerr << "usage : vek [--script FICHIER [--capture DOSSIER]]\n";
-            return 2;
+namespace {
+
+// The version line of the about window, without its word "Version".
+QString VersionVek() {
+    for (const vek::Controle& c : vek::DialogueAPropos(false).controles)
+        if (c.nom == "Version") {
+            QString v = QString::fromStdString(c.legende);
+            return v.startsWith("Version ") ? v.mid(8) : v;
         }
+    return {};
+}
+
+struct Arguments {
+    QString script, capture;
+};
+
+// Reads the command line with no window system. Returns the exit code when the program ends
+// here (help, version or a bad argument).
+std::optional<int> LitArguments(int& argc, char** argv, Arguments& a) {
+    QCoreApplication lecture(argc, argv);
+    QCoreApplication::setApplicationName("vek");
+    vek::ChargeTraductionsQt(lecture);
+    QCommandLineParser analyse;
+    analyse.setApplicationDescription(
+        "VEK : logiciel d'aide à la décision en planification des transports.");
+    const QCommandLineOption aide({"h", "help"}, "Affiche cette aide.");
+    const QCommandLineOption version({"v", "version"}, "Affiche la version de VEK.");
+    const QCommandLineOption script(
+        "script", "Exécute le script FICHIER (celui de vek-batch) dans l'application.", "FICHIER");
+    const QCommandLineOption capture(
+        "capture",
+        "Avec --script : enregistre une image PNG de chaque fenêtre montrée dans DOSSIER.",
+        "DOSSIER");
+    for (const QCommandLineOption& o : {aide, version, script, capture}) analyse.addOption(o);
+    if (!analyse.parse(lecture.arguments())) {
+        std::cerr << "vek : " << analyse.errorText().toStdString() << '\n'
+                  << analyse.helpText().toStdString();
+        return 2;
     }
+    if (analyse.isSet(aide)) {
+        std::cout << analyse.helpText().toStdString();
+        return 0;
+    }
+    if (analyse.isSet(version)) {
+        std::cout << "vek " << VersionVek().toStdString() << '\n';
+        return 0;
+    }
+    if (!analyse.positionalArguments().isEmpty()) {
+        std::cerr << "vek : argument inattendu : "
+                  << analyse.positionalArguments().first().toStdString() << '\n'
+                  << analyse.helpText().toStdString();
+        return 2;
+    }
+    a.script = analyse.value(script);
+    a.capture = analyse.value(capture);
+    return std::nullopt;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Arguments arguments;
+    if (std::optional<int> fin = LitArguments(argc, argv, arguments)) return *fin;
+    const QString& script = arguments.script;
+    const QString& capture = arguments.capture;
+    QApplication app(argc, argv);
+    vek::ChargeTraductionsQt(app);
     if (!script.isEmpty()) {
         vek::PortCapture port(std::cout, capture);
         vek::Etat e(port);

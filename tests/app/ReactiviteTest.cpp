@@ -9,34 +9,18 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <cstdio>
-#include <deque>
 #include <fstream>
 
 #include "FenetreVek.h"
 #include "Outils.h"
-#include "PortQt.h"
+#include "PortEssai.h"
 #include "gravity/DialoguesGravite.h"
 #include "vek/Demarrage.h"
 
 namespace vek {
 namespace {
 
-// The desktop port, with the choosers answered and the messages only counted.
-class PortEssai : public PortQt {
-  public:
-    std::deque<std::string> fichiers;
-    int messages = 0;
-    std::optional<std::string> ChoixFichier(const DemandeFichier&) override {
-        if (fichiers.empty()) return std::nullopt;
-        std::string f = fichiers.front();
-        fichiers.pop_front();
-        return f;
-    }
-    Reponse Message(const std::string&, Boutons, Icone, const std::string&) override {
-        ++messages;
-        return Reponse::Ok;
-    }
-};
+using test::PortEssai;
 
 void EcritReseau(const std::string& noeuds, const std::string& arcs, int n) {
     std::ofstream fn(noeuds, std::ios::binary), fa(arcs, std::ios::binary);
