@@ -75,14 +75,47 @@ TEST(Horaires, MatriceDesServices) {
     // Beside a permanent link of 1 km, a train of 2 km is not kept.
     EXPECT_EQ(e.MatArcsMin(3, 4).NbServices, 1);
     EXPECT_TRUE(e.ServicesPaires.De(3, 4).empty());
+}
 
-    // A pair with more than 109 trains: the others are refused, and the message names it.
-    std::string arcs;
-    for (int t = 0; t < 112; ++t) arcs += Train(1, 2, 500 + t / 60 * 100 + t % 60, 1300, t);
-    Horaires plein(arcs);
-    EXPECT_EQ(plein.e.MatArcsMin(1, 2).NbServices, 110);
-    EXPECT_EQ(plein.e.ServicesPaires.De(1, 2).size(), 109u);
-    EXPECT_EQ(plein.port.Compte("Gare A (1) - Gare B (2)"), 1);
+TEST(Horaires, CentDixServicesParPaire) {
+    // 110 services of a pair are kept, with or without a permanent link beside them; the
+    // 111th is refused. Six pairs go beyond: the message counts them and names the first five.
+    auto services = [](int o, int d, int nombre) {
+        std::string s;
+        for (int t = 0; t < nombre; ++t) {
+            const double depart = 300 + 3 * t;
+            s += Train(o, d, static_cast<int>(MinutesEnHeuresMinutes(depart)),
+                       static_cast<int>(MinutesEnHeuresMinutes(depart + 10)), t + 1);
+        }
+        return s;
+    };
+    std::string arcs = services(1, 2, 110) + LigneArc(3, 4, 7, 35, 0) + services(3, 4, 110);
+    const int trop[][2] = {{5, 6}, {5, 7}, {5, 8}, {5, 9}, {6, 5}, {7, 5}};
+    for (const auto& p : trop) arcs += services(p[0], p[1], 111);
+    for (const char* valuation : {"Horaires", "JoursEtHeures"}) {
+        SCOPED_TRACE(valuation);
+        test::Session s;
+        ASSERT_TRUE(s.Ouvre(Noeuds(9), arcs));
+        s.port.messages.clear();
+        s.e.Valuation = valuation;
+        CalculMatriceArcsMin(s.e);
+        // Slot 1 of a pair is the permanent link's under "Horaires".
+        const int reserve = s.e.Valuation == "Horaires" ? 1 : 0;
+        EXPECT_EQ(s.e.ServicesPaires.De(1, 2).size(), 110u);
+        EXPECT_EQ(s.e.MatArcsMin(1, 2).NbServices, 110 + reserve);
+        EXPECT_EQ(s.e.ServicesPaires.De(3, 4).size(), 110u);
+        for (const auto& p : trop) EXPECT_EQ(s.e.ServicesPaires.De(p[0], p[1]).size(), 110u);
+        EXPECT_EQ(s.e.MatArcsMin(5, 6).NbServices, 110 + reserve);
+        ASSERT_EQ(s.port.messages.size(), 1u);
+        EXPECT_EQ(s.port.Compte("6 paire(s) de noeuds ont plus de 110 services"), 1);
+        for (const char* nommee :
+             {"Gare E (5) - Gare F (6)", "Gare E (5) - Gare G (7)", "Gare E (5) - Gare H (8)",
+              "Gare E (5) - Gare I (9)", "Gare F (6) - Gare E (5)"})
+            EXPECT_EQ(s.port.Compte(nommee), 1) << nommee;
+        EXPECT_EQ(s.port.Compte("Gare G (7) - Gare E (5)"), 0);
+        EXPECT_EQ(s.port.Compte("Gare A (1)"), 0);
+        EXPECT_EQ(s.port.Compte("Gare C (3)"), 0);
+    }
 }
 
 TEST(Horaires, PreparationPourUneHeure) {
