@@ -242,5 +242,49 @@ TEST(Horaires, ContrainteDArrivee) {
     EXPECT_EQ(h.Meilleur(1, 4).Arrivee, 640);
 }
 
+TEST(Horaires, ModesContinusDesDeuxCotesSousLesDeuxContraintes) {
+    // From A (1) to D (4) through C (3) or B (2) then C: a leg boarded at any time (here a
+    // 10-minute walk, 500 m at 3 km/h) connects with a train at the same minute on either
+    // side of it, leaving after a time as well as arriving by a time; two trains still need
+    // one minute between them.
+    const std::string trainPuisMarche = Train(1, 3, 1040, 1050, 1) + LigneArc(3, 4, 91, 0.5, 0);
+    const std::string marchePuisTrain = LigneArc(1, 3, 91, 0.5, 0) + Train(3, 4, 1040, 1050, 1);
+    const std::string trainMarcheTrain =
+        Train(1, 2, 1000, 1010, 1) + LigneArc(2, 3, 91, 0.5, 0) + Train(3, 4, 1020, 1030, 2);
+    const std::string deuxTrains = Train(1, 3, 1040, 1050, 1) + Train(3, 4, 1050, 1100, 2);
+    struct Cas {
+        const char* nom;
+        std::string arcs;
+        bool arrivee;  // arriving by the time, else leaving after it
+        int heure;     // hhmm
+        bool trouve;
+        int depart, arriveeD;  // hhmm
+    };
+    const Cas cas[] = {
+        {"train puis marche, partir après 10:30", trainPuisMarche, false, 1030, true, 1040, 1100},
+        {"train puis marche, arriver avant 11:00", trainPuisMarche, true, 1100, true, 1040, 1100},
+        {"marche puis train, partir après 10:30", marchePuisTrain, false, 1030, true, 1030, 1050},
+        {"marche puis train, arriver avant 10:50", marchePuisTrain, true, 1050, true, 1030, 1050},
+        {"train, marche puis train, partir après 9:50", trainMarcheTrain, false, 950, true, 1000,
+         1030},
+        {"train, marche puis train, arriver avant 10:30", trainMarcheTrain, true, 1030, true, 1000,
+         1030},
+        {"deux trains à la même minute, partir après 10:30", deuxTrains, false, 1030, false, 0, 0},
+        {"deux trains à la même minute, arriver avant 11:00", deuxTrains, true, 1100, false, 0, 0},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        Horaires h(c.arcs);
+        h.e.HeureDebut = 0;
+        h.Calcule(c.heure, c.arrivee);
+        EXPECT_EQ(h.e.CheMin.Existe(1, 4), c.trouve);
+        if (!c.trouve || !h.e.CheMin.Existe(1, 4)) continue;
+        const Trajet& t = h.Meilleur(1, 4);
+        EXPECT_EQ(t.Depart, static_cast<std::int32_t>(HeuresMinutesEnMinutes(c.depart)));
+        EXPECT_EQ(t.Arrivee, static_cast<std::int32_t>(HeuresMinutesEnMinutes(c.arriveeD)));
+        EXPECT_EQ(t.Attente, 0);
+    }
+}
+
 }  // namespace
 }  // namespace vek
