@@ -191,7 +191,9 @@ void Relaxation(Etat& e, bool arrivee) {
     std::int64_t total = 0, totalAvantK = 0;
     std::int32_t kPrecedent = 0;
     bool sens = false;
-    std::string statut;
+    std::string statut = "pas de chemins modifiés";
+    // The window is shown on entry: the steps report from the second intermediate node on.
+    OuvreTempsDeCalcul(e, "1" + phrase + " (hhmm)" + statut);
     bool change = false;
     do {
         ++passes;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "Reseaux.h"
 #include "network/Temps.h"
 #include "paths/Valuation.h"
@@ -283,6 +285,52 @@ TEST(Horaires, ModesContinusDesDeuxCotesSousLesDeuxContraintes) {
         EXPECT_EQ(t.Depart, static_cast<std::int32_t>(HeuresMinutesEnMinutes(c.depart)));
         EXPECT_EQ(t.Arrivee, static_cast<std::int32_t>(HeuresMinutesEnMinutes(c.arriveeD)));
         EXPECT_EQ(t.Attente, 0);
+    }
+}
+
+TEST(Horaires, FenetreDuTempsDeCalcul) {
+    // The timed window is shown on entry with the first pass's text, then follows the passes
+    // (from the second intermediate node to the last but one) and is hidden at the end; its
+    // clock is this computation's.
+    const std::string depart = " éme calcul des chemins avec horaires partant après 900 (hhmm)";
+    const std::string arrivee =
+        " éme calcul des chemins avec horaires TC arrivant avant 1030 (hhmm)";
+    const std::string b = "Gare B" + std::string(14, ' ');  // its name's first 20 characters
+    struct Cas {
+        std::string arcs;
+        int heure;
+        bool arrivee;
+        std::vector<std::string> textes;
+    };
+    const Cas cas[] = {
+        {Train(1, 2, 930, 1000, 1) + Train(2, 3, 1000, 1030, 1) + Train(2, 4, 1000, 1020, 2) +
+             Train(2, 4, 1001, 1040, 3),
+         900,
+         false,
+         {"1" + depart + "pas de chemins modifiés", "1" + depart + "pas de chemins modifiés",
+          "1" + depart + "2 chemins changés\rpour k = " + b + "\r(2 changements)",
+          "2" + depart + "pas de chemins modifiés", "2" + depart + "pas de chemins modifiés"}},
+        {Train(1, 2, 930, 1000, 1) + Train(2, 3, 1000, 1030, 1) + Train(3, 4, 1000, 1010, 2),
+         1030,
+         true,
+         {"1" + arrivee + "pas de chemins modifiés", "1" + arrivee + "pas de chemins modifiés",
+          "1" + arrivee + "1 chemins changés\rpour k = " + b + "\r(1 changements",
+          "2" + arrivee + "pas de chemins modifiés", "2" + arrivee + "pas de chemins modifiés"}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.arrivee ? "arrivée" : "départ");
+        Horaires h(c.arcs);
+        h.e.HeureDebutCalcul = std::chrono::steady_clock::now() - std::chrono::hours(24);
+        h.Calcule(c.heure, c.arrivee);
+        EXPECT_EQ(h.port.tempsMontres, 1);
+        EXPECT_EQ(h.port.tempsCaches, 1);
+        EXPECT_FALSE(h.e.TempsDeCalculVisible);
+        EXPECT_EQ(h.port.textesTemps, c.textes);
+        ASSERT_FALSE(h.port.ecoules.empty());
+        for (std::size_t k = 0; k < h.port.ecoules.size(); ++k) {
+            EXPECT_LT(h.port.ecoules[k], 3600);
+            EXPECT_GE(h.port.estimes[k], h.port.ecoules[k]);
+        }
     }
 }
 
