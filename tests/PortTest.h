@@ -29,8 +29,10 @@ class PortTest : public Port {
     std::vector<std::string> dialogues;
     int progressionsMontrees = 0, progressionsCachees = 0;
     int tempsMontres = 0, tempsCaches = 0;
+    std::vector<std::string> textesTemps;  // the messages of the timed window, as they came
     std::vector<double> pourcentages;
-    int sabliers = 0;  // busy cursors currently set
+    std::vector<double> ecoules, estimes;  // seconds, from the timed window
+    int sabliers = 0;                      // busy cursors currently set
 
     Reponse Message(const std::string& texte, Boutons b, Icone i, const std::string& t) override {
         messages.push_back({texte, b, i, t});
@@ -57,8 +59,16 @@ class PortTest : public Port {
     void MontreProgression(const std::string&) override { ++progressionsMontrees; }
     void Progression(double p) override { pourcentages.push_back(p); }
     void CacheProgression() override { ++progressionsCachees; }
-    void MontreTempsDeCalcul(const std::string&) override { ++tempsMontres; }
-    void TempsDeCalcul(double p, double, double) override { pourcentages.push_back(p); }
+    void MontreTempsDeCalcul(const std::string& m) override {
+        ++tempsMontres;
+        textesTemps.push_back(m);
+    }
+    void MessageTempsDeCalcul(const std::string& m) override { textesTemps.push_back(m); }
+    void TempsDeCalcul(double p, double ecoule, double estime) override {
+        pourcentages.push_back(p);
+        ecoules.push_back(ecoule);
+        estimes.push_back(estime);
+    }
     void CacheTempsDeCalcul() override { ++tempsCaches; }
     void Sablier(bool actif) override { sabliers += actif ? 1 : -1; }
     void Rafraichit() override {}

@@ -162,7 +162,14 @@ void PortQt::CacheProgression() {
 void PortQt::MontreTempsDeCalcul(const std::string& m) {
     if (!fenetre_) return;
     dernierPourcentage_[1] = -1;
+    dernierMessage_ = m;
     SurInterface([&] { fenetre_->Progression(true)->Montre(Q(m)); });
+}
+// The steps of a computation often repeat their message: only a new one reaches the window.
+void PortQt::MessageTempsDeCalcul(const std::string& m) {
+    if (!fenetre_ || m == dernierMessage_) return;
+    dernierMessage_ = m;
+    SurInterface([&] { fenetre_->Progression(true)->Message(Q(m)); });
 }
 void PortQt::TempsDeCalcul(double p, double ecoule, double estime) {
     if (!fenetre_) return;

@@ -26,6 +26,7 @@ class PortQt : public Port {
     void Progression(double pourcentage) override;
     void CacheProgression() override;
     void MontreTempsDeCalcul(const std::string& message) override;
+    void MessageTempsDeCalcul(const std::string& message) override;
     void TempsDeCalcul(double pourcentage, double ecoule, double estime) override;
     void CacheTempsDeCalcul() override;
     void Sablier(bool actif) override;
@@ -40,6 +41,7 @@ class PortQt : public Port {
 
   private:
     int dernierPourcentage_[2] = {-1, -1};  // what each progress window shows
+    std::string dernierMessage_;            // what the timed window says
 };
 
 }  // namespace vek

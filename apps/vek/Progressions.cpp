@@ -44,10 +44,15 @@ FenetreProgression::FenetreProgression(bool chronometre, QWidget* parent)
 }
 
 void FenetreProgression::Montre(const QString& message) {
-    message_->setText(message);
+    Message(message);
     barre_->setValue(0);
     show();
     raise();
+}
+
+// A carriage return in a message starts a new line.
+void FenetreProgression::Message(const QString& message) {
+    message_->setText(QString(message).replace(QChar('\r'), QChar('\n')));
 }
 
 void FenetreProgression::Pourcentage(double p) {

@@ -13,6 +13,8 @@ class FenetreProgression : public QWidget {
   public:
     FenetreProgression(bool chronometre, QWidget* parent);
     void Montre(const QString& message);
+    // A new message, the window staying as it is.
+    void Message(const QString& message);
     void Pourcentage(double p);
     void Temps(double ecoule, double estime);
 

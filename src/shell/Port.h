@@ -51,6 +51,9 @@ class Port {
     // The timed progress window "Calcul en cours": percentage, elapsed and estimated times
     // in seconds.
     virtual void MontreTempsDeCalcul(const std::string& message) = 0;
+    // A new message in the timed window while it is shown; a front-end without windows may
+    // ignore it.
+    virtual void MessageTempsDeCalcul(const std::string& /*message*/) {}
     virtual void TempsDeCalcul(double pourcentage, double ecoule, double estime) = 0;
     virtual void CacheTempsDeCalcul() = 0;
 

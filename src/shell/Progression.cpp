@@ -4,6 +4,15 @@
 
 namespace vek {
 
+namespace {
+// Shows the timed window and starts the clock of the computation.
+void MontreTempsDeCalcul(EtatIhm& e, const std::string& message) {
+    e.Ihm.MontreTempsDeCalcul(message);
+    e.TempsDeCalculVisible = true;
+    e.HeureDebutCalcul = std::chrono::steady_clock::now();
+}
+}  // namespace
+
 void AfficheProgression(EtatIhm& e, std::int64_t total, std::int64_t courant,
                         const std::string& message) {
     if (total <= 0) return;
@@ -20,20 +29,25 @@ void AfficheProgression(EtatIhm& e, std::int64_t total, std::int64_t courant,
 void AfficheTempsDeCalcul(EtatIhm& e, std::int64_t total, std::int64_t& courant,
                           const std::string& message) {
     if (total <= 0) return;
-    auto maintenant = std::chrono::steady_clock::now();
-    if (courant == 0 || courant == 1) {
-        e.Ihm.MontreTempsDeCalcul(message);
-        e.TempsDeCalculVisible = true;
-        e.HeureDebutCalcul = maintenant;
-        courant = 1;
+    if (courant == 0 || courant == 1 || (!e.TempsDeCalculVisible && courant < total)) {
+        MontreTempsDeCalcul(e, message);
+        if (courant == 0) courant = 1;
     } else if (courant == total) {
         e.Ihm.CacheTempsDeCalcul();
         e.TempsDeCalculVisible = false;
+    } else {
+        e.Ihm.MessageTempsDeCalcul(message);
     }
+    auto maintenant = std::chrono::steady_clock::now();
     double p = static_cast<double>(courant) / static_cast<double>(total) * 100;
     double ecoule = std::chrono::duration<double>(maintenant - e.HeureDebutCalcul).count();
     double estime = p > 0 ? ecoule * 100 / p : 0;
     e.Ihm.TempsDeCalcul(p, ecoule, estime);
+}
+
+void OuvreTempsDeCalcul(EtatIhm& e, const std::string& message) {
+    MontreTempsDeCalcul(e, message);
+    e.Ihm.TempsDeCalcul(0, 0, 0);
 }
 
 void FermeProgressions(EtatIhm& e) {

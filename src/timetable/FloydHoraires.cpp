@@ -17,6 +17,14 @@ namespace vek {
 
 namespace {
 
+// The connection at the intermediate node from `avant` (reaching it) to `apres` (leaving it
+// no earlier than `avant` arrives). Next to a continuous leg, on either side, it always
+// holds; between two other legs it needs one minute, or the same mission.
+inline bool Correspondance(const Trajet& avant, const Trajet& apres) {
+    return avant.DerniereContinue || apres.PremiereContinue || apres.Depart - avant.Arrivee >= 1 ||
+           avant.MissionDerniere == apres.MissionPremiere;
+}
+
 // One step under the departure constraint: A (i -> k) is fixed, the option O (k -> j) is
 // tried on the best journey of (i, j). True when it was rewritten.
 inline bool EssaiDepart(TrajetsHoraires& T, std::int32_t i, std::int32_t j, const Trajet& A,
@@ -27,7 +35,7 @@ inline bool EssaiDepart(TrajetsHoraires& T, std::int32_t i, std::int32_t j, cons
     if (!(arrivee < T.Meilleur(i, j).Arrivee)) return false;
     if (!continu) {
         if (suivant < A.Arrivee) return false;
-        if (!(O.Depart - A.Arrivee >= 1 || A.MissionDerniere == O.MissionPremiere)) return false;
+        if (!Correspondance(A, O)) return false;
     }
     Trajet b;
     b.Valeur = A.Valeur + O.Valeur;
@@ -37,6 +45,8 @@ inline bool EssaiDepart(TrajetsHoraires& T, std::int32_t i, std::int32_t j, cons
     b.Attente = (suivant - A.Arrivee) + A.Attente + O.Attente;
     b.MissionPremiere = A.MissionPremiere;
     b.MissionDerniere = O.MissionDerniere;
+    b.PremiereContinue = A.PremiereContinue;
+    b.DerniereContinue = O.DerniereContinue;
     nouveaux += T.Ecrit(i, j, b);
     return true;
 }
@@ -51,7 +61,7 @@ inline bool EssaiArrivee(TrajetsHoraires& T, std::int32_t i, std::int32_t j, con
     if (T.Existe(i, j) && !(depart > T.Meilleur(i, j).Depart)) return false;
     if (!continu) {
         if (O.Arrivee > B.Depart) return false;
-        if (!(B.Depart - O.Arrivee >= 1 || O.MissionDerniere == B.MissionPremiere)) return false;
+        if (!Correspondance(O, B)) return false;
     }
     const bool continuB = EstModeContinu(B.Mode);
     Trajet b;
@@ -62,6 +72,8 @@ inline bool EssaiArrivee(TrajetsHoraires& T, std::int32_t i, std::int32_t j, con
     b.Attente = (continuB ? 0 : B.Depart - arriveeK) + O.Attente + B.Attente;
     b.MissionPremiere = O.MissionPremiere;
     b.MissionDerniere = B.MissionDerniere;
+    b.PremiereContinue = O.PremiereContinue;
+    b.DerniereContinue = B.DerniereContinue;
     nouveaux += T.Ecrit(i, j, b);
     return true;
 }
@@ -179,7 +191,9 @@ void Relaxation(EtatHoraires& e, bool arrivee) {
     std::int64_t total = 0, totalAvantK = 0;
     std::int32_t kPrecedent = 0;
     bool sens = false;
-    std::string statut;
+    std::string statut = "pas de chemins modifiés";
+    // The window is shown on entry: the steps report from the second intermediate node on.
+    OuvreTempsDeCalcul(e, "1" + phrase + " (hhmm)" + statut);
     bool change = false;
     do {
         ++passes;

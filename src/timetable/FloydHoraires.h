@@ -6,7 +6,8 @@
 //
 // A connection between two different missions needs at least one minute; staying on the same
 // mission needs none. A continuous option (walking, metro, a continuous bus) is boarded on
-// arrival: no waiting, no connection test.
+// arrival: no waiting. Next to a continuous leg, before or after it, under either constraint,
+// a connection needs no minute and no mission.
 
 namespace vek {
 

@@ -45,14 +45,13 @@ void CreeMatriceArcsMinHoraires(EtatHoraires& e, const std::string& valuation) {
         }
         // A timetabled arc: beside a permanent link, only one not slower than it.
         if (od.Valeur != 0 && v > od.Valeur) continue;
-        if (od.NbServices >= kMaxSlotsHoraires ||
-            !e.ServicesPaires.Ajoute(o, d, a, kMaxSlotsHoraires - 1)) {
+        if (od.NbServices >= kMaxSlotsHoraires || !e.ServicesPaires.Ajoute(o, d, a)) {
             refus.Note(e, o, d);
             continue;
         }
         od.NbServices = od.NbServices == 0 ? 2 : od.NbServices + 1;
     }
-    refus.Signale(e, kMaxSlotsHoraires - 1);
+    refus.Signale(e, kMaxServicesParPaire);
 }
 
 }  // namespace vek

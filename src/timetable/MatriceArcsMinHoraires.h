@@ -6,12 +6,15 @@
 #include <cstdint>
 #include <string>
 
+#include "paths/ServicesPaires.h"
+
 namespace vek {
 
 struct EtatHoraires;
 
-// Slots of a pair at most: the permanent link and 109 timetabled arcs.
-inline constexpr std::int32_t kMaxSlotsHoraires = 110;
+// Slots of a pair at most: the permanent link and 110 timetabled arcs; a pair with more
+// services is reported and its services beyond are left out.
+inline constexpr std::int32_t kMaxSlotsHoraires = kMaxServicesParPaire + 1;
 
 // `valuation` "Distance" values the arcs by their distance, any other text by their time.
 void CreeMatriceArcsMinHoraires(EtatHoraires& e, const std::string& valuation);

@@ -3,6 +3,7 @@
 #include "shell/Memoire.h"
 #include "shell/Progression.h"
 #include "timetable/EtatHoraires.h"
+#include "timetable/ModesHoraires.h"
 
 namespace vek {
 
@@ -18,6 +19,7 @@ Trajet OptionDeLArc(const Arc& a) {
     r.Attente = 0;
     r.Mode = a.Mode;
     r.MissionPremiere = r.MissionDerniere = a.Debit;
+    r.PremiereContinue = r.DerniereContinue = EstModeContinu(a.Mode);
     return r;
 }
 
@@ -45,6 +47,8 @@ void Preparation(EtatHoraires& e, bool arrivee) {
                 meilleur.Arrivee = arrivee ? t : t + cellule.TempsEntier;
                 meilleur.Attente = 0;
                 meilleur.Mode = cellule.Mode;
+                meilleur.PremiereContinue = meilleur.DerniereContinue =
+                    EstModeContinu(cellule.Mode);
                 const double borne = arrivee ? static_cast<double>(e.HeureDebut) : t;
                 for (std::int32_t a : services) {
                     const Trajet r = OptionDeLArc(e.Arcs[static_cast<std::size_t>(a)]);

@@ -20,6 +20,10 @@ struct Trajet {
     std::int32_t MissionPremiere = 0;     // mission number of the first leg, 0 = none
     std::int32_t MissionDerniere = 0;     // mission number of the last leg
     std::int16_t Mode = 0;                // mode code, or a combined code
+    // The first and the last leg are continuous (boarded at any time): a connection next to
+    // such a leg needs no minute and no mission.
+    bool PremiereContinue = false;
+    bool DerniereContinue = false;
 };
 
 // What slot 1 of a pair designates: nothing (the diagonal), the sentinel (no journey known

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,62 @@ TEST(Progression, MontreCacheEtPourcentages) {
         for (std::size_t k = 0; k < c.pourcentages.size(); ++k)
             EXPECT_DOUBLE_EQ(port.pourcentages[k], c.pourcentages[k]);
         EXPECT_TRUE(port.messages.empty());
+    }
+}
+
+TEST(Progression, TempsDeCalculMontreSesTextesEtSonHorloge) {
+    // The calls of one computation, each with its own message: the window is shown once,
+    // every message reaches it, and its clock starts with the computation, not before.
+    struct Cas {
+        const char* nom;
+        bool ouverte;  // shown on entry of the computation, before its steps
+        std::int64_t total;
+        std::vector<std::int64_t> courants;
+        int caches;
+        std::vector<std::string> textes;
+        std::vector<double> pourcentages;
+    };
+    const Cas cas[] = {
+        {"de la première à la dernière étape",
+         false,
+         4,
+         {1, 2, 3, 4},
+         1,
+         {"étape 1", "étape 2", "étape 3"},
+         {25, 50, 75, 100}},
+        {"à partir de 0", false, 3, {0, 2}, 0, {"étape 0", "étape 2"}, {100.0 / 3, 200.0 / 3}},
+        {"à partir de la deuxième étape", false, 4, {2, 3}, 0, {"étape 2", "étape 3"}, {50, 75}},
+        {"montrée à l'entrée", true, 5, {2, 3}, 0, {"entrée", "étape 2", "étape 3"}, {0, 40, 60}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        test::PortTest port;
+        Etat e(port);
+        // The clock of a computation that ran a day ago.
+        e.HeureDebutCalcul = std::chrono::steady_clock::now() - std::chrono::hours(24);
+        if (c.ouverte) OuvreTempsDeCalcul(e, "entrée");
+        for (std::int64_t k : c.courants) {
+            std::int64_t courant = k;
+            AfficheTempsDeCalcul(e, c.total, courant, "étape " + std::to_string(k));
+            if (k == 0) {
+                EXPECT_EQ(courant, 1);
+            }
+        }
+        EXPECT_EQ(port.tempsMontres, 1);
+        EXPECT_EQ(port.tempsCaches, c.caches);
+        EXPECT_EQ(e.TempsDeCalculVisible, c.caches == 0);
+        EXPECT_EQ(port.textesTemps, c.textes);
+        ASSERT_EQ(port.pourcentages.size(), c.pourcentages.size());
+        for (std::size_t k = 0; k < c.pourcentages.size(); ++k) {
+            EXPECT_DOUBLE_EQ(port.pourcentages[k], c.pourcentages[k]);
+            // Seconds of this computation: far less than the day since the other one.
+            EXPECT_GE(port.ecoules[k], 0);
+            EXPECT_LT(port.ecoules[k], 3600);
+            EXPECT_GE(port.estimes[k], port.ecoules[k]);
+        }
+        FermeProgressions(e);
+        EXPECT_FALSE(e.TempsDeCalculVisible);
+        EXPECT_EQ(port.tempsCaches, 1);
     }
 }
 

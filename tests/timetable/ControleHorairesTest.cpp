@@ -52,15 +52,17 @@ void ReferenceDepart(TrajetsHoraires& T, std::int32_t& passes) {
                         const std::int32_t arrivee =
                             Continu(O) ? A.Arrivee + O.Arrivee - O.Depart : O.Arrivee;
                         if (!(arrivee < B.Arrivee) || suivant < A.Arrivee || j == i) continue;
-                        if (!Continu(O) && O.Depart - A.Arrivee < 1 &&
-                            A.MissionDerniere != O.MissionPremiere)
+                        // Next to a continuous leg, a connection needs no minute.
+                        if (!Continu(O) && !A.DerniereContinue && !O.PremiereContinue &&
+                            O.Depart - A.Arrivee < 1 && A.MissionDerniere != O.MissionPremiere)
                             continue;
                         T.NbTrajets +=
                             T.Ecrit(i, j,
                                     {A.Valeur + O.Valeur, A.Depart, arrivee,
                                      suivant - A.Arrivee + A.Attente + O.Attente, A.MissionPremiere,
                                      O.MissionDerniere,
-                                     static_cast<std::int16_t>(ModeCombine(A.Mode, O.Mode))});
+                                     static_cast<std::int16_t>(ModeCombine(A.Mode, O.Mode)),
+                                     A.PremiereContinue, O.DerniereContinue});
                         change = true;
                     }
             }
@@ -94,7 +96,8 @@ void ReferenceArrivee(TrajetsHoraires& T, std::int32_t& passes) {
                         if (!(sent || depart > b.Depart) || j == i) continue;
                         if (!Continu(O) &&
                             (O.Arrivee > B.Depart ||
-                             (B.Depart - O.Arrivee < 1 && O.MissionDerniere != B.MissionPremiere)))
+                             (!O.DerniereContinue && !B.PremiereContinue &&
+                              B.Depart - O.Arrivee < 1 && O.MissionDerniere != B.MissionPremiere)))
                             continue;
                         T.NbTrajets +=
                             T.Ecrit(i, j,
@@ -102,7 +105,8 @@ void ReferenceArrivee(TrajetsHoraires& T, std::int32_t& passes) {
                                      Continu(B) ? arriveeK + B.Arrivee - B.Depart : B.Arrivee,
                                      (Continu(B) ? 0 : B.Depart - arriveeK) + O.Attente + B.Attente,
                                      O.MissionPremiere, B.MissionDerniere,
-                                     static_cast<std::int16_t>(ModeCombine(O.Mode, B.Mode))});
+                                     static_cast<std::int16_t>(ModeCombine(O.Mode, B.Mode)),
+                                     O.PremiereContinue, B.DerniereContinue});
                         change = true;
                     }
             }
@@ -297,6 +301,8 @@ void CompareAuxBoucles(Etat& e, bool arrivee) {
             ASSERT_EQ(a.Mode, b.Mode);
             ASSERT_EQ(a.MissionPremiere, b.MissionPremiere);
             ASSERT_EQ(a.MissionDerniere, b.MissionDerniere);
+            ASSERT_EQ(a.PremiereContinue, b.PremiereContinue);
+            ASSERT_EQ(a.DerniereContinue, b.DerniereContinue);
         }
 }
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "Reseaux.h"
 #include "network/Temps.h"
 #include "paths/Valuation.h"
@@ -75,14 +77,47 @@ TEST(Horaires, MatriceDesServices) {
     // Beside a permanent link of 1 km, a train of 2 km is not kept.
     EXPECT_EQ(e.MatArcsMin(3, 4).NbServices, 1);
     EXPECT_TRUE(e.ServicesPaires.De(3, 4).empty());
+}
 
-    // A pair with more than 109 trains: the others are refused, and the message names it.
-    std::string arcs;
-    for (int t = 0; t < 112; ++t) arcs += Train(1, 2, 500 + t / 60 * 100 + t % 60, 1300, t);
-    Horaires plein(arcs);
-    EXPECT_EQ(plein.e.MatArcsMin(1, 2).NbServices, 110);
-    EXPECT_EQ(plein.e.ServicesPaires.De(1, 2).size(), 109u);
-    EXPECT_EQ(plein.port.Compte("Gare A (1) - Gare B (2)"), 1);
+TEST(Horaires, CentDixServicesParPaire) {
+    // 110 services of a pair are kept, with or without a permanent link beside them; the
+    // 111th is refused. Six pairs go beyond: the message counts them and names the first five.
+    auto services = [](int o, int d, int nombre) {
+        std::string s;
+        for (int t = 0; t < nombre; ++t) {
+            const double depart = 300 + 3 * t;
+            s += Train(o, d, static_cast<int>(MinutesEnHeuresMinutes(depart)),
+                       static_cast<int>(MinutesEnHeuresMinutes(depart + 10)), t + 1);
+        }
+        return s;
+    };
+    std::string arcs = services(1, 2, 110) + LigneArc(3, 4, 7, 35, 0) + services(3, 4, 110);
+    const int trop[][2] = {{5, 6}, {5, 7}, {5, 8}, {5, 9}, {6, 5}, {7, 5}};
+    for (const auto& p : trop) arcs += services(p[0], p[1], 111);
+    for (const char* valuation : {"Horaires", "JoursEtHeures"}) {
+        SCOPED_TRACE(valuation);
+        test::Session s;
+        ASSERT_TRUE(s.Ouvre(Noeuds(9), arcs));
+        s.port.messages.clear();
+        s.e.Valuation = valuation;
+        CalculMatriceArcsMin(s.e);
+        // Slot 1 of a pair is the permanent link's under "Horaires".
+        const int reserve = s.e.Valuation == "Horaires" ? 1 : 0;
+        EXPECT_EQ(s.e.ServicesPaires.De(1, 2).size(), 110u);
+        EXPECT_EQ(s.e.MatArcsMin(1, 2).NbServices, 110 + reserve);
+        EXPECT_EQ(s.e.ServicesPaires.De(3, 4).size(), 110u);
+        for (const auto& p : trop) EXPECT_EQ(s.e.ServicesPaires.De(p[0], p[1]).size(), 110u);
+        EXPECT_EQ(s.e.MatArcsMin(5, 6).NbServices, 110 + reserve);
+        ASSERT_EQ(s.port.messages.size(), 1u);
+        EXPECT_EQ(s.port.Compte("6 paire(s) de noeuds ont plus de 110 services"), 1);
+        for (const char* nommee :
+             {"Gare E (5) - Gare F (6)", "Gare E (5) - Gare G (7)", "Gare E (5) - Gare H (8)",
+              "Gare E (5) - Gare I (9)", "Gare F (6) - Gare E (5)"})
+            EXPECT_EQ(s.port.Compte(nommee), 1) << nommee;
+        EXPECT_EQ(s.port.Compte("Gare G (7) - Gare E (5)"), 0);
+        EXPECT_EQ(s.port.Compte("Gare A (1)"), 0);
+        EXPECT_EQ(s.port.Compte("Gare C (3)"), 0);
+    }
 }
 
 TEST(Horaires, PreparationPourUneHeure) {
@@ -207,6 +242,96 @@ TEST(Horaires, ContrainteDArrivee) {
     // By 11:00 the walk can follow train 1 (boarded on arrival at C at 10:30).
     EXPECT_EQ(h.Meilleur(1, 4).Depart, 580);
     EXPECT_EQ(h.Meilleur(1, 4).Arrivee, 640);
+}
+
+TEST(Horaires, ModesContinusDesDeuxCotesSousLesDeuxContraintes) {
+    // From A (1) to D (4) through C (3) or B (2) then C: a leg boarded at any time (here a
+    // 10-minute walk, 500 m at 3 km/h) connects with a train at the same minute on either
+    // side of it, leaving after a time as well as arriving by a time; two trains still need
+    // one minute between them.
+    const std::string trainPuisMarche = Train(1, 3, 1040, 1050, 1) + LigneArc(3, 4, 91, 0.5, 0);
+    const std::string marchePuisTrain = LigneArc(1, 3, 91, 0.5, 0) + Train(3, 4, 1040, 1050, 1);
+    const std::string trainMarcheTrain =
+        Train(1, 2, 1000, 1010, 1) + LigneArc(2, 3, 91, 0.5, 0) + Train(3, 4, 1020, 1030, 2);
+    const std::string deuxTrains = Train(1, 3, 1040, 1050, 1) + Train(3, 4, 1050, 1100, 2);
+    struct Cas {
+        const char* nom;
+        std::string arcs;
+        bool arrivee;  // arriving by the time, else leaving after it
+        int heure;     // hhmm
+        bool trouve;
+        int depart, arriveeD;  // hhmm
+    };
+    const Cas cas[] = {
+        {"train puis marche, partir après 10:30", trainPuisMarche, false, 1030, true, 1040, 1100},
+        {"train puis marche, arriver avant 11:00", trainPuisMarche, true, 1100, true, 1040, 1100},
+        {"marche puis train, partir après 10:30", marchePuisTrain, false, 1030, true, 1030, 1050},
+        {"marche puis train, arriver avant 10:50", marchePuisTrain, true, 1050, true, 1030, 1050},
+        {"train, marche puis train, partir après 9:50", trainMarcheTrain, false, 950, true, 1000,
+         1030},
+        {"train, marche puis train, arriver avant 10:30", trainMarcheTrain, true, 1030, true, 1000,
+         1030},
+        {"deux trains à la même minute, partir après 10:30", deuxTrains, false, 1030, false, 0, 0},
+        {"deux trains à la même minute, arriver avant 11:00", deuxTrains, true, 1100, false, 0, 0},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        Horaires h(c.arcs);
+        h.e.HeureDebut = 0;
+        h.Calcule(c.heure, c.arrivee);
+        EXPECT_EQ(h.e.CheMin.Existe(1, 4), c.trouve);
+        if (!c.trouve || !h.e.CheMin.Existe(1, 4)) continue;
+        const Trajet& t = h.Meilleur(1, 4);
+        EXPECT_EQ(t.Depart, static_cast<std::int32_t>(HeuresMinutesEnMinutes(c.depart)));
+        EXPECT_EQ(t.Arrivee, static_cast<std::int32_t>(HeuresMinutesEnMinutes(c.arriveeD)));
+        EXPECT_EQ(t.Attente, 0);
+    }
+}
+
+TEST(Horaires, FenetreDuTempsDeCalcul) {
+    // The timed window is shown on entry with the first pass's text, then follows the passes
+    // (from the second intermediate node to the last but one) and is hidden at the end; its
+    // clock is this computation's.
+    const std::string depart = " éme calcul des chemins avec horaires partant après 900 (hhmm)";
+    const std::string arrivee =
+        " éme calcul des chemins avec horaires TC arrivant avant 1030 (hhmm)";
+    const std::string b = "Gare B" + std::string(14, ' ');  // its name's first 20 characters
+    struct Cas {
+        std::string arcs;
+        int heure;
+        bool arrivee;
+        std::vector<std::string> textes;
+    };
+    const Cas cas[] = {
+        {Train(1, 2, 930, 1000, 1) + Train(2, 3, 1000, 1030, 1) + Train(2, 4, 1000, 1020, 2) +
+             Train(2, 4, 1001, 1040, 3),
+         900,
+         false,
+         {"1" + depart + "pas de chemins modifiés", "1" + depart + "pas de chemins modifiés",
+          "1" + depart + "2 chemins changés\rpour k = " + b + "\r(2 changements)",
+          "2" + depart + "pas de chemins modifiés", "2" + depart + "pas de chemins modifiés"}},
+        {Train(1, 2, 930, 1000, 1) + Train(2, 3, 1000, 1030, 1) + Train(3, 4, 1000, 1010, 2),
+         1030,
+         true,
+         {"1" + arrivee + "pas de chemins modifiés", "1" + arrivee + "pas de chemins modifiés",
+          "1" + arrivee + "1 chemins changés\rpour k = " + b + "\r(1 changements",
+          "2" + arrivee + "pas de chemins modifiés", "2" + arrivee + "pas de chemins modifiés"}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.arrivee ? "arrivée" : "départ");
+        Horaires h(c.arcs);
+        h.e.HeureDebutCalcul = std::chrono::steady_clock::now() - std::chrono::hours(24);
+        h.Calcule(c.heure, c.arrivee);
+        EXPECT_EQ(h.port.tempsMontres, 1);
+        EXPECT_EQ(h.port.tempsCaches, 1);
+        EXPECT_FALSE(h.e.TempsDeCalculVisible);
+        EXPECT_EQ(h.port.textesTemps, c.textes);
+        ASSERT_FALSE(h.port.ecoules.empty());
+        for (std::size_t k = 0; k < h.port.ecoules.size(); ++k) {
+            EXPECT_LT(h.port.ecoules[k], 3600);
+            EXPECT_GE(h.port.estimes[k], h.port.ecoules[k]);
+        }
+    }
 }
 
 }  // namespace
