@@ -26,46 +26,10 @@ unsigned char OctetWindows1252(char32_t c) {
     return '?';
 }
 
-bool EstUtf8Valide(std::string_view s) {
-    std::size_t i = 0, n = s.size();
-    while (i < n) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        std::size_t longueur;
-        char32_t cp, minimum;
-        if (c >= 0xC2 && c <= 0xDF) {
-            longueur = 2;
-            cp = c & 0x1F;
-            minimum = 0x80;
-        } else if ((c & 0xF0) == 0xE0) {
-            longueur = 3;
-            cp = c & 0x0F;
-            minimum = 0x800;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            longueur = 4;
-            cp = c & 0x07;
-            minimum = 0x10000;
-        } else {
-            return false;
-        }
-        if (i + longueur > n) return false;
-        for (std::size_t k = 1; k < longueur; ++k) {
-            unsigned char d = static_cast<unsigned char>(s[i + k]);
-            if ((d & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (d & 0x3F);
-        }
-        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-        i += longueur;
-    }
-    return true;
-}
-
 namespace {
 
-// Checks UTF-8 validity of a byte stream fed in pieces.
+// Checks the UTF-8 validity of a byte stream fed in pieces: shortest forms only, no
+// surrogate, nothing beyond U+10FFFF.
 class VerificateurUtf8 {
   public:
     void Ajoute(unsigned char c) {
@@ -103,6 +67,16 @@ class VerificateurUtf8 {
     int reste_ = 0;
     char32_t cp_ = 0, minimum_ = 0;
 };
+
+}  // namespace
+
+bool EstUtf8Valide(std::string_view s) {
+    VerificateurUtf8 v;
+    for (char c : s) v.Ajoute(static_cast<unsigned char>(c));
+    return v.Valide();
+}
+
+namespace {
 
 // Splits a byte stream into records, keeps the first ones (each cut to a bounded length)
 // and decodes them once the encoding of the whole stream is known.
