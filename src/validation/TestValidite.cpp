@@ -176,18 +176,20 @@ class GroupesArcs {
 
 void EliminationNoeudsDoubles(EtatValidation& e) {
     e.NbNoeudsDoublesElimines = 0;
+    // The node table reached once: the pair loop reads it without going through the state.
+    const TablesReseau& r = e;
     std::int32_t i = 0;
-    while (i < e.NbNoeuds - 1) {
+    while (i < r.NbNoeuds - 1) {
         ++i;
-        AfficheProgression(e, e.NbNoeuds, i, "Elimination des noeuds doubles...");
+        AfficheProgression(e, r.NbNoeuds, i, "Elimination des noeuds doubles...");
         std::int32_t j = i;
-        while (j < e.NbNoeuds) {
+        while (j < r.NbNoeuds) {
             ++j;
             // After the record at position 1 went, the scan goes on from the empty slot 0,
             // which is no node.
             if (i < 1) continue;
-            const Noeud& a = e.Noeuds[static_cast<std::size_t>(i)];
-            const Noeud& b = e.Noeuds[static_cast<std::size_t>(j)];
+            const Noeud& a = r.Noeuds[static_cast<std::size_t>(i)];
+            const Noeud& b = r.Noeuds[static_cast<std::size_t>(j)];
             if (a.Code != b.Code) continue;
             if (!Oui(e, "Noeud double : " + b.Nom + "\nVoulez-vous le supprimer ?", kTitreNoeuds))
                 continue;
