@@ -331,8 +331,10 @@ void GraphiqueFichGrav(EtatGravite& e) {
     std::error_code erreur;
     std::filesystem::create_directories(dossier, erreur);
     if (erreur) {
-        e.Ihm.Message("Le dossier " + dossier.string() + " ne peut pas être créé : " +
-                          erreur.message() + ".\nLe graphique " + chemin + " n'est pas enregistré.",
+        e.Ihm.Message("Le dossier " + dossier.string() +
+                          " ne peut pas être créé (un fichier porte ce nom, ou l'accès en est "
+                          "refusé).\nLe graphique " +
+                          chemin + " n'est pas enregistré.",
                       Boutons::Ok, Icone::Exclamation, kTitre);
         return;
     }

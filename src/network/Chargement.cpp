@@ -1,5 +1,4 @@
 #include "network/Chargement.h"
-
 #include "network/Configuration.h"
 #include "network/Espaces.h"
 #include "network/EtatReseau.h"
@@ -52,7 +51,7 @@ std::optional<std::string> ChoixFichierArcs(EtatReseau& e, const std::string& no
     return choisi;
 }
 
-bool OuvertureReseau(EtatReseau& e) {
+bool OuvertureReseau(EtatReseau& e, const std::function<void()>& construitMatrice) {
     auto noeuds = ChoixFichierNoeuds(e, e.NomFichierNoeuds, e.RepNoeudsNivN);
     if (!noeuds) return false;
     auto arcs = ChoixFichierArcs(e, e.NomFichierArcs, e.RepArcsNivN);
@@ -67,6 +66,7 @@ bool OuvertureReseau(EtatReseau& e) {
     InitialisationModes(e);
     e.ChargerReseau = true;
     if (!ChargementReseau(e)) return false;
+    construitMatrice();
     ActiveCommandesReseau(e);
     // A network chosen freely can take any zoom.
     for (const char* nom : {"menNodal", "menNodalInv", "menMultinodal"}) e.Menus.Active(nom);

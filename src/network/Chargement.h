@@ -2,6 +2,7 @@
 // Opening a network: choosing the node and arc files, reading them, making them the working
 // network, listing the modes present and refreshing the main window.
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -18,9 +19,10 @@ std::optional<std::string> ChoixFichierNoeuds(EtatReseau& e, const std::string& 
 std::optional<std::string> ChoixFichierArcs(EtatReseau& e, const std::string& nom,
                                             const std::string& repertoire);
 
-// The loading of "&Ouvrir... ": choose both files and load them; true when a network was
-// loaded (the command then builds its minimal-arc matrix).
-bool OuvertureReseau(EtatReseau& e);
+// The loading of "&Ouvrir... ": choose both files and load them, then `construitMatrice`
+// (the command's minimal-arc matrix) before the commands that need a network are enabled;
+// true when a network was loaded.
+bool OuvertureReseau(EtatReseau& e, const std::function<void()>& construitMatrice);
 
 // Reads NomFichierNoeuds and NomFichierArcs and makes them the working network. Both files
 // are checked first: when one is missing or unreadable the current network is kept and the

@@ -253,7 +253,7 @@ void ActiveCommandesReseau(EtatReseau& e) {
     e.ResOkActif = false;
 }
 
-bool ChargementEspace(EtatReseau& e) {
+bool ChargementEspace(EtatReseau& e, const std::function<void()>& construitMatrice) {
     struct {
         std::string noeuds, arcs, missions, horaires, type;
         bool format93;
@@ -272,6 +272,7 @@ bool ChargementEspace(EtatReseau& e) {
         return false;
     }
     if (!ChargementReseau(e)) return false;
+    construitMatrice();
     ActiveCommandesReseau(e);
     // The zoom menu follows the data set chosen.
     if (std::string(d.OptionChoisie("Niveaun")) == "TousFichiers") e.Menus.Desactive("menZooms");

@@ -29,8 +29,8 @@ const char* ValuationDeLOption(const std::string& option) {
 
 void SignaleValuationSansSens(EtatChemins& e, const std::string& pour) {
     e.Ihm.Message("La valuation en cours (" + e.Valuation + ") n'a pas de sens pour " + pour +
-                      " : choisissez la valuation Distance, Temps ou Distance2Temps (Changer la "
-                      "valuation...).",
+                      " : choisissez la valuation Distance, Temps ou Distance2Temps (Fichiers, "
+                      "Changer la valuation (temps par défaut)...).",
                   Boutons::Ok, Icone::Exclamation, kTitreVek);
 }
 

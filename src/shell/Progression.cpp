@@ -29,7 +29,9 @@ void AfficheProgression(EtatIhm& e, std::int64_t total, std::int64_t courant,
 void AfficheTempsDeCalcul(EtatIhm& e, std::int64_t total, std::int64_t& courant,
                           const std::string& message) {
     if (total <= 0) return;
-    if (courant == 0 || courant == 1 || (!e.TempsDeCalculVisible && courant < total)) {
+    // The first call, or a call that finds the window hidden before the last step, shows it
+    // and starts the clock; a window already shown keeps the clock of its computation.
+    if (courant == 0 || (!e.TempsDeCalculVisible && courant < total)) {
         MontreTempsDeCalcul(e, message);
         if (courant == 0) courant = 1;
     } else if (courant == total) {

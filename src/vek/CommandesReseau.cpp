@@ -8,11 +8,11 @@
 namespace vek {
 
 void menOuvrir(Etat& e) {
-    if (OuvertureReseau(e)) CalculMatriceArcsMin(e);
+    OuvertureReseau(e, [&e] { CalculMatriceArcsMin(e); });
 }
 
 void menNoeudsEtArcs(Etat& e) {
-    if (ChargementEspace(e)) CalculMatriceArcsMin(e);
+    ChargementEspace(e, [&e] { CalculMatriceArcsMin(e); });
 }
 
 void menReseaux(Etat& e) {

@@ -206,8 +206,8 @@ TEST(Circuite, CheminsMinimauxApresUneCommande) {
         ASSERT_EQ(e.Valuation, c.valuation);
         const std::string attendu = std::string("La valuation en cours (") + c.valuation +
                                     ") n'a pas de sens pour les chemins minimaux : choisissez "
-                                    "la valuation Distance, Temps ou Distance2Temps (Changer la "
-                                    "valuation...).";
+                                    "la valuation Distance, Temps ou Distance2Temps (Fichiers, "
+                                    "Changer la valuation (temps par défaut)...).";
         for (const char* commande : {"menUneFois", "menSomChem"}) {
             s.port.messages.clear();
             e.Menus.Active(commande);

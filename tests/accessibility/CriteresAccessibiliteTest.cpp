@@ -88,8 +88,8 @@ TEST(CriteresAccessibilite, NoeudLePlusProche) {
     ASSERT_EQ(c.port.messages.size(), 1u);
     EXPECT_EQ(c.port.messages[0].texte,
               "La valuation en cours (Temps2Distance) n'a pas de sens pour le noeud le plus "
-              "proche : choisissez la valuation Distance, Temps ou Distance2Temps (Changer la "
-              "valuation...).");
+              "proche : choisissez la valuation Distance, Temps ou Distance2Temps (Fichiers, "
+              "Changer la valuation (temps par défaut)...).");
 }
 
 TEST(CriteresAccessibilite, DialogueDesDestinations) {
