@@ -1,4 +1,5 @@
 #include "network/Chargement.h"
+
 #include "network/Configuration.h"
 #include "network/Espaces.h"
 #include "network/EtatReseau.h"
