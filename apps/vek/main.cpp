@@ -52,6 +52,21 @@ std::optional<int> LitArguments(int& argc, char** argv, Arguments& a) {
         "Avec --script : enregistre une image PNG de chaque fenêtre montrée dans DOSSIER.",
         "DOSSIER");
     for (const QCommandLineOption& o : {aide, version, script, capture}) analyse.addOption(o);
+    // The window system's own options (-platform offscreen, -style fusion, -reverse...) are
+    // accepted here and left in the command line for it.
+    analyse.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* nom : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                            "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "style",
+                            "stylesheet", "display", "geometry", "name", "visual", "ncols"}) {
+        QCommandLineOption o(nom, {}, "valeur");
+        o.setFlags(QCommandLineOption::HiddenFromHelp);
+        analyse.addOption(o);
+    }
+    for (const char* nom : {"reverse", "widgetcount", "nograb", "dograb", "sync", "cmap"}) {
+        QCommandLineOption o(nom);
+        o.setFlags(QCommandLineOption::HiddenFromHelp);
+        analyse.addOption(o);
+    }
     if (!analyse.parse(lecture.arguments())) {
         std::cerr << "vek : " << analyse.errorText().toStdString() << '\n'
                   << analyse.helpText().toStdString();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The desktop application reads its command line before the window system starts: with no
-# display at all, --help and --version answer and a bad argument is refused.
+# display at all, --help and --version answer, a bad argument is refused and the window
+# system's own options are let through.
 set -uo pipefail
 vek=$1
 echec=0
@@ -20,5 +21,7 @@ lance 0 "--script <FICHIER>" --help
 lance 0 "--capture <DOSSIER>" --help
 lance 0 "^vek [0-9]" --version
 lance 2 "bof" --bof
+# The window system's own options are left to it.
+lance 0 "^vek [0-9]" -platform offscreen -style fusion -reverse --version
 [ "$echec" -eq 0 ] && echo "vek without a display: ok"
 exit "$echec"
