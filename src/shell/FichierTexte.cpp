@@ -1,6 +1,7 @@
 #include "shell/FichierTexte.h"
 
-#include "shell/Erreurs.h"
+#include <fstream>
+
 #include "shell/Texte.h"
 
 namespace vek {
@@ -180,28 +181,31 @@ bool LitFichierTexte(const std::filesystem::path& chemin, TexteLu& resultat, std
     return true;
 }
 
-EcrivainTexte::EcrivainTexte(const std::filesystem::path& chemin, std::string nomAffiche,
+namespace {
+constexpr std::size_t kTampon = 1 << 16;
+}  // namespace
+
+EcrivainTexte::EcrivainTexte(const std::filesystem::path& chemin, std::string /*nomAffiche*/,
                              Encodage encodage, bool marqueUtf8)
-    : flux_(chemin, std::ios::binary | std::ios::trunc),
-      nom_(std::move(nomAffiche)),
-      encodage_(encodage) {
-    if (!flux_) throw ErreurFichier("Impossible de créer le fichier : " + nom_);
-    if (marqueUtf8 && encodage == Encodage::Utf8) flux_ << "\xEF\xBB\xBF";
+    : fichier_(chemin), encodage_(encodage) {
+    tampon_.reserve(kTampon + 256);
+    if (marqueUtf8 && encodage == Encodage::Utf8) tampon_ = "\xEF\xBB\xBF";
 }
 
 void EcrivainTexte::Ligne(std::string_view utf8) {
-    flux_ << EncodeTexte(utf8, encodage_) << "\r\n";
-    if (!flux_) throw ErreurFichier("Impossible d'écrire dans le fichier : " + nom_);
+    tampon_ += EncodeTexte(utf8, encodage_);
+    tampon_ += "\r\n";
+    if (tampon_.size() >= kTampon) Vide();
+}
+
+void EcrivainTexte::Vide() {
+    fichier_.Ajoute(tampon_);
+    tampon_.clear();
 }
 
 void EcrivainTexte::Ferme() {
-    if (!flux_.is_open()) return;
-    flux_.close();
-    if (flux_.fail()) throw ErreurFichier("Impossible d'écrire dans le fichier : " + nom_);
-}
-
-EcrivainTexte::~EcrivainTexte() {
-    if (flux_.is_open()) flux_.close();
+    Vide();
+    fichier_.Termine();
 }
 
 }  // namespace vek

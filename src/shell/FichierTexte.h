@@ -4,10 +4,11 @@
 // otherwise, and written back in the encoding it was read in.
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "shell/Remplacement.h"
 
 namespace vek {
 
@@ -39,19 +40,23 @@ std::string EncodeTexte(std::string_view utf8, Encodage encodage);
 bool LitFichierTexte(const std::filesystem::path& chemin, TexteLu& resultat,
                      std::size_t maxLignes = kIllimite, std::size_t maxCaracteres = kIllimite);
 
-// Writes a text file line by line, each line ended by CR LF. Throws ErreurFichier when the file
-// cannot be created or written.
+// Writes a text file line by line, each line ended by CR LF, beside the previous file and in
+// its place only when Ferme has flushed it whole: a writer destroyed before, or a write that
+// fails, leaves the previous file as it was. Throws ErreurFichier when the file cannot be
+// created or written; the message names the file by its path on this machine (`chemin`, one
+// separator style whatever the text the caller shows as `nomAffiche`) and the system's reason.
 class EcrivainTexte {
   public:
     EcrivainTexte(const std::filesystem::path& chemin, std::string nomAffiche,
                   Encodage encodage = Encodage::Utf8, bool marqueUtf8 = false);
     void Ligne(std::string_view utf8);
     void Ferme();
-    ~EcrivainTexte();
 
   private:
-    std::ofstream flux_;
-    std::string nom_;
+    void Vide();
+
+    Remplacement fichier_;
+    std::string tampon_;
     Encodage encodage_;
 };
 

@@ -4,15 +4,18 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
 
+#include "shell/Echecs.h"
 #include "shell/Erreurs.h"
 #include "shell/EtatIhm.h"
 #include "shell/Fichiers.h"
 #include "shell/Format.h"
+#include "shell/Remplacement.h"
 #include "shell/Texte.h"
 
 namespace vek {
@@ -54,15 +57,22 @@ void EcritureClasseur(const EtatIhm& e, const std::string& cheminClasseur,
                       const std::vector<std::pair<std::string, double>>& lignes,
                       const std::string& graphique) {
     const std::string fichier = CheminDe(e, cheminClasseur).string();
+    // The workbook is written beside the previous one and put in its place once complete.
+    Remplacement sortie{std::filesystem::path(fichier)};
+    sortie.Cede();
+    auto echec = [&](lxw_error code) {
+        SignaleEchec();
+        return ErreurFichier(Erreur(fichier, code));
+    };
     lxw_workbook_options options{};
     // Rows go to disk as they are written; a chart needs the sheet in memory.
     options.constant_memory = graphique.empty() ? LXW_TRUE : LXW_FALSE;
-    lxw_workbook* classeur = workbook_new_opt(fichier.c_str(), &options);
-    if (!classeur) throw ErreurFichier(Erreur(cheminClasseur, LXW_ERROR_MEMORY_MALLOC_FAILED));
+    lxw_workbook* classeur = workbook_new_opt(sortie.Ecrit().c_str(), &options);
+    if (!classeur) throw echec(LXW_ERROR_MEMORY_MALLOC_FAILED);
     lxw_worksheet* feuille = workbook_add_worksheet(classeur, "Feuil1");
     if (!feuille) {
         workbook_close(classeur);
-        throw ErreurFichier(Erreur(cheminClasseur, LXW_ERROR_CREATING_TMPFILE));
+        throw echec(LXW_ERROR_CREATING_TMPFILE);
     }
     lxw_error code = LXW_NO_ERROR;
     const lxw_row_t n = std::min<lxw_row_t>(static_cast<lxw_row_t>(lignes.size()),
@@ -86,9 +96,19 @@ void EcritureClasseur(const EtatIhm& e, const std::string& cheminClasseur,
         chart_legend_set_position(chart, LXW_CHART_LEGEND_NONE);
         code = worksheet_insert_chart(feuille, 0, 3, chart);
     }
+    errno = 0;
     lxw_error fermeture = workbook_close(classeur);
+    const int systeme = errno;
     if (code == LXW_NO_ERROR) code = fermeture;
-    if (code != LXW_NO_ERROR) throw ErreurFichier(Erreur(cheminClasseur, code));
+    if (code != LXW_NO_ERROR) {
+        // A failure of the file itself is told in the system's words.
+        if (systeme != 0 &&
+            (code == LXW_ERROR_CREATING_XLSX_FILE || code == LXW_ERROR_ZIP_FILE_OPERATION ||
+             code == LXW_ERROR_ZIP_FILE_ADD || code == LXW_ERROR_ZIP_CLOSE))
+            sortie.Echoue(systeme);
+        throw echec(code);
+    }
+    sortie.Termine();
 }
 
 std::string ProgrammeTableur(const EtatIhm& e) {

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -98,6 +102,115 @@ TEST(FichierTexte, AllerRetourParFichier) {
     TexteLu lu;
     EXPECT_FALSE(LitFichierTexte(d / "absent.txt", lu));
     EXPECT_THROW(EcrivainTexte(d / "absent/x.txt", "x.txt"), ErreurFichier);
+}
+
+// True when the folder refuses a new file: false for root, who writes anywhere.
+bool RefuseLesEcritures(const std::filesystem::path& dossier) {
+    const std::filesystem::path essai = dossier / "essai";
+    {
+        std::ofstream f(essai);
+        if (!f) return true;
+    }
+    std::filesystem::remove(essai);
+    return false;
+}
+
+std::vector<std::string> Contenu(const std::filesystem::path& dossier) {
+    std::vector<std::string> noms;
+    for (const auto& f : std::filesystem::directory_iterator(dossier))
+        noms.push_back(f.path().filename().string());
+    std::sort(noms.begin(), noms.end());
+    return noms;
+}
+
+// A write that cannot end leaves the previous file as it was, no half-written file beside it,
+// and a message that names the file by its path on this machine and the system's reason.
+TEST(FichierTexte, EcritureQuiEchoueGardeLeFichierPrecedent) {
+    const std::string ancien = "ancien contenu\r\n";
+    const std::string lignes(200, 'x');
+    struct Cas {
+        const char* nom;
+        const char* fichier;  // in the folder "r" of the case
+        const char* raison;   // expected in the message
+        bool lectureSeule;    // the folder is made read-only
+        bool versDevFull;     // the file is a link to /dev/full
+    } cas[] = {
+        {"dossier en lecture seule", "r.dat", "Permission non accordée", true, false},
+        {"dossier absent", "absent/r.dat", "Aucun fichier ou dossier de ce type", false, false},
+        {"disque plein", "r.dat", "Plus de place sur le périphérique", false, true},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        test::DossierTemporaire d;
+        const std::filesystem::path dossier = d.Chemin() / "r";
+        std::filesystem::create_directories(dossier);
+        const std::filesystem::path chemin = dossier / c.fichier;
+        if (c.versDevFull) {
+            if (!std::filesystem::exists("/dev/full")) {
+                std::cout << "[  SAUTÉ   ] pas de /dev/full sur cette machine\n";
+                continue;
+            }
+            std::filesystem::create_symlink("/dev/full", chemin);
+        } else if (c.lectureSeule) {
+            test::EcritOctets(chemin.string(), ancien);
+            std::filesystem::permissions(
+                dossier, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+            if (!RefuseLesEcritures(dossier)) {
+                std::cout << "[  SAUTÉ   ] " << c.nom
+                          << " : les droits ne sont pas appliqués à cet utilisateur (root)\n";
+                std::filesystem::permissions(dossier, std::filesystem::perms::owner_all);
+                continue;
+            }
+        }
+        std::string message;
+        try {
+            EcrivainTexte w(chemin, c.fichier);
+            for (int k = 0; k < 1000; ++k) w.Ligne(lignes);
+            w.Ferme();
+        } catch (const ErreurFichier& x) {
+            message = x.what();
+        }
+        std::filesystem::permissions(dossier, std::filesystem::perms::owner_all);
+        EXPECT_NE(message.find(chemin.string()), std::string::npos) << message;
+        EXPECT_NE(message.find(c.raison), std::string::npos) << message;
+        if (c.lectureSeule) {
+            EXPECT_EQ(test::LitOctets(chemin.string()), ancien);
+            EXPECT_EQ(Contenu(dossier), std::vector<std::string>{"r.dat"});
+        }
+        if (c.versDevFull) {
+            EXPECT_TRUE(std::filesystem::is_symlink(chemin));
+            EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+            EXPECT_EQ(Contenu(dossier), std::vector<std::string>{"r.dat"});
+        }
+    }
+}
+
+// A write left unfinished (the command stopped on an error) keeps the previous file; a
+// finished one replaces it, keeps its access rights and leaves nothing beside it.
+TEST(FichierTexte, RemplacementDuFichierPrecedent) {
+    test::DossierTemporaire d;
+    const std::string chemin = d / "r.dat";
+    test::EcritOctets(chemin, "ancien\r\n");
+    std::filesystem::permissions(chemin, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::owner_write |
+                                             std::filesystem::perms::group_read);
+    {
+        EcrivainTexte w(chemin, "r.dat");
+        for (int k = 0; k < 100000; ++k) w.Ligne("nouveau");
+    }
+    const std::string apres = test::LitOctets(chemin);
+    EXPECT_TRUE(apres == "ancien\r\n") << apres.size() << " octets : " << apres.substr(0, 40);
+    EXPECT_EQ(Contenu(d.Chemin()), std::vector<std::string>{"r.dat"});
+    {
+        EcrivainTexte w(chemin, "r.dat");
+        w.Ligne("nouveau");
+        w.Ferme();
+    }
+    EXPECT_EQ(test::LitOctets(chemin), "nouveau\r\n");
+    EXPECT_EQ(Contenu(d.Chemin()), std::vector<std::string>{"r.dat"});
+    EXPECT_EQ(std::filesystem::status(chemin).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read);
 }
 
 TEST(Texte, CadreCompteLesCaracteres) {
