@@ -1,6 +1,7 @@
 #include "Script.h"
 
 #include "PortScript.h"
+#include "shell/Echecs.h"
 #include "shell/Erreurs.h"
 #include "vek/Demarrage.h"
 #include "vek/Etat.h"
@@ -49,6 +50,7 @@ int ExecuteScript(std::istream& script, std::ostream& sortie, std::ostream& erre
 
 int ExecuteScript(std::istream& script, std::ostream& erreurs, const std::string& nomScript,
                   PortScript& port, Etat& e) {
+    std::size_t enEchec = 0;  // commands that could not write a file or ended on an error
     std::string ligne;
     std::size_t numero = 0;
     auto faute = [&](const std::string& texte) {
@@ -72,7 +74,10 @@ int ExecuteScript(std::istream& script, std::ostream& erreurs, const std::string
             };
             if (mot == "menu") {
                 if (!arguments(1)) return kSortieCommandeRefusee;
-                switch (ExecuteCommande(e, j[1])) {
+                const std::uint64_t echecs = NombreEchecs();
+                const Issue issue = ExecuteCommande(e, j[1]);
+                if (NombreEchecs() != echecs) ++enEchec;
+                switch (issue) {
                     case Issue::Inconnue:
                         faute("commande de menu inconnue : " + j[1]);
                         return kSortieCommandeRefusee;
@@ -122,6 +127,11 @@ int ExecuteScript(std::istream& script, std::ostream& erreurs, const std::string
     if (port.ReponsesRestantes() > 0)
         erreurs << nomScript << ": " << port.ReponsesRestantes()
                 << " réponse(s) prévue(s) n'ont pas servi\n";
+    if (enEchec > 0) {
+        erreurs << nomScript << ": " << enEchec
+                << " commande(s) en échec (fichier non écrit ou erreur)\n";
+        return kSortieEchec;
+    }
     return kSortieOk;
 }
 

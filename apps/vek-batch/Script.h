@@ -25,6 +25,7 @@ enum CodeSortie : int {
     kSortieCommandeRefusee = 2,
     kSortieSansReponse = 3,
     kSortieFatale = 4,
+    kSortieEchec = 5,  // a command could not write a file or ended on an error
 };
 
 // Splits one line into tokens; false (with the reason) when a quote is left open.

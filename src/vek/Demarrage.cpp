@@ -5,6 +5,7 @@
 #include "gravity/ParametresGravitaires.h"
 #include "network/Configuration.h"
 #include "network/Mode.h"
+#include "shell/Echecs.h"
 #include "shell/Erreurs.h"
 #include "shell/Fichiers.h"
 #include "shell/Progression.h"
@@ -89,19 +90,24 @@ Issue ExecuteCommande(Etat& e, const std::string& nom) {
         throw;
     } catch (const ErreurFichier& x) {
         FermeProgressions(e);
+        SignaleEchec();
         e.Ihm.Message(x.what(), Boutons::Ok, Icone::Critique, kTitreVek);
     } catch (const ErreurMemoire& x) {
         FermeProgressions(e);
+        SignaleEchec();
         e.Ihm.Message(x.what(), Boutons::Ok, Icone::Critique, kTitreVek);
     } catch (const ValeurHorsChamp& x) {
         FermeProgressions(e);
+        SignaleEchec();
         e.Ihm.Message(x.what(), Boutons::Ok, Icone::Critique, kTitreVek);
     } catch (const std::bad_alloc&) {
         FermeProgressions(e);
+        SignaleEchec();
         e.Ihm.Message("Mémoire insuffisante pour terminer cette commande.", Boutons::Ok,
                       Icone::Critique, kTitreVek);
     } catch (const std::exception& x) {
         FermeProgressions(e);
+        SignaleEchec();
         e.Ihm.Message(std::string("La commande a été interrompue : ") + x.what(), Boutons::Ok,
                       Icone::Critique, kTitreVek);
     }

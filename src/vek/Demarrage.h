@@ -13,8 +13,8 @@ void Demarrage(Etat& e);
 
 enum class Issue { Faite, Refusee, Inconnue };
 // Runs a menu command as the menu bar does: only when it is available; what cannot go on is
-// turned into a message here, and a progress window left open is closed. An ErreurFatale
-// goes through: the program ends.
+// turned into a message here (and counted by SignaleEchec), and a progress window left open
+// is closed. An ErreurFatale goes through: the program ends.
 Issue ExecuteCommande(Etat& e, const std::string& nom);
 
 }  // namespace vek

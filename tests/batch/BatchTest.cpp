@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
 #include <random>
 #include <string>
 
@@ -192,13 +195,76 @@ TEST(VekBatch, ErreursDeFichiersSansPerteDuReseau) {
                      (d / "n.dat") + "\"\nmenu menEditNoeuds\n" +
                      "reglage RepResultats /nonexistent/dir\nmenu menVisuMatArcsMin\n" +
                      "menu menAlpha\n");
-    EXPECT_EQ(x.code, 0) << x.erreurs;
+    EXPECT_EQ(x.code, 5) << x.erreurs;  // a result could not be written
     EXPECT_NE(x.sortie.find("[VEK] Ce fichier ou répertoire n'existe pas : " + manquant),
               std::string::npos)
         << x.sortie;
     EXPECT_EQ(Lignes(d / "n.dat"), 44u);  // the first network's nodes
-    EXPECT_NE(x.sortie.find("Impossible de créer le fichier"), std::string::npos) << x.sortie;
+    EXPECT_NE(x.sortie.find("Impossible de créer le fichier : /nonexistent/dir/nAMin000.dat "
+                            "(Aucun fichier ou dossier de ce type)"),
+              std::string::npos)
+        << x.sortie;
     EXPECT_NE(x.sortie.find("[Indice Alpha]"), std::string::npos);  // and the run goes on
+}
+
+// A result that cannot be written ends the run with status 5 once the script is done, the
+// previous result kept; the same script into a writable folder ends with 0.
+TEST(VekBatch, EcritureQuiEchoueDonneLeCode5) {
+    const std::string ancien = "ancien résultat\r\n";
+    struct Cas {
+        const char* nom;
+        const char* raison;  // expected in the message; "" = the write succeeds
+        int code;
+    } cas[] = {
+        {"dossier inscriptible", "", 0},
+        {"dossier en lecture seule", "Permission non accordée", 5},
+        {"disque plein", "Plus de place sur le périphérique", 5},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        DossierTemporaire d;
+        const std::filesystem::path dossier = d.Chemin() / "res";
+        std::filesystem::create_directories(dossier);
+        const std::filesystem::path resultat = dossier / "nAMin000.dat";
+        const std::string nom(c.nom);
+        if (nom == "disque plein") {
+            if (!std::filesystem::exists("/dev/full")) {
+                std::cout << "[  SAUTÉ   ] pas de /dev/full sur cette machine\n";
+                continue;
+            }
+            std::filesystem::create_symlink("/dev/full", resultat);
+        } else {
+            EcritOctets(resultat.string(), ancien);
+        }
+        if (nom == "dossier en lecture seule") {
+            std::filesystem::permissions(
+                dossier, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+            if (std::ofstream(dossier / "essai")) {
+                std::cout << "[  SAUTÉ   ] " << nom
+                          << " : les droits ne sont pas appliqués à cet utilisateur (root)\n";
+                std::filesystem::permissions(dossier, std::filesystem::perms::owner_all);
+                continue;
+            }
+        }
+        const Execution x = Lance(
+            d, "reglage RepResultats \"" + dossier.string() + "\"\n" +
+                   Ouvre(Source("examples/utf8/noeuds.dat"), Source("examples/utf8/arcs.dat")) +
+                   "menu menVisuMatArcsMin\nmenu menAlpha\n");
+        std::filesystem::permissions(dossier, std::filesystem::perms::owner_all);
+        EXPECT_EQ(x.code, c.code) << x.erreurs;
+        EXPECT_NE(x.sortie.find("[Indice Alpha]"), std::string::npos) << x.sortie;
+        if (*c.raison) {
+            EXPECT_EQ(x.erreurs, "s.vek: 1 commande(s) en échec (fichier non écrit ou erreur)\n");
+            EXPECT_NE(x.sortie.find(resultat.string()), std::string::npos) << x.sortie;
+            EXPECT_NE(x.sortie.find(c.raison), std::string::npos) << x.sortie;
+            if (nom == "dossier en lecture seule") {
+                EXPECT_EQ(LitOctets(resultat.string()), ancien);
+            }
+        } else {
+            EXPECT_EQ(x.erreurs, "");
+            EXPECT_TRUE(Forme(LitOctets(resultat.string()), "9999999999 9999999999 "));
+        }
+    }
 }
 
 }  // namespace
