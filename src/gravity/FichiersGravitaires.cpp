@@ -9,6 +9,7 @@
 #include "network/ListeCouples.h"
 #include "network/ValeursNoeuds.h"
 #include "shell/Chemins.h"
+#include "shell/Echecs.h"
 #include "shell/Erreurs.h"
 #include "shell/Fichiers.h"
 #include "shell/Tableur.h"
@@ -331,6 +332,7 @@ void GraphiqueFichGrav(EtatGravite& e) {
     std::error_code erreur;
     std::filesystem::create_directories(dossier, erreur);
     if (erreur) {
+        SignaleEchec();
         e.Ihm.Message("Le dossier " + dossier.string() +
                           " ne peut pas être créé (un fichier porte ce nom, ou l'accès en est "
                           "refusé).\nLe graphique " +

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
+#include <string>
 
 #include "Reseaux.h"
 #include "flows/EditionFlux.h"
@@ -187,7 +189,25 @@ TEST(ListeCouples, ClasseurDuTableurRelu) {
     // A workbook that cannot be written stops with the reason; the text file is untouched.
     e.ListeCouples.resize(2);
     e.NbCouples = 1;
-    EXPECT_THROW(EcritureClasseurListeCouples(e, p.dossier / "absent/x.xlsx"), ErreurFichier);
+    struct Echec {
+        std::string chemin;
+        const char* raison;
+    } echecs[] = {
+        {p.dossier / "absent/x.xlsx", "Aucun fichier ou dossier de ce type"},
+        {p.dossier / "plein.xlsx", "Plus de place sur le périphérique"},  // a link to /dev/full
+    };
+    std::filesystem::create_symlink("/dev/full", p.dossier / "plein.xlsx");
+    for (const Echec& c : echecs) {
+        std::string message;
+        try {
+            EcritureClasseurListeCouples(e, c.chemin);
+        } catch (const ErreurFichier& x) {
+            message = x.what();
+        }
+        EXPECT_NE(message.find(c.chemin), std::string::npos) << message;
+        EXPECT_NE(message.find(c.raison), std::string::npos) << message;
+    }
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
     EXPECT_TRUE(std::filesystem::exists(texte));
     // Names of the workbooks.
     EXPECT_EQ(CheminClasseur("c:\\res\\NVSAA000.xls"), "c:\\res\\NVSAA000.xlsx");
