@@ -476,6 +476,7 @@ void CreationMatriceArcsMinCircuite(EtatAccessibilite& e, const std::string& val
     ++e.GenerationReseau;
     e.MatArcsMin.Dimensionne(n);
     e.MatArcsMinValuation = valuation;
+    ArcsEcartes ecartes;
     for (std::int32_t k = 1; k <= e.NbArcs; ++k) {
         AfficheProgression(e, e.NbArcs, k,
                            "Création de la matrice des arcs minimaux (circuité)...");
@@ -485,6 +486,7 @@ void CreationMatriceArcsMinCircuite(EtatAccessibilite& e, const std::string& val
         if (x.origine == 0 || x.destination == 0) continue;  // an end that no node has
         float v1, v2;
         Valeurs(a, valuation, v1, v2);
+        if (ecartes.Ecarte(e, k, v1)) continue;  // 0 would read as no arc there
         CelluleArcMin& od = e.MatArcsMin(static_cast<std::size_t>(x.origine),
                                          static_cast<std::size_t>(x.destination));
         if (od.Valeur == 0 || od.Valeur > v1)
@@ -496,6 +498,7 @@ void CreationMatriceArcsMinCircuite(EtatAccessibilite& e, const std::string& val
                 c->IndiceArc = k;
             }
     }
+    ecartes.Signale(e, valuation);
 }
 
 void InitialisationFloydCircuite(EtatAccessibilite& e) {

@@ -5,6 +5,7 @@
 
 #include "gravity/EtatGravite.h"
 #include "paths/Floyd.h"
+#include "shell/Entiers.h"
 #include "shell/Fichiers.h"
 #include "shell/Format.h"
 #include "shell/Progression.h"
@@ -209,18 +210,17 @@ bool CalculPersonnesAttirees(EtatGravite& e) {
         }
         const double personnes = P(e, i) / static_cast<double>(e.Gravite.PersonnesParEmploi);
         for (std::int32_t j = 1; j <= e.NbNoeuds; ++j) {
-            const double f = std::nearbyint(
+            const auto f = EntierArrondi<std::int32_t>(
                 e.MatAttractions(static_cast<std::size_t>(i), static_cast<std::size_t>(j)) / s *
                 personnes);
-            if (!(std::fabs(f) <= kMax)) {
+            if (!f) {
                 if (depasse.empty())
                     depasse = SansBlancsFinaux(e.Noeuds[static_cast<std::size_t>(i)].Nom) + " - " +
                               SansBlancsFinaux(e.Noeuds[static_cast<std::size_t>(j)].Nom);
                 continue;
             }
-            e.MatPersonnesAttirees(static_cast<std::size_t>(i), static_cast<std::size_t>(j)) =
-                static_cast<std::int32_t>(f);
-            totales[static_cast<std::size_t>(j)] += static_cast<std::int64_t>(f);
+            e.MatPersonnesAttirees(static_cast<std::size_t>(i), static_cast<std::size_t>(j)) = *f;
+            totales[static_cast<std::size_t>(j)] += *f;
         }
     }
     for (std::int32_t i = 1; i <= e.NbNoeuds && depasse.empty(); ++i) {
@@ -253,13 +253,33 @@ bool CalculPersonnesAttirees(EtatGravite& e) {
     return true;
 }
 
-void EcritureSommationsPonderees(EtatGravite& e, const std::string& chemin) {
+bool EcritureSommationsPonderees(EtatGravite& e, const std::string& chemin) {
+    // Each sum is written as a whole number: a sum that no 64-bit integer holds (paths beyond
+    // reason, or no number at all) is said, and nothing of the file is written.
+    std::vector<std::int64_t> sommes(Taille(e), 0);
+    std::int32_t refus = 0;
+    std::string premier;
+    for (std::int32_t i = 1; i <= e.NbNoeuds; ++i) {
+        const auto p = static_cast<std::size_t>(i);
+        const double s = static_cast<double>(e.SommesPondereesPop[p]);
+        if (const auto entier = EntierArrondi<std::int64_t>(s)) {
+            sommes[p] = *entier;
+        } else if (refus++ == 0) {
+            premier = SansBlancsFinaux(e.Noeuds[p].Nom) + ", " + TexteNombre(s, kChiffresSingle);
+        }
+    }
+    if (refus > 0) {
+        e.Ihm.Message("La sommation pondérée des populations de " + std::to_string(refus) +
+                          " noeud(s) ne tient pas dans un entier (le premier : " + premier +
+                          ") : le fichier " + chemin + " n'est pas écrit.",
+                      Boutons::Ok, Icone::Exclamation, kTitreVek);
+        return false;
+    }
     EcrivainTexte f = Ouvre(e, chemin);
-    LignesParNoeud(e, f, [&](std::int32_t i) {
-        return std::to_string(static_cast<std::int64_t>(std::nearbyint(
-            static_cast<double>(e.SommesPondereesPop[static_cast<std::size_t>(i)]))));
-    });
+    LignesParNoeud(
+        e, f, [&](std::int32_t i) { return std::to_string(sommes[static_cast<std::size_t>(i)]); });
     f.Ferme();
+    return true;
 }
 
 void EcritureTroisAttractionsAbsolues(EtatGravite& e, const std::string& chemin) {
@@ -326,8 +346,7 @@ void menDémarrageGravit(EtatGravite& e) {
     if (o.OuiSLP) {
         CalculSommationsPonderees(e);
         const std::string f = Fichier(g.RepSLP, g.NomFichierSLP);
-        EcritureSommationsPonderees(e, f);
-        Montre(e, o.EcranSLP, f);
+        if (EcritureSommationsPonderees(e, f)) Montre(e, o.EcranSLP, f);
     }
     CalculAttractions(e);
     e.AttractionsReseau = e.CheminsMinReseau;

@@ -22,7 +22,8 @@ void CalculSommesAttractions(EtatGravite& e);
 // counted.
 bool CalculPersonnesAttirees(EtatGravite& e);
 
-void EcritureSommationsPonderees(EtatGravite& e, const std::string& chemin);
+// False, after a message naming the first, when a sum is no 64-bit integer: nothing written.
+bool EcritureSommationsPonderees(EtatGravite& e, const std::string& chemin);
 void EcritureTroisAttractionsAbsolues(EtatGravite& e, const std::string& chemin);
 void EcritureTroisAttractionsRelatives(EtatGravite& e, const std::string& chemin);
 void EcritureSommesAttractions(EtatGravite& e, const std::string& chemin);

@@ -122,7 +122,7 @@ void menCalculNodalité(EtatIndicateurs& e) {
     e.Ihm.MontreDialogue(d, true);
     if (e.AnnulationIndicateurs) return;
     Sablier sablier(e.Ihm);
-    CalculNodalite(e);
+    if (!CalculNodalite(e)) return;
     e.NomFichierResultat = CheminResultat(e, "\\NoeudVal.dat");
     EcritureValeursNoeuds(e, e.NomFichierResultat);
     OuvreDansEditeur(e, e.NomFichierResultat);

@@ -7,7 +7,11 @@
 
 #include "indicators/EtatIndicateurs.h"
 #include "indicators/Incidence.h"
+#include "shell/Entiers.h"
+#include "shell/Fichiers.h"
+#include "shell/Format.h"
 #include "shell/Progression.h"
+#include "shell/Texte.h"
 
 namespace vek {
 
@@ -90,11 +94,31 @@ const char* LegendeFixe(Demi type) {
     return "Calcul du demi-degré intérieur...";
 }
 
-// The node values rounded to integers, halves to even.
-std::vector<std::int64_t> Arrondis(const EtatIndicateurs& e) {
+// The nodes whose valence cannot be an integer: counted, the first named.
+struct ValencesRefusees {
+    std::vector<bool> refuse;
+    std::int32_t nombre = 0;
+    std::string premier;
+    void Note(const EtatIndicateurs& e, std::size_t i, const std::string& quoi, double valeur) {
+        if (refuse[i]) return;
+        refuse[i] = true;
+        if (nombre++ == 0)
+            premier =
+                quoi + " de " + SansBlancsFinaux(e.Noeuds[i].Nom) + " vaut " + TexteNombre(valeur);
+    }
+};
+
+// The node values rounded to integers, halves to even; a value no 64-bit integer holds (a
+// time made infinite by a speed near 0) is noted and counts 0.
+std::vector<std::int64_t> Arrondis(const EtatIndicateurs& e, ValencesRefusees& refus,
+                                   const std::string& quoi) {
     std::vector<std::int64_t> r(e.ValeursNoeuds.size(), 0);
-    for (std::size_t i = 0; i < r.size(); ++i)
-        r[i] = static_cast<std::int64_t>(std::nearbyint(e.ValeursNoeuds[i]));
+    for (std::size_t i = 1; i < r.size(); ++i) {
+        if (const auto v = EntierArrondi<std::int64_t>(e.ValeursNoeuds[i]))
+            r[i] = *v;
+        else
+            refus.Note(e, i, quoi, e.ValeursNoeuds[i]);
+    }
     return r;
 }
 
@@ -156,17 +180,33 @@ void CalculDegreFixe(EtatIndicateurs& e, Demi type) {
     Degres(e, type, LegendeFixe(type));
 }
 
-void CalculValence(EtatIndicateurs& e) {
+bool CalculValence(EtatIndicateurs& e) {
+    ValencesRefusees refus;
+    refus.refuse.assign(static_cast<std::size_t>(std::max(e.NbNoeuds, 0)) + 1, false);
     CalculDegreFixe(e, Demi::Interieur);
-    e.DemiDegresInterieurs = Arrondis(e);
+    e.DemiDegresInterieurs = Arrondis(e, refus, "le demi-degré intérieur");
     CalculDegreFixe(e, Demi::Exterieur);
-    e.DemiDegresExterieurs = Arrondis(e);
+    e.DemiDegresExterieurs = Arrondis(e, refus, "le demi-degré extérieur");
     for (std::int32_t i = 1; i <= e.NbNoeuds; ++i) {
         AfficheProgression(e, e.NbNoeuds, i, "Calcul de la valence...");
         const auto p = static_cast<std::size_t>(i);
-        e.ValeursNoeuds[p] =
-            static_cast<double>(e.DemiDegresInterieurs[p] - e.DemiDegresExterieurs[p]);
+        std::int64_t v = 0;
+        if (__builtin_sub_overflow(e.DemiDegresInterieurs[p], e.DemiDegresExterieurs[p], &v))
+            refus.Note(e, p, "la valence",
+                       static_cast<double>(e.DemiDegresInterieurs[p]) -
+                           static_cast<double>(e.DemiDegresExterieurs[p]));
+        e.ValeursNoeuds[p] = static_cast<double>(v);
     }
+    if (refus.nombre == 0) return true;
+    // No valence is written rather than wrong ones.
+    Reinitialise(e);
+    e.DemiDegresInterieurs.assign(e.ValeursNoeuds.size(), 0);
+    e.DemiDegresExterieurs.assign(e.ValeursNoeuds.size(), 0);
+    e.Ihm.Message("La valence de " + std::to_string(refus.nombre) +
+                      " noeud(s) ne peut pas être calculée : " + refus.premier +
+                      ", hors de la capacité d'un entier. Aucun résultat n'est écrit.",
+                  Boutons::Ok, Icone::Exclamation, kTitreVek);
+    return false;
 }
 
 void CalculNbNoeudsAccessibles(EtatIndicateurs& e) {
@@ -311,7 +351,7 @@ void CalculContiguiteOrdre2(EtatIndicateurs& e) {
     e.ValeursNoeuds = std::move(ordre2);
 }
 
-void CalculNodalite(EtatIndicateurs& e) {
+bool CalculNodalite(EtatIndicateurs& e) {
     const OptionsIndicVek& o = e.IndicVek;
     const bool ordre1 = o.Ordre != "Ordre2";
     const bool multimodal = o.Modes == "Multimodal";
@@ -328,7 +368,7 @@ void CalculNodalite(EtatIndicateurs& e) {
     } else if (o.Indicateur == "NbNoeudsAccess") {
         CalculNbNoeudsAccessibles(e);
     } else if (o.Indicateur == "Valence") {
-        CalculValence(e);
+        return CalculValence(e);
     } else if (o.Indicateur == "NodalitéAntiNodalité") {
         CalculProprieteNodalite(e, multimodal ? 0 : ModeDeLaListe(e));
     } else if (o.Indicateur == "IndConnex") {
@@ -339,6 +379,7 @@ void CalculNodalite(EtatIndicateurs& e) {
         CalculInterConnexion(e, multimodal, multimodal ? 0 : ModeDeLaListe(e));
     }
     // "Gain1" computes nothing: the values already there are written.
+    return true;
 }
 
 }  // namespace vek

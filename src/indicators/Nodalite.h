@@ -18,8 +18,10 @@ enum class Demi { Degre, Exterieur, Interieur };
 void CalculDegre(EtatIndicateurs& e, const std::string& indicateur);
 // The same computation under its fixed caption ("Calcul du degré...", ...).
 void CalculDegreFixe(EtatIndicateurs& e, Demi type);
-// Inner minus outer half-degree, each rounded to an integer.
-void CalculValence(EtatIndicateurs& e);
+// Inner minus outer half-degree, each rounded to an integer. False, after a message naming
+// the first node, when a half-degree or the valence is no 64-bit integer: the values are then
+// all 0 and are not to be written.
+bool CalculValence(EtatIndicateurs& e);
 // The number of other nodes reached directly by an arc of a selected mode.
 void CalculNbNoeudsAccessibles(EtatIndicateurs& e);
 // d·log10(d), d the number of arcs incident to the node.
@@ -34,7 +36,8 @@ void CopieArcsTravail(EtatIndicateurs& e);
 // The order-1 value chosen plus the order-1 values of the nodes reached by one arc.
 void CalculContiguiteOrdre2(EtatIndicateurs& e);
 
-// Runs the indicator chosen in the nodality dialog.
-void CalculNodalite(EtatIndicateurs& e);
+// Runs the indicator chosen in the nodality dialog; false when its values are not to be
+// written (said in a message).
+bool CalculNodalite(EtatIndicateurs& e);
 
 }  // namespace vek

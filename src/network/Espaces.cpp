@@ -1,10 +1,12 @@
 #include "network/Espaces.h"
 
 #include <charconv>
+#include <optional>
 
 #include "network/Chargement.h"
 #include "network/EtatReseau.h"
 #include "network/Mode.h"
+#include "shell/Entiers.h"
 #include "shell/Fichiers.h"
 #include "shell/Format.h"
 #include "shell/Texte.h"
@@ -281,16 +283,28 @@ bool ChargementEspace(EtatReseau& e, const std::function<void()>& construitMatri
 
 namespace {
 
-bool LitEntier(const std::string& texte, int& valeur) {
+// The speeds typed in "Réseaux empruntés", km/h: above every mode of the table (the plane
+// flies at 600), and low enough that no time or distance computed from them overflows.
+constexpr double kVitesseMaximale = 1000;
+
+// The typed text as a number; nothing when it is not one from end to end.
+std::optional<double> LitNombre(const std::string& texte) {
     std::string t = SansBlancsFinaux(texte);
     std::size_t debut = t.find_first_not_of(' ');
-    if (debut == std::string::npos) return false;
+    if (debut == std::string::npos) return std::nullopt;
     double v = 0;
     auto r = std::from_chars(t.data() + debut, t.data() + t.size(), v);
-    if (r.ec != std::errc() || r.ptr != t.data() + t.size() || v != static_cast<int>(v))
-        return false;
-    valeur = static_cast<int>(v);
-    return true;
+    if (r.ec != std::errc() || r.ptr != t.data() + t.size()) return std::nullopt;
+    return v;
+}
+
+// A whole number typed: nothing when it is not one, or no int holds it.
+std::optional<int> LitEntier(const std::string& texte) {
+    const std::optional<double> v = LitNombre(texte);
+    if (!v) return std::nullopt;
+    const std::optional<int> entier = EntierTronque<int>(*v);
+    if (!entier || *entier != *v) return std::nullopt;
+    return entier;
 }
 
 void AfficheMode(EtatReseau& e, Dialogue& d) {
@@ -310,32 +324,28 @@ void ValideMode(EtatReseau& e, Dialogue& d) {
     Controle& liste = d["ListeRéseauxPartiels"];
     if (liste.selection < 0) return;
     const std::string nom = liste.elements[static_cast<std::size_t>(liste.selection)];
-    int vitesseMax = 0;
-    double v = 0;
-    {
-        std::string t = d["VitesseRésPart"].texte;
-        std::size_t debut = t.find_first_not_of(' ');
-        t = debut == std::string::npos ? std::string() : SansBlancsFinaux(t.substr(debut));
-        auto r = std::from_chars(t.data(), t.data() + t.size(), v);
-        if (t.empty() || r.ec != std::errc() || r.ptr != t.data() + t.size() || !(v > 0) ||
-            v > 100000) {
-            e.Ihm.Message("La vitesse du mode " + nom +
-                              " doit être un nombre de km/h strictement positif : " +
-                              d["VitesseRésPart"].texte,
-                          Boutons::Ok, Icone::Exclamation, "Réseaux empruntés");
-            return;
-        }
+    // The speed is kept as a Single: it must stay above 0 once made one (1e-50 would be 0).
+    const std::optional<double> lue = LitNombre(d["VitesseRésPart"].texte);
+    const float vitesse = lue && *lue <= kVitesseMaximale ? static_cast<float>(*lue) : 0.0f;
+    if (!(vitesse > 0)) {
+        e.Ihm.Message("La vitesse du mode " + nom +
+                          " doit être un nombre de km/h supérieur à 0 et au plus égal à " +
+                          TexteNombre(kVitesseMaximale) + " : " + d["VitesseRésPart"].texte,
+                      Boutons::Ok, Icone::Exclamation, "Réseaux empruntés");
+        return;
     }
-    if (!LitEntier(d["VitMaxRésPart"].texte, vitesseMax) || vitesseMax < 0) {
-        e.Ihm.Message(
-            "La vitesse maximale du mode " + nom +
-                " doit être un nombre entier de km/h positif ou nul : " + d["VitMaxRésPart"].texte,
-            Boutons::Ok, Icone::Exclamation, "Réseaux empruntés");
+    // 0 says the mode has no free-flow speed.
+    const std::optional<int> vitesseMax = LitEntier(d["VitMaxRésPart"].texte);
+    if (!vitesseMax || *vitesseMax < 0 || *vitesseMax > kVitesseMaximale) {
+        e.Ihm.Message("La vitesse maximale (VMax) du mode " + nom +
+                          " doit être 0 (aucune) ou un nombre entier de km/h de 1 à " +
+                          TexteNombre(kVitesseMaximale) + " : " + d["VitMaxRésPart"].texte,
+                      Boutons::Ok, Icone::Exclamation, "Réseaux empruntés");
         return;
     }
     RechercheModeParNom(e, nom);
-    e.ModeCourant.Vitesse = static_cast<float>(v);
-    e.ModeCourant.VitesseMax = vitesseMax;
+    e.ModeCourant.Vitesse = vitesse;
+    e.ModeCourant.VitesseMax = *vitesseMax;
     e.ModeCourant.Selectionne = d["SélectionnéOuiNon"].coche;
     e.ModeCourant.Oriente = d["OrientéOuiNon"].coche;
     EnregistreModeParNom(e, nom);

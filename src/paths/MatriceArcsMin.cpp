@@ -9,6 +9,7 @@
 #include "paths/EtatChemins.h"
 #include "shell/Champs.h"
 #include "shell/Fichiers.h"
+#include "shell/Format.h"
 #include "shell/Memoire.h"
 #include "shell/Progression.h"
 #include "shell/Texte.h"
@@ -58,12 +59,13 @@ void CreationMatriceArcsMin(EtatChemins& e, const std::string& v) {
     const IndexCodes index(e.Noeuds, e.NbNoeuds);
     const bool distance = v == "Distance";
     const bool temps = v == "Temps";
+    ArcsEcartes ecartes;
     for (std::int32_t a = 1; a <= e.NbArcs; ++a) {
         AfficheProgression(e, e.NbArcs, a, "Création de la matrice des arcs minimaux...");
         const Arc& arc = e.Arcs[a];
         float x = distance ? arc.Distance : temps ? arc.Temps : arc.Temps / arc.Distance;
         if (arc.Origine == 0 || arc.Destination == 0) continue;
-        if (!std::isfinite(x)) continue;  // a ratio over a zero distance values nothing
+        if (ecartes.Ecarte(e, a, x)) continue;
         const std::size_t i = static_cast<std::size_t>(index(arc.Origine));
         const std::size_t j = static_cast<std::size_t>(index(arc.Destination));
         RechercheMode(e, arc.Mode);
@@ -80,6 +82,7 @@ void CreationMatriceArcsMin(EtatChemins& e, const std::string& v) {
             }
         }
     }
+    ecartes.Signale(e, v);
 }
 
 void CreationMatriceArcsMinJoursEtHeures(EtatChemins& e, const std::string& v) {
@@ -91,6 +94,7 @@ void CreationMatriceArcsMinJoursEtHeures(EtatChemins& e, const std::string& v) {
     e.ServicesPaires.Vide(n);
     const IndexCodes index(e.Noeuds, e.NbNoeuds);
     ServicesRefuses refus;
+    ArcsEcartes ecartes;
     for (std::int32_t a = 1; a <= e.NbArcs; ++a) {
         AfficheProgression(e, e.NbArcs, a, "Création de la matrice des arcs minimaux...");
         const Arc& arc = e.Arcs[a];
@@ -99,7 +103,7 @@ void CreationMatriceArcsMinJoursEtHeures(EtatChemins& e, const std::string& v) {
         const std::size_t j = static_cast<std::size_t>(index(arc.Destination));
         CelluleArcMin& c = e.MatArcsMin(i, j);
         if (!EstModeHoraire(arc.Mode)) {
-            if (x != 0 && std::isfinite(x) && (c.Valeur == 0 || x < c.Valeur)) {
+            if (!ecartes.Ecarte(e, a, x) && (c.Valeur == 0 || x < c.Valeur)) {
                 for (CelluleArcMin* m : {&c, &e.MatArcsMin(j, i)}) {
                     m->Valeur = x;
                     m->Mode = arc.Mode;
@@ -118,6 +122,37 @@ void CreationMatriceArcsMinJoursEtHeures(EtatChemins& e, const std::string& v) {
         if (c.Mode == 0) c.Mode = arc.Mode;
     }
     refus.Signale(e, kMaxServicesParPaire);
+    ecartes.Signale(e, v);
+}
+
+bool ArcsEcartes::Ecarte(const EtatChemins& e, std::int32_t a, float valeur) {
+    if (valeur != 0 && std::isfinite(valeur)) return false;
+    Note(e, a, valeur);
+    return true;
+}
+
+void ArcsEcartes::Note(const EtatChemins& e, std::int32_t a, float valeur) {
+    if (nombre_++ < 5) {
+        const Arc& arc = e.Arcs[a];
+        liste_ += "\n" + std::to_string(arc.Origine) + " - " + std::to_string(arc.Destination) +
+                  " (mode " + std::to_string(arc.Mode) +
+                  ") : " + TexteNombre(static_cast<double>(valeur), kChiffresSingle);
+    } else if (nombre_ == 6) {
+        liste_ += "\n...";
+    }
+}
+
+void ArcsEcartes::Signale(EtatChemins& e, const std::string& valuation) const {
+    if (nombre_ == 0) return;
+    e.Ihm.Message(
+        std::to_string(nombre_) +
+            " arc(s) de valeur nulle, non finie ou trop grande ne sont pas retenus dans la matrice "
+            "des arcs minimaux (valuation " +
+            valuation +
+            ") : une valeur 0 y signifie « pas d'arc » et effacerait un autre arc entre "
+            "les mêmes noeuds. Ils restent dans le réseau." +
+            liste_,
+        Boutons::Ok, Icone::Exclamation, kTitreVek);
 }
 
 void ServicesRefuses::Note(const EtatChemins& e, std::int32_t i, std::int32_t j) {

@@ -27,6 +27,22 @@ class ServicesRefuses {
     std::unordered_set<std::int64_t> paires_;
     std::string liste_;
 };
+// The arcs left out of the matrix: a value of 0 there means "no arc", so an arc of value 0
+// would erase another arc of the same pair (and the files and ties rely on that 0), and a
+// value that is no finite number (or too large for its cell) is no length or time. The arcs stay in
+// the network; one message counts them and names the first ones.
+class ArcsEcartes {
+  public:
+    // True when the value cannot enter the matrix; the arc is then noted.
+    bool Ecarte(const EtatChemins& e, std::int32_t a, float valeur);
+    // Notes an arc left out for a value that its cell cannot hold.
+    void Note(const EtatChemins& e, std::int32_t a, float valeur);
+    void Signale(EtatChemins& e, const std::string& valuation) const;
+
+  private:
+    std::int64_t nombre_ = 0;
+    std::string liste_;
+};
 // Oriente from the arcs present and the orientation of their modes now.
 void RecalculeOriente(EtatChemins& e);
 // Writes the listing of MatArcsMin: one line per ordered pair with a direct arc.

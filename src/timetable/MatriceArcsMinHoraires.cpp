@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "network/Mode.h"
 #include "paths/MatriceArcsMin.h"
+#include "shell/Entiers.h"
 #include "shell/Memoire.h"
 #include "shell/Progression.h"
 #include "timetable/EtatHoraires.h"
@@ -21,6 +23,7 @@ void CreeMatriceArcsMinHoraires(EtatHoraires& e, const std::string& valuation) {
     e.ServicesPaires.Vide(n);
     const bool distance = valuation == "Distance";
     ServicesRefuses refus;
+    ArcsEcartes ecartes;
     for (std::int32_t a = 1; a <= e.NbArcs; ++a) {
         AfficheProgression(e, e.NbArcs, a, "Création de la matrice des arcs minimaux...");
         const Arc& arc = e.Arcs[static_cast<std::size_t>(a)];
@@ -29,13 +32,21 @@ void CreeMatriceArcsMinHoraires(EtatHoraires& e, const std::string& valuation) {
         if (o < 1 || d < 1 || o > n || d > n) continue;  // an end that no node has
         CelluleArcMin& od = e.MatArcsMin(o, d);
         if (!EstModeHoraire(arc.Mode)) {
+            // A permanent link of value 0 would read as none and erase the link there: left
+            // out, as one whose time no Long holds.
+            if (ecartes.Ecarte(e, a, v)) continue;
+            const std::optional<std::int32_t> tempsEntier = EntierArrondi<std::int32_t>(arc.Temps);
+            if (!tempsEntier) {
+                ecartes.Note(e, a, arc.Temps);
+                continue;
+            }
             // A permanent link, both ways. Slot 1 is its place in both cells, whatever was
             // recorded before: the timetabled arcs already there keep their slots.
             if (od.Valeur == 0 || od.Valeur > v) {
                 for (CelluleArcMin* m : {&od, &e.MatArcsMin(d, o)}) {
                     m->Valeur = v;
                     m->Mode = arc.Mode;
-                    m->TempsEntier = static_cast<std::int32_t>(std::nearbyint(arc.Temps));
+                    m->TempsEntier = *tempsEntier;
                     m->IndiceArc = a;
                 }
             }
@@ -52,6 +63,7 @@ void CreeMatriceArcsMinHoraires(EtatHoraires& e, const std::string& valuation) {
         od.NbServices = od.NbServices == 0 ? 2 : od.NbServices + 1;
     }
     refus.Signale(e, kMaxServicesParPaire);
+    ecartes.Signale(e, "Horaires");
 }
 
 }  // namespace vek

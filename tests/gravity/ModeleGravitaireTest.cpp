@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "Reseaux.h"
 #include "ScriptTest.h"
@@ -175,6 +176,39 @@ TEST(Gravite, CasRapportes) {
         EXPECT_EQ(g.Lit("3AA.dat"), "");
         EXPECT_EQ(g.Lit("AP.dat"), "");
     }
+}
+
+// A weighted sum that no 64-bit integer holds (paths gone wild on a negative cycle, or no
+// number at all) is named in one message and never written: the previous slp.dat stays and
+// is not opened.
+TEST(Gravite, SommationsHorsDesEntiers) {
+    const float infini = std::numeric_limits<float>::infinity();
+    for (float chemin : {-4.4e29f, 3e30f, infini, std::nanf("")}) {
+        Gravite g;
+        g.e.Gravite.Options.OuiSLP = g.e.Gravite.Options.EcranSLP = true;
+        test::EcritOctets(g.dossier / "slp.dat", "ancien");
+        g.e.CheminsMin(2, 1).Valeur = chemin;
+        menDémarrageGravit(g.e);
+        EXPECT_EQ(g.port.Compte("La sommation pondérée des populations de 1 noeud(s) ne tient "
+                                "pas dans un entier (le premier : Bourg, "),
+                  1)
+            << chemin;
+        EXPECT_EQ(g.port.Compte("slp.dat n'est pas écrit."), 1) << chemin;
+        EXPECT_EQ(g.Lit("slp.dat"), "ancien") << chemin;
+        for (const std::string& l : g.port.lances)
+            EXPECT_EQ(l.find("slp.dat"), std::string::npos) << l;
+    }
+    // Within the range of a 64-bit integer, the sum is written as always.
+    Gravite g;
+    g.e.Gravite.Options.OuiSLP = true;
+    g.e.CheminsMin(2, 1).Valeur = 1e12f;
+    menDémarrageGravit(g.e);
+    EXPECT_EQ(g.port.Compte("ne tient pas dans un entier"), 0);
+    const double b = static_cast<double>(g.e.SommesPondereesPop[2]);
+    ASSERT_GT(b, 1e11);
+    // A 5-digit code takes no blank after it.
+    const std::string debut = " 12345" + std::to_string(static_cast<long long>(std::nearbyint(b)));
+    EXPECT_EQ(g.Lignes("slp.dat").at(1).substr(0, debut.size() + 1), debut + " ");
 }
 
 // A parameter typed as no number at all is refused by GvPa's "Ok", which names it and keeps

@@ -114,6 +114,27 @@ TEST(IndicVek, ReglesDuDialogueEtAnnulation) {
     EXPECT_NE(r.fichier.find("-0000000000000000001.0"), std::string::npos) << r.fichier;
 }
 
+// A speed of 1e-40 km/h makes the road's time infinite: a half-degree no integer holds. The
+// valence is refused with one message naming the node, and no file is written or opened.
+TEST(IndicVek, ValenceHorsDesEntiers) {
+    const std::string lente =
+        "dialogue Reseaux \"ListeRéseauxPartiels=Route 70 VI\" VitesseRésPart=1e-40 Valid "
+        "LectFich\nmenu menReseaux\n";
+    Resultat r = Execute(lente + "dialogue IndicVek Valence Temps Ok\nmenu menCalculNodalité\n");
+    EXPECT_EQ(r.code, 0) << r.erreurs;
+    EXPECT_NE(r.sortie.find("La valence de 2 noeud(s) ne peut pas être calculée : le demi-degré "
+                            "intérieur de Aubeterre-sur-Dronne-le-Haut vaut Infini, hors de la "
+                            "capacité d'un entier. Aucun résultat n'est écrit."),
+              std::string::npos)
+        << r.sortie;
+    EXPECT_EQ(r.fichier, "");
+    EXPECT_EQ(r.sortie.find("ouvre:"), std::string::npos) << r.sortie;
+    // The same network by number of arcs: the valence is computed as always.
+    r = Execute(lente + "dialogue IndicVek Valence Booléenne Ok\nmenu menCalculNodalité\n");
+    EXPECT_NE(r.fichier.find("-0000000000000000001.0"), std::string::npos) << r.sortie;
+    EXPECT_EQ(r.sortie.find("valence"), std::string::npos) << r.sortie;
+}
+
 TEST(IndicVek, ModesDuReseau) {
     // Unticking a mode in the partial-networks dialog of the menu removes it from the degree.
     Resultat r = Execute(

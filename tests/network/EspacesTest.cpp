@@ -190,6 +190,52 @@ TEST(Espaces, ChoixAnnuleGardeLeNomPropose) {
     }
 }
 
+// A speed is a number of km/h above 0 and at most 1000; the free-flow speed 0 (none) or a
+// whole number from 1 to 1000. Anything else is named with the range accepted, and the mode
+// keeps its speeds.
+TEST(Reseaux, VitessesHorsDesBornes) {
+    const std::string vitesse =
+        "La vitesse du mode Route 70 VI doit être un nombre de km/h supérieur à 0 et au plus "
+        "égal à 1000 : ";
+    const std::string vmax =
+        "La vitesse maximale (VMax) du mode Route 70 VI doit être 0 (aucune) ou un nombre "
+        "entier de km/h de 1 à 1000 : ";
+    struct Cas {
+        const char* champ;
+        const char* texte;
+        std::string message;  // empty: accepted
+    } cas[] = {
+        {"VitesseRésPart", "0", vitesse},     {"VitesseRésPart", "-5", vitesse},
+        {"VitesseRésPart", "1e-50", vitesse}, {"VitesseRésPart", "1000.5", vitesse},
+        {"VitesseRésPart", "1e300", vitesse}, {"VitesseRésPart", "abc", vitesse},
+        {"VitMaxRésPart", "1001", vmax},      {"VitMaxRésPart", "1e300", vmax},
+        {"VitMaxRésPart", "-1", vmax},        {"VitMaxRésPart", "2.5", vmax},
+        {"VitesseRésPart", "1000", ""},       {"VitesseRésPart", "0.5", ""},
+        {"VitMaxRésPart", "0", ""},           {"VitMaxRésPart", "1000", ""},
+    };
+    for (const Cas& c : cas) {
+        SessionScript s;
+        s.Ecrit("n.dat", kNoeuds);
+        s.Ecrit("a.dat", kArcs);
+        s.Fichier(s.dossier / "n.dat");
+        s.Fichier(s.dossier / "a.dat");
+        s.Menu("menOuvrir");
+        s.Dialogue("Reseaux", {"ListeRéseauxPartiels=Route 70 VI",
+                               std::string(c.champ) + "=" + c.texte, "Valid", "ResAnnule"});
+        ASSERT_EQ(s.Menu("menReseaux"), Issue::Faite);
+        RechercheMode(s.e, 7);
+        EXPECT_EQ(s.Compte(c.message.empty() ? "doit être" : c.message + c.texte),
+                  c.message.empty() ? 0 : 1)
+            << c.champ << "=" << c.texte << s.sortie.str();
+        const bool accepte = c.message.empty();
+        const bool vitesse = std::string(c.champ) == "VitesseRésPart";
+        EXPECT_EQ(s.e.ModeCourant.Vitesse, accepte && vitesse ? std::stof(c.texte) : 70.0f)
+            << c.champ << "=" << c.texte;
+        EXPECT_EQ(s.e.ModeCourant.VitesseMax, accepte && !vitesse ? std::stoi(c.texte) : 90)
+            << c.champ << "=" << c.texte;
+    }
+}
+
 TEST(Reseaux, ModesEditesPuisRelus) {
     SessionScript s;
     s.Ecrit("n.dat", kNoeuds);
@@ -204,7 +250,7 @@ TEST(Reseaux, ModesEditesPuisRelus) {
                            "VitesseRésPart=35", "Valid", "ListeRéseauxPartiels=#2",
                            "SélectionnéOuiNon=0", "Valid", "LectFich"});
     ASSERT_EQ(s.Menu("menReseaux"), Issue::Faite);
-    EXPECT_EQ(s.Compte("strictement positif : 0"), 1);
+    EXPECT_EQ(s.Compte("au plus égal à 1000 : 0"), 1);
     ASSERT_EQ(s.e.NbArcs, 2);
     EXPECT_EQ(s.e.Arcs[1].Temps, 60);
     EXPECT_EQ(s.e.MatArcsMin(1, 2).Valeur, 60);

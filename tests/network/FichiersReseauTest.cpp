@@ -100,7 +100,9 @@ TEST(LectureArcs, MessagesDErreur) {
     std::string arcs = LigneArc(1, 2, 3, 10, 0, 2500, 100) +  // arrival cannot follow
                        LigneArc(1, 2, 7, 0, 0);               // zero length and time
     ASSERT_TRUE(s.Ouvre(LigneNoeud("A", 1) + LigneNoeud("B", 2), arcs));
-    ASSERT_EQ(s.port.messages.size(), 2u);
+    // The third: both arcs of time 0 are left out of the minimal-arc matrix.
+    ASSERT_EQ(s.port.messages.size(), 3u);
+    EXPECT_EQ(s.port.messages[2].texte.rfind("2 arc(s) de valeur nulle", 0), 0u);
     EXPECT_EQ(s.port.messages[0].texte,
               "T.C. 1  -  2 (ligne 1 du fichier arcs) :\nHeure de départ = 1500\n"
               "Heure d'arrivée = 1500\nPrière de corriger cette erreur");

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "PortTest.h"
 #include "Reseaux.h"
+#include "paths/Floyd.h"
 #include "paths/MatriceArcsMin.h"
 #include "vek/CommandesReseau.h"
 
@@ -43,6 +46,62 @@ TEST(MatriceArcsMin, MeilleurArcDirect) {
         EXPECT_EQ(s.e.MatArcsMin(1, 2).Valeur, c.ab) << c.nom;
         EXPECT_EQ(s.e.MatArcsMin(2, 1).Valeur, c.ba) << c.nom;
         EXPECT_EQ(s.e.MatArcsMin.Lignes(), 3u);
+    }
+}
+
+// A rail arc of time 0 beside a 10-minute road: 0 means "no arc" in the matrix, so the rail
+// arc is left out of it, said once with its ends, and the road's 10 stays whatever the
+// order of the arcs; the arc stays in the network.
+TEST(MatriceArcsMin, ArcDeValeurNulleNEffacePasLeLienParallele) {
+    const std::string route = LigneArc(1, 2, 71, 10, 0), rail = LigneArc(1, 2, 4, 10, 0);
+    const std::string message =
+        "1 arc(s) de valeur nulle, non finie ou trop grande ne sont pas retenus dans la matrice "
+        "des arcs "
+        "minimaux (valuation Temps) : une valeur 0 y signifie « pas d'arc » et effacerait un "
+        "autre arc entre les mêmes noeuds. Ils restent dans le réseau.\n"
+        "1 - 2 (mode 4) : 0";
+    for (const std::string& arcs : {route + rail, rail + route}) {
+        Session s;
+        ASSERT_TRUE(s.Ouvre(kAB, arcs));
+        ASSERT_EQ(s.e.NbArcs, 2);
+        EXPECT_EQ(s.e.MatArcsMin(1, 2).Valeur, 10);
+        EXPECT_EQ(s.e.MatArcsMin(2, 1).Valeur, 10);
+        EXPECT_EQ(s.e.MatArcsMin(1, 2).Mode, 71);
+        EXPECT_EQ(s.port.Compte(message), 1);
+        ASSERT_TRUE(CalculCheminsMinimaux(s.e));
+        EXPECT_EQ(s.e.CheminsMin(1, 2).Valeur, 10);
+        EXPECT_EQ(s.e.CheminsMin(2, 1).Valeur, 10);
+    }
+    // The same rule for the timetable and the circuity constructions.
+    for (const char* valuation :
+         {"JoursEtHeures", "Horaires", "Distance2Temps", "Temps2Distance"}) {
+        Session s;
+        ASSERT_TRUE(s.Ouvre(kAB, LigneArc(1, 2, 71, 10, 0) + LigneArc(1, 2, 7, 0, 0)));
+        s.port.messages.clear();
+        s.e.Valuation = valuation;
+        CalculMatriceArcsMin(s.e);
+        EXPECT_EQ(s.e.MatArcsMin(1, 2).Valeur, valuation[0] == 'T' ? 1 : 10) << valuation;
+        EXPECT_EQ(s.e.MatArcsMin(2, 1).Mode, 71) << valuation;
+        EXPECT_EQ(s.port.Compte("1 arc(s) de valeur nulle, non finie ou trop grande"), 1)
+            << valuation;
+    }
+}
+
+// In the timetable matrix the permanent link also keeps its time as a whole number: a time
+// that no Long holds leaves the link out, said, rather than a garbage number.
+TEST(MatriceArcsMin, TempsEntierHorsDesEntiers) {
+    for (float temps : {3e9f, std::numeric_limits<float>::infinity(), 600.4f}) {
+        Session s;
+        ASSERT_TRUE(s.Ouvre(kAB, LigneArc(1, 2, 71, 10, 0)));
+        s.e.Arcs[1].Temps = temps;
+        s.e.Valuation = "Horaires";
+        CalculMatriceArcsMin(s.e);
+        const bool garde = temps < 1e9f;
+        EXPECT_EQ(s.e.MatArcsMin(1, 2).Valeur, garde ? temps : 0) << temps;
+        EXPECT_EQ(s.e.MatArcsMin(2, 1).TempsEntier, garde ? 600 : 0) << temps;
+        EXPECT_EQ(s.port.Compte("1 arc(s) de valeur nulle, non finie ou trop grande"),
+                  garde ? 0 : 1)
+            << temps;
     }
 }
 
