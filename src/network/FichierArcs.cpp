@@ -1,5 +1,7 @@
 #include "network/FichierArcs.h"
 
+#include <utility>
+
 #include "network/EtatReseau.h"
 #include "network/IndexCodes.h"
 #include "network/Lecture.h"
@@ -15,25 +17,6 @@ namespace vek {
 
 namespace {
 constexpr const char* kTitreErreurArcs = "Erreur dans le fichier des arcs";
-constexpr std::size_t kLignesCitees = 5;
-
-// Line numbers cited in a message: the first few, then "...".
-std::string Citees(const std::vector<std::size_t>& lignes, std::size_t total) {
-    std::string t;
-    for (std::size_t k = 0; k < lignes.size(); ++k)
-        t += (k ? ", " : "") + std::to_string(lignes[k]);
-    if (total > lignes.size()) t += ", ...";
-    return t;
-}
-
-struct Rejets {
-    std::size_t nombre = 0;
-    std::vector<std::size_t> lignes;
-    void Ajoute(std::size_t ligne) {
-        if (nombre++ < kLignesCitees) lignes.push_back(ligne);
-    }
-};
-
 // Converts the times just read and checks the schedule of arc i.
 // `i` is the line of the arc in the file.
 void ConvertitTemps(EtatReseau& e, Arc& a, std::size_t i) {
@@ -86,29 +69,34 @@ std::optional<std::int32_t> LectureFichierArcs(EtatReseau& e, const std::string&
         IndexationArcsLus(e);
         return std::nullopt;
     }
-    TexteLu texte;
-    if (!LitFichierTexte(CheminDe(e, chemin), texte, kIllimite, 116)) {
-        e.Ihm.Message("Impossible de lire le fichier : " + chemin, Boutons::Ok, Icone::Exclamation,
-                      kTitreErreurArcs);
-        IndexationArcsLus(e);
-        return std::nullopt;
-    }
     std::vector<Arc> lus(1);
     std::vector<std::size_t> lignesDesArcs(1);
     std::int32_t k = 1;
-    Rejets inconnus, tropGrands;
+    LignesRejetees inconnus, tropGrands, sansCode, negatifs;
     std::string detailTropGrand;
-    std::size_t ligne = 0;
-    for (; ligne < texte.lignes.size() && k < maximum; ++ligne) {
-        const std::u32string& l = texte.lignes[ligne];
-        const std::size_t numero = ligne + 1;
+    std::size_t ligne = 0, longueurPrecedente = 0, tronquee = 0;
+    auto traite = [&](const LigneLue& lue) {
+        if (k >= maximum) return false;
+        ++ligne;
+        const std::u32string_view l = lue.texte;
+        const std::size_t numero = lue.numero;
+        const std::size_t precedente = std::exchange(longueurPrecedente, l.size());
+        if (lue.derniere && !lue.finie &&
+            LigneTronquee(l.size(), precedente, {10, 21, 26, 35, 40, 45, 50, 58, 65, 72, 116})) {
+            tronquee = numero;
+            return true;
+        }
         auto mode = EntierArrondi<std::int16_t>(ChampNumerique(l, 23, 4));
         RechercheMode(e, mode.value_or(0));
         if (!mode || e.ModeCourant.Nom.empty()) {
             inconnus.Ajoute(numero);
-            continue;
+            return true;
         }
-        if (!e.ModeCourant.Selectionne) continue;
+        if (!e.ModeCourant.Selectionne) return true;
+        if (!ChampEstNombre(l, 1, 10) || !ChampEstNombre(l, 12, 10)) {
+            sansCode.Ajoute(numero);
+            return true;
+        }
         Arc a;
         auto origine = EntierArrondi<std::int64_t>(ChampNumerique(l, 1, 10));
         auto destination = EntierArrondi<std::int64_t>(ChampNumerique(l, 12, 10));
@@ -124,13 +112,18 @@ std::optional<std::int32_t> LectureFichierArcs(EtatReseau& e, const std::string&
                 detailTropGrand =
                     !jours ? "jours de circulation " + SousChaine(l, 52, 7) : "valeur hors limites";
             tropGrands.Ajoute(numero);
-            continue;
+            return true;
+        }
+        const double distance = ChampNumerique(l, 28, 8), temps = ChampNumerique(l, 37, 4);
+        if (distance < 0 || temps < 0) {
+            negatifs.Ajoute(numero);
+            return true;
         }
         a.Origine = *origine;
         a.Destination = *destination;
         a.Mode = *mode;
-        a.Distance = static_cast<float>(ChampNumerique(l, 28, 8));
-        a.Temps = static_cast<float>(ChampNumerique(l, 37, 4));
+        a.Distance = static_cast<float>(distance);
+        a.Temps = static_cast<float>(temps);
         a.HeureDepart = *depart;
         a.HeureArrivee = *arrivee;
         a.Jours = *jours;
@@ -144,6 +137,20 @@ std::optional<std::int32_t> LectureFichierArcs(EtatReseau& e, const std::string&
         lus.push_back(std::move(a));
         lignesDesArcs.push_back(numero);
         ++k;
+        return true;
+    };
+    TexteLu texte;
+    if (!ParcourtFichierTexte(CheminDe(e, chemin), texte, 116, traite)) {
+        e.Ihm.Message("Impossible de lire le fichier : " + chemin, Boutons::Ok, Icone::Exclamation,
+                      kTitreErreurArcs);
+        IndexationArcsLus(e);
+        return std::nullopt;
+    }
+    if (texte.utf16 != Utf16::Non) {
+        e.Ihm.Message(MessageUtf16(chemin, texte.utf16), Boutons::Ok, Icone::Critique,
+                      kTitreErreurArcs);
+        IndexationArcsLus(e);
+        return std::nullopt;
     }
     e.ArcsLus = std::move(lus);
     e.NbArcsLus = k - 1;
@@ -153,20 +160,33 @@ std::optional<std::int32_t> LectureFichierArcs(EtatReseau& e, const std::string&
     if (inconnus.nombre > 0)
         e.Ihm.Message(std::to_string(inconnus.nombre) +
                           " arc(s) d'un mode inconnu ont été ignorés (ligne(s) " +
-                          Citees(inconnus.lignes, inconnus.nombre) + " du fichier arcs)",
+                          inconnus.Citees() + " du fichier arcs)",
                       Boutons::Ok, Icone::Exclamation, kTitreErreurArcs);
     if (tropGrands.nombre > 0)
         e.Ihm.Message(std::to_string(tropGrands.nombre) +
                           " arc(s) dont une valeur dépasse la capacité de son champ ont été "
                           "ignorés (ligne(s) " +
-                          Citees(tropGrands.lignes, tropGrands.nombre) + " du fichier arcs ; " +
-                          detailTropGrand + ")",
+                          tropGrands.Citees() + " du fichier arcs ; " + detailTropGrand + ")",
                       Boutons::Ok, Icone::Critique, kTitreErreurArcs);
-    if (ligne < texte.lignes.size())
+    if (sansCode.nombre > 0)
+        e.Ihm.Message(std::to_string(sansCode.nombre) +
+                          " arc(s) dont le code d'origine ou de destination n'est pas un nombre "
+                          "ont été ignorés (ligne(s) " +
+                          sansCode.Citees() + " du fichier arcs)",
+                      Boutons::Ok, Icone::Critique, kTitreErreurArcs);
+    if (negatifs.nombre > 0)
+        e.Ihm.Message(std::to_string(negatifs.nombre) +
+                          " arc(s) de longueur ou de temps négatif ont été ignorés (ligne(s) " +
+                          negatifs.Citees() + " du fichier arcs)",
+                      Boutons::Ok, Icone::Critique, kTitreErreurArcs);
+    if (tronquee > 0)
+        e.Ihm.Message(MessageLigneTronquee(tronquee, "fichier arcs"), Boutons::Ok, Icone::Critique,
+                      kTitreErreurArcs);
+    if (ligne < texte.nombreLignes)
         e.Ihm.Message("Le fichier des arcs " + chemin + " compte " +
-                          std::to_string(texte.lignes.size()) + " lignes : seuls les " +
+                          std::to_string(texte.nombreLignes) + " lignes : seuls les " +
                           std::to_string(maximum - 1) + " premiers arcs ont été lus, " +
-                          std::to_string(texte.lignes.size() - ligne) + " ligne(s) ignorée(s).",
+                          std::to_string(texte.nombreLignes - ligne) + " ligne(s) ignorée(s).",
                       Boutons::Ok, Icone::Exclamation, kTitreErreurArcs);
 
     for (std::int32_t i = 1; i <= e.NbArcsLus; ++i)

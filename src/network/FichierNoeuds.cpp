@@ -1,5 +1,7 @@
 #include "network/FichierNoeuds.h"
 
+#include <utility>
+
 #include "network/EtatReseau.h"
 #include "network/Lecture.h"
 #include "shell/Champs.h"
@@ -21,17 +23,24 @@ std::string Lignes(std::size_t n) {
 std::optional<std::int32_t> LectureFichierNoeuds(EtatReseau& e, const std::string& chemin,
                                                  std::int32_t maximum) {
     if (!FichierExiste(e, chemin)) return std::nullopt;
-    TexteLu texte;
-    if (!LitFichierTexte(CheminDe(e, chemin), texte, static_cast<std::size_t>(maximum), 100)) {
-        e.Ihm.Message("Impossible de lire le fichier : " + chemin, Boutons::Ok, Icone::Exclamation,
-                      kTitreErreurNoeuds);
-        return std::nullopt;
-    }
     std::vector<Noeud> lus(1);
     std::int32_t n = 0;
-    std::size_t ligne = 0;
-    for (; ligne < texte.lignes.size() && n < maximum; ++ligne) {
-        const std::u32string& l = texte.lignes[ligne];
+    std::size_t ligne = 0, longueurPrecedente = 0, tronquee = 0;
+    LignesRejetees sansCode;
+    auto traite = [&](const LigneLue& lue) {
+        if (n >= maximum) return false;
+        ++ligne;
+        const std::u32string_view l = lue.texte;
+        const std::size_t precedente = std::exchange(longueurPrecedente, l.size());
+        if (lue.derniere && !lue.finie &&
+            LigneTronquee(l.size(), precedente, {61, 70, 79, 88, 99})) {
+            tronquee = lue.numero;
+            return true;
+        }
+        if (!ChampEstNombre(l, 52, 10)) {
+            sansCode.Ajoute(lue.numero);
+            return true;
+        }
         Noeud nd;
         nd.Nom = Cadre(SousChaine(l, 1, 50), kLongueurNom);
         nd.Code = EntierArrondi<std::int64_t>(ChampNumerique(l, 52, 10)).value_or(0);
@@ -41,7 +50,27 @@ std::optional<std::int32_t> LectureFichierNoeuds(EtatReseau& e, const std::strin
         nd.Parametre = static_cast<float>(ChampNumerique(l, 90, 10));
         lus.push_back(std::move(nd));
         ++n;
+        return true;
+    };
+    TexteLu texte;
+    if (!ParcourtFichierTexte(CheminDe(e, chemin), texte, 100, traite)) {
+        e.Ihm.Message("Impossible de lire le fichier : " + chemin, Boutons::Ok, Icone::Exclamation,
+                      kTitreErreurNoeuds);
+        return std::nullopt;
     }
+    if (texte.utf16 != Utf16::Non) {
+        e.Ihm.Message(MessageUtf16(chemin, texte.utf16), Boutons::Ok, Icone::Critique,
+                      kTitreErreurNoeuds);
+        return std::nullopt;
+    }
+    if (sansCode.nombre > 0)
+        e.Ihm.Message(std::to_string(sansCode.nombre) +
+                          " ligne(s) dont le code n'est pas un nombre ont été ignorées (ligne(s) " +
+                          sansCode.Citees() + " du fichier des noeuds)",
+                      Boutons::Ok, Icone::Critique, kTitreErreurNoeuds);
+    if (tronquee > 0)
+        e.Ihm.Message(MessageLigneTronquee(tronquee, "fichier des noeuds"), Boutons::Ok,
+                      Icone::Critique, kTitreErreurNoeuds);
     if (ligne < texte.nombreLignes) {
         e.Ihm.Message("Le fichier des noeuds " + chemin + " compte " +
                           std::to_string(texte.nombreLignes) + " lignes : seuls les " +

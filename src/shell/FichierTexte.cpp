@@ -1,7 +1,9 @@
 #include "shell/FichierTexte.h"
 
+#include <algorithm>
 #include <fstream>
 
+#include "shell/Erreurs.h"
 #include "shell/Texte.h"
 
 namespace vek {
@@ -79,76 +81,170 @@ bool EstUtf8Valide(std::string_view s) {
 
 namespace {
 
-// Splits a byte stream into records, keeps the first ones (each cut to a bounded length)
-// and decodes them once the encoding of the whole stream is known.
+// Splits a byte stream fed in pieces into lines: LF, CR LF and a lone CR each end one. Each
+// line, cut to its first `maxOctets` bytes, goes to `fin(octets, finie)`, which returns false
+// to stop.
+class Separateur {
+  public:
+    explicit Separateur(std::size_t maxOctets) : maxOctets_(maxOctets) {}
+
+    template <typename F>
+    bool Ajoute(std::string_view morceau, F& fin) {
+        for (char o : morceau) {
+            if (o == '\n' && crAvant_) {  // the LF of a CR LF
+                crAvant_ = false;
+                continue;
+            }
+            crAvant_ = o == '\r';
+            if (o == '\n' || o == '\r') {
+                if (!Termine(fin, true)) return false;
+                continue;
+            }
+            enCours_ = true;
+            if (ligne_.size() < maxOctets_) ligne_.push_back(o);
+        }
+        return true;
+    }
+    // Hands out a last line that no line end closed.
+    template <typename F>
+    bool Fin(F& fin) {
+        return !enCours_ || Termine(fin, false);
+    }
+
+  private:
+    template <typename F>
+    bool Termine(F& fin, bool finie) {
+        const bool suite = fin(std::string_view(ligne_), finie);
+        ligne_.clear();
+        enCours_ = false;
+        return suite;
+    }
+
+    std::size_t maxOctets_;
+    std::string ligne_;
+    bool enCours_ = false, crAvant_ = false;
+};
+
+// What the whole byte stream says of itself: UTF-8 or not, its mark, its records, and whether
+// its first bytes look like UTF-16.
+class Examen {
+  public:
+    void Ajoute(std::string_view morceau) {
+        for (char o : morceau) {
+            const unsigned char c = static_cast<unsigned char>(o);
+            verif_.Ajoute(c);
+            if (debut_.size() < kDebut) debut_.push_back(o);
+        }
+        separateur_.Ajoute(morceau, compte_);
+    }
+    void Remplit(TexteLu& r) {
+        separateur_.Fin(compte_);
+        r.nombreLignes = nombre_;
+        r.encodage = verif_.Valide() ? Encodage::Utf8 : Encodage::Windows1252;
+        r.marqueUtf8 = r.encodage == Encodage::Utf8 && debut_.starts_with("\xEF\xBB\xBF");
+        r.utf16 = FormeUtf16();
+    }
+
+  private:
+    static constexpr std::size_t kDebut = 512;
+
+    // A mark FF FE or FE FF; otherwise text whose characters mostly have a zero high byte,
+    // which a text of this system in UTF-16 always has and a text in any other encoding never.
+    Utf16 FormeUtf16() const {
+        if (debut_.starts_with("\xFF\xFE")) return Utf16::PetitBoutiste;
+        if (debut_.starts_with("\xFE\xFF")) return Utf16::GrandBoutiste;
+        const std::size_t paires = debut_.size() / 2;
+        std::size_t zeroApres = 0, zeroAvant = 0;
+        for (std::size_t k = 0; k < paires; ++k) {
+            const bool premier = debut_[2 * k] == '\0', second = debut_[2 * k + 1] == '\0';
+            if (!premier && second) ++zeroApres;
+            if (premier && !second) ++zeroAvant;
+        }
+        if (paires == 0) return Utf16::Non;
+        if (zeroApres * 4 >= paires * 3) return Utf16::PetitBoutiste;
+        if (zeroAvant * 4 >= paires * 3) return Utf16::GrandBoutiste;
+        return Utf16::Non;
+    }
+
+    struct Compte {
+        std::size_t* nombre;
+        bool operator()(std::string_view, bool) {
+            ++*nombre;
+            return true;
+        }
+    };
+
+    VerificateurUtf8 verif_;
+    std::string debut_;
+    std::size_t nombre_ = 0;
+    Compte compte_{&nombre_};
+    Separateur separateur_{0};
+};
+
+std::size_t MaxOctets(std::size_t maxCaracteres) {
+    return maxCaracteres >= kIllimite / 4 ? kIllimite : maxCaracteres * 4 + 4;
+}
+
+std::u32string Decode(std::string_view l, const TexteLu& forme, bool premiere) {
+    if (premiere && forme.marqueUtf8) l.remove_prefix(std::min<std::size_t>(3, l.size()));
+    if (forme.encodage == Encodage::Utf8) return VersUtf32(l);
+    std::u32string d;
+    d.reserve(l.size());
+    for (char o : l) d.push_back(CaractereWindows1252(static_cast<unsigned char>(o)));
+    return d;
+}
+
+// Keeps the first records of a stream (each cut to a bounded length) and decodes them once
+// the encoding of the whole stream is known.
 class DecoupeurLignes {
   public:
     DecoupeurLignes(std::size_t maxLignes, std::size_t maxCaracteres)
-        : maxLignes_(maxLignes),
-          maxOctets_(maxCaracteres >= kIllimite / 4 ? kIllimite : maxCaracteres * 4 + 4) {}
+        : garde_{this, maxLignes}, separateur_(MaxOctets(maxCaracteres)) {}
 
     void Ajoute(std::string_view morceau) {
-        for (char o : morceau) {
-            unsigned char c = static_cast<unsigned char>(o);
-            verif_.Ajoute(c);
-            if (debut_ < 3) Entete(c);
-            enCours_ = true;
-            if (c == '\n') {
-                Termine(true);
-                continue;
-            }
-            if (lignes_.size() < maxLignes_ && ligne_.size() < maxOctets_) ligne_.push_back(o);
-        }
+        examen_.Ajoute(morceau);
+        separateur_.Ajoute(morceau, garde_);
     }
 
     TexteLu Fin() {
-        if (enCours_) Termine(false);
+        separateur_.Fin(garde_);
         TexteLu r;
-        r.nombreLignes = nombre_;
-        r.encodage = verif_.Valide() ? Encodage::Utf8 : Encodage::Windows1252;
-        r.marqueUtf8 = r.encodage == Encodage::Utf8 && marque_ == 3;
+        examen_.Remplit(r);
         r.lignes.reserve(lignes_.size());
-        for (std::size_t k = 0; k < lignes_.size(); ++k) {
-            std::string_view l = lignes_[k];
-            if (k == 0 && r.marqueUtf8) l.remove_prefix(3);
-            if (r.encodage == Encodage::Utf8) {
-                r.lignes.push_back(VersUtf32(l));
-            } else {
-                std::u32string d;
-                d.reserve(l.size());
-                for (char o : l) d.push_back(CaractereWindows1252(static_cast<unsigned char>(o)));
-                r.lignes.push_back(std::move(d));
-            }
-        }
+        for (std::size_t k = 0; k < lignes_.size(); ++k)
+            r.lignes.push_back(Decode(lignes_[k], r, k == 0));
         return r;
     }
 
   private:
-    void Entete(unsigned char c) {
-        static constexpr unsigned char kMarque[3] = {0xEF, 0xBB, 0xBF};
-        if (marque_ == debut_ && c == kMarque[debut_]) ++marque_;
-        ++debut_;
-    }
-    void Termine(bool finDeLigne) {
-        if (lignes_.size() < maxLignes_) {
-            if (finDeLigne && !ligne_.empty() && ligne_.back() == '\r' &&
-                ligne_.size() < maxOctets_)
-                ligne_.pop_back();
-            lignes_.push_back(std::move(ligne_));
+    struct Garde {
+        DecoupeurLignes* d;
+        std::size_t maxLignes;
+        bool operator()(std::string_view ligne, bool) {
+            if (d->lignes_.size() < maxLignes) d->lignes_.emplace_back(ligne);
+            return true;
         }
-        ligne_.clear();
-        ++nombre_;
-        enCours_ = false;
-    }
+    };
 
-    std::size_t maxLignes_, maxOctets_;
-    VerificateurUtf8 verif_;
+    Examen examen_;
     std::vector<std::string> lignes_;
-    std::string ligne_;
-    std::size_t nombre_ = 0;
-    bool enCours_ = false;
-    int debut_ = 0, marque_ = 0;
+    Garde garde_;
+    Separateur separateur_;
 };
+
+// Feeds the whole file to `ajoute` in pieces; false when it cannot be opened or read.
+template <typename F>
+bool LitParMorceaux(const std::filesystem::path& chemin, F&& ajoute) {
+    std::ifstream f(chemin, std::ios::binary);
+    if (!f) return false;
+    std::vector<char> tampon(1 << 20);
+    while (f) {
+        f.read(tampon.data(), static_cast<std::streamsize>(tampon.size()));
+        if (!ajoute(std::string_view(tampon.data(), static_cast<std::size_t>(f.gcount()))))
+            return true;
+    }
+    return !f.bad();
+}
 
 }  // namespace
 
@@ -168,15 +264,12 @@ std::string EncodeTexte(std::string_view utf8, Encodage encodage) {
 
 bool LitFichierTexte(const std::filesystem::path& chemin, TexteLu& resultat, std::size_t maxLignes,
                      std::size_t maxCaracteres) {
-    std::ifstream f(chemin, std::ios::binary);
-    if (!f) return false;
     DecoupeurLignes d(maxLignes, maxCaracteres);
-    std::vector<char> tampon(1 << 20);
-    while (f) {
-        f.read(tampon.data(), static_cast<std::streamsize>(tampon.size()));
-        d.Ajoute(std::string_view(tampon.data(), static_cast<std::size_t>(f.gcount())));
-    }
-    if (f.bad()) return false;
+    if (!LitParMorceaux(chemin, [&](std::string_view m) {
+            d.Ajoute(m);
+            return true;
+        }))
+        return false;
     resultat = d.Fin();
     return true;
 }
@@ -184,6 +277,39 @@ bool LitFichierTexte(const std::filesystem::path& chemin, TexteLu& resultat, std
 namespace {
 constexpr std::size_t kTampon = 1 << 16;
 }  // namespace
+
+bool ParcourtFichierTexte(const std::filesystem::path& chemin, TexteLu& apercu,
+                          std::size_t maxCaracteres,
+                          const std::function<bool(const LigneLue&)>& traite) {
+    Examen examen;
+    if (!LitParMorceaux(chemin, [&](std::string_view m) {
+            examen.Ajoute(m);
+            return true;
+        }))
+        return false;
+    TexteLu forme;
+    examen.Remplit(forme);
+    if (forme.utf16 != Utf16::Non) {
+        apercu = std::move(forme);
+        return true;
+    }
+    std::size_t numero = 0;
+    auto transmet = [&](std::string_view octets, bool finie) {
+        ++numero;
+        const std::u32string texte = Decode(octets, forme, numero == 1);
+        return traite(LigneLue{texte, numero, numero == forme.nombreLignes, finie});
+    };
+    Separateur separateur(MaxOctets(maxCaracteres));
+    bool suite = true;
+    if (!LitParMorceaux(chemin, [&](std::string_view m) {
+            suite = separateur.Ajoute(m, transmet);
+            return suite;
+        }))
+        return false;
+    if (suite) separateur.Fin(transmet);
+    apercu = std::move(forme);
+    return true;
+}
 
 EcrivainTexte::EcrivainTexte(const std::filesystem::path& chemin, std::string /*nomAffiche*/,
                              Encodage encodage, bool marqueUtf8)

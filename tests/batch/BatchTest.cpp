@@ -141,10 +141,12 @@ TEST(VekBatch, FichiersHostiles) {
         long nbNoeuds, nbArcs;  // -1: not checked
     } cas[] = {
         {"octets au hasard", bruitNoeuds, bruitArcs, "[Erreur dans le fichier des arcs] ", -1, -1},
-        {"NUL", std::string(5000, '\0'), std::string(5000, '\0'), "d'un mode inconnu", 1, 0},
+        {"NUL", std::string(5000, '\0'), std::string(5000, '\0'), "d'un mode inconnu", 0, 0},
         {"ligne de 20 000 caractères", std::string(20000, 'x') + "\r\n" + deux,
-         std::string(20000, '1') + "\r\n" + arc, "1 arc(s) d'un mode inconnu", 3, 1},
-        {"champs non numériques", alpha, alphaArc, "ont une valeur nulle", 1, 1},
+         std::string(20000, '1') + "\r\n" + arc, "1 arc(s) d'un mode inconnu", 2, 1},
+        // A line whose code is not a number is reported and left out.
+        {"champs non numériques", alpha, alphaArc,
+         "[Erreur dans le fichier des noeuds] 1 ligne(s) dont le code n'est pas un nombre", 0, 0},
         {"fichiers vides", "", "", "", 0, 0},
         {"3500 noeuds", milliers, arc,
          "compte 3500 lignes : seuls les 3000 premiers noeuds ont été lus, 500 lignes ignorée(s).",

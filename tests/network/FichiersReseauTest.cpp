@@ -1,6 +1,7 @@
 // Reading and writing the node and arc files.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include "PortTest.h"
 #include "Reseaux.h"
@@ -138,14 +139,16 @@ TEST(LectureArcs, ModesNonRetenusEtLimites) {
 TEST(LectureNoeuds, ChampsEtCodesEnDouble) {
     Session s;
     std::string noeuds = LigneNoeud("Angoulême", 9876543210LL, 42000, 12.5, 7.25) +
-                         LigneNoeud("Double", 7) + LigneNoeud("Double bis", 7) + "court\r\n";
+                         LigneNoeud("Double", 7) + LigneNoeud("Double bis", 7) + "court" +
+                         std::string(51, ' ') + "3\r\n";
     ASSERT_TRUE(s.Ouvre(noeuds, LigneArc(7, 9876543210LL, 7, 10, 0)));
     ASSERT_EQ(s.e.NbNoeuds, 4);
     EXPECT_EQ(s.e.Noeuds[1].Code, 9876543210LL);
     EXPECT_EQ(s.e.Noeuds[1].Population, 42000);
     EXPECT_EQ(s.e.Noeuds[1].X, 12.5f);
     EXPECT_EQ(NombreCaracteres(s.e.Noeuds[1].Nom), 50u);
-    EXPECT_EQ(s.e.Noeuds[4].Code, 0);         // a short line gives empty fields
+    EXPECT_EQ(s.e.Noeuds[4].Code, 3);  // a short line gives empty fields
+    EXPECT_EQ(s.e.Noeuds[4].Population, 0);
     EXPECT_EQ(s.e.Arcs[1].IndiceOrigine, 2);  // the first node with the code
     EXPECT_EQ(s.e.Arcs[1].IndiceDestination, 1);
     EXPECT_EQ(s.e.PopulationTotale, 42000);
@@ -205,6 +208,154 @@ TEST(Ecriture, ExempleRelusOctetPourOctet) {
         EXPECT_EQ(test::LitOctets(s.dossier / "a.dat"),
                   test::LitOctets(test::Source(std::string(dossier) + "/arcs.dat")));
     }
+}
+
+TEST(LectureArcs, LongueursEtTempsNegatifsIgnores) {
+    Session s;
+    std::string arcs = LigneArc(1, 2, 7, 10, 0) + LigneArc(2, 3, 7, -10, 0) +  // negative length
+                       LigneArc(3, 1, 3, 0, -30) +                             // negative time
+                       LigneArc(2, 3, 7, 0, -100) + LigneArc(3, 1, 7, 12, 0);
+    ASSERT_TRUE(s.Ouvre(LigneNoeud("A", 1) + LigneNoeud("B", 2) + LigneNoeud("C", 3), arcs));
+    ASSERT_EQ(s.e.NbArcs, 2);
+    EXPECT_EQ(s.e.Arcs[2].Origine, 3);
+    ASSERT_EQ(s.port.messages.size(), 1u);
+    EXPECT_EQ(s.port.messages[0].texte,
+              "3 arc(s) de longueur ou de temps négatif ont été ignorés (ligne(s) 2, 3, 4 du "
+              "fichier arcs)");
+    EXPECT_EQ(s.port.messages[0].titre, "Erreur dans le fichier des arcs");
+    EXPECT_EQ(s.port.messages[0].icone, Icone::Critique);
+}
+
+// The bytes of an ASCII text in UTF-16, little- or big-endian, with or without the mark.
+std::string EnUtf16(const std::string& texte, bool grandBoutiste, bool marque) {
+    std::string o;
+    if (marque) o = grandBoutiste ? "\xFE\xFF" : "\xFF\xFE";
+    for (char c : texte) {
+        if (grandBoutiste) o += '\0';
+        o += c;
+        if (!grandBoutiste) o += '\0';
+    }
+    return o;
+}
+
+TEST(LectureFichiers, FinsDeLigneEtUtf16) {
+    const std::string noeuds = LigneNoeud("A", 1) + LigneNoeud("B", 2) + LigneNoeud("C", 3);
+    const std::string arcs = LigneArc(1, 2, 7, 10, 0) + LigneArc(2, 3, 7, 12, 0);
+    auto fins = [](std::string t, const std::string& fin) {
+        for (std::size_t p = 0; (p = t.find("\r\n", p)) != std::string::npos; p += fin.size())
+            t.replace(p, 2, fin);
+        return t;
+    };
+    for (const char* fin : {"\r", "\n", "\r\n"}) {
+        Session s;
+        ASSERT_TRUE(s.Ouvre(fins(noeuds, fin), fins(arcs, fin))) << int(fin[0]);
+        EXPECT_EQ(s.e.NbNoeuds, 3);
+        EXPECT_EQ(s.e.NbArcs, 2);
+        EXPECT_TRUE(s.port.messages.empty()) << s.port.messages[0].texte;
+    }
+    {  // line ends mixed in one file
+        Session s;
+        ASSERT_TRUE(
+            s.Ouvre(fins(noeuds, "\r").substr(0, 100) + fins(noeuds, "\n").substr(100), arcs));
+        EXPECT_EQ(s.e.NbNoeuds, 3);
+    }
+
+    for (bool grand : {false, true}) {
+        for (bool marque : {false, true}) {
+            SCOPED_TRACE(std::string(grand ? "BE" : "LE") + (marque ? " avec marque" : ""));
+            Session s;
+            EXPECT_FALSE(s.Ouvre(EnUtf16(noeuds, grand, marque), arcs));
+            EXPECT_EQ(s.e.NbNoeuds, 0);
+            ASSERT_EQ(s.port.messages.size(), 1u);
+            const auto& m = s.port.messages[0];
+            EXPECT_NE(m.texte.find(std::string(" est codé en UTF-16 ") + (grand ? "BE" : "LE")),
+                      std::string::npos)
+                << m.texte;
+            EXPECT_NE(m.texte.find("enregistrez-le en UTF-8 ou en Windows-1252 (ANSI)"),
+                      std::string::npos);
+            EXPECT_EQ(m.titre, "Erreur dans le fichier des noeuds");
+            EXPECT_EQ(m.icone, Icone::Critique);
+
+            Session a;
+            EXPECT_FALSE(a.Ouvre(noeuds, EnUtf16(arcs, grand, marque)));
+            EXPECT_EQ(a.port.Compte(" est codé en UTF-16 "), 1);
+            ASSERT_FALSE(a.port.messages.empty());
+            EXPECT_EQ(a.port.messages[0].titre, "Erreur dans le fichier des arcs");
+        }
+    }
+}
+
+TEST(LectureFichiers, CodesQuiNeSontPasDesNombres) {
+    Session s;
+    std::string noeuds = LigneNoeud("A", 1) + std::string(20000, 'x') + "\r\n" +
+                         LigneNoeud("B", 2) + "\r\n" + "court\r\n" + LigneNoeud("C", 3);
+    noeuds.replace(noeuds.rfind("0000000003"), 10, "   trois  ");
+    std::string arcs =
+        LigneArc(1, 2, 7, 10, 0) + LigneArc(1, 2, 7, 10, 0).replace(0, 10, "un        ");
+    arcs += LigneArc(1, 2, 7, 10, 0).replace(11, 10, "-         ");
+    ASSERT_TRUE(s.Ouvre(noeuds, arcs));
+    EXPECT_EQ(s.e.NbNoeuds, 2);
+    EXPECT_EQ(s.e.Noeuds[2].Code, 2);
+    EXPECT_EQ(s.e.NbArcs, 1);
+    ASSERT_EQ(s.port.messages.size(), 2u);
+    EXPECT_EQ(s.port.messages[0].texte,
+              "4 ligne(s) dont le code n'est pas un nombre ont été ignorées (ligne(s) 2, 4, 5, 6 "
+              "du fichier des noeuds)");
+    EXPECT_EQ(s.port.messages[0].titre, "Erreur dans le fichier des noeuds");
+    EXPECT_EQ(s.port.messages[1].texte,
+              "2 arc(s) dont le code d'origine ou de destination n'est pas un nombre ont été "
+              "ignorés (ligne(s) 2, 3 du fichier arcs)");
+    EXPECT_EQ(s.port.messages[1].titre, "Erreur dans le fichier des arcs");
+}
+
+TEST(LectureFichiers, DerniereLigneTronquee) {
+    const std::string noeuds = LigneNoeud("A", 1) + LigneNoeud("B", 2);
+    const std::string arcs =
+        LigneArc(1, 2, 7, 10, 0, 0, 0, 127) + LigneArc(2, 1, 7, 10, 0, 0, 0, 127);
+    auto sansFin = [](const std::string& t) { return t.substr(0, t.size() - 2); };
+    {  // complete records without a last line end are read in full
+        Session s;
+        ASSERT_TRUE(s.Ouvre(sansFin(noeuds), sansFin(arcs)));
+        EXPECT_EQ(s.e.NbNoeuds, 2);
+        EXPECT_EQ(s.e.NbArcs, 2);
+        EXPECT_TRUE(s.port.messages.empty()) << s.port.messages[0].texte;
+    }
+    // The Y coordinate lost, the days cut from 0000127 to 000012.
+    Session s;
+    ASSERT_TRUE(s.Ouvre(noeuds + LigneNoeud("C", 3).substr(0, 80),
+                        arcs + LigneArc(1, 3, 7, 10, 0, 0, 0, 127).substr(0, 57)));
+    EXPECT_EQ(s.e.NbNoeuds, 2);
+    EXPECT_EQ(s.e.NbArcs, 2);
+    ASSERT_EQ(s.port.messages.size(), 2u);
+    EXPECT_EQ(s.port.messages[0].texte,
+              "La ligne 3, la dernière du fichier des noeuds, est incomplète : le fichier semble "
+              "tronqué. Elle a été ignorée.");
+    EXPECT_EQ(s.port.messages[0].titre, "Erreur dans le fichier des noeuds");
+    EXPECT_EQ(s.port.messages[1].texte,
+              "La ligne 3, la dernière du fichier arcs, est incomplète : le fichier semble "
+              "tronqué. Elle a été ignorée.");
+    EXPECT_EQ(s.port.messages[1].titre, "Erreur dans le fichier des arcs");
+}
+
+// Peak memory of the process, in kilobytes.
+long PicMemoireKo() {
+    rusage r{};
+    getrusage(RUSAGE_SELF, &r);
+    return r.ru_maxrss;
+}
+
+TEST(LectureArcs, MemoireBorneeParLesArcsGardes) {
+    // Two million empty lines: holding each line would take over a hundred megabytes.
+    test::DossierTemporaire d;
+    test::EcritOctets(d / "a.dat", std::string(4'000'000, '\n'));
+    test::PortTest port;
+    Etat e(port);
+    const long avant = PicMemoireKo();
+    EXPECT_EQ(LectureFichierArcs(e, d / "a.dat", kMaxArcs), 0);
+    EXPECT_LT(PicMemoireKo() - avant, 40'000);
+    EXPECT_EQ(port.Compte("4000000 arc(s) d'un mode inconnu ont été ignorés (ligne(s) 1, 2, 3, 4, "
+                          "5, ... du fichier arcs)"),
+              1);
 }
 
 }  // namespace

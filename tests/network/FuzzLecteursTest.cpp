@@ -24,10 +24,13 @@ using test::EcritOctets;
 using test::LitOctets;
 using test::Source;
 
-// Records as the readers split them: one per LF, plus an unterminated last one.
+// Records as the readers split them: one per LF, CR LF or lone CR, plus an unterminated last
+// one.
 std::size_t Enregistrements(const std::string& o) {
-    std::size_t n = static_cast<std::size_t>(std::count(o.begin(), o.end(), '\n'));
-    return n + (!o.empty() && o.back() != '\n' ? 1 : 0);
+    std::size_t n = 0;
+    for (std::size_t k = 0; k < o.size(); ++k)
+        if (o[k] == '\r' || (o[k] == '\n' && (k == 0 || o[k - 1] != '\r'))) ++n;
+    return n + (!o.empty() && o.back() != '\n' && o.back() != '\r' ? 1 : 0);
 }
 
 std::string Octets(std::mt19937& g, std::size_t n, const std::string& alphabet = {}) {
@@ -92,11 +95,20 @@ void LitEtVerifie(const DossierTemporaire& d, const std::string& noeuds, const s
     test::PortTest port;
     Etat e(port);
     auto nb = LectureFichierNoeuds(e, d / "n.dat", 3000);
-    ASSERT_TRUE(nb.has_value());
+    if (!nb) {  // refused, and said why
+        EXPECT_EQ(port.Compte(" est codé en UTF-16 "), 1);
+        return;
+    }
     const std::size_t lignes = Enregistrements(noeuds);
     EXPECT_EQ(*nb, e.NbNoeudsLus);
-    EXPECT_EQ(static_cast<std::size_t>(e.NbNoeudsLus), std::min<std::size_t>(lignes, 3000));
-    EXPECT_EQ(port.Compte("premiers noeuds ont été lus"), lignes > 3000 ? 1 : 0);
+    // Lines without a code, or cut short at the end, are reported and left out.
+    EXPECT_LE(static_cast<std::size_t>(e.NbNoeudsLus), std::min<std::size_t>(lignes, 3000));
+    if (static_cast<std::size_t>(e.NbNoeudsLus) < lignes && e.NbNoeudsLus < 3000) {
+        EXPECT_GE(port.Compte("ignorée"), 1);
+    }
+    if (e.NbNoeudsLus < 3000) {
+        EXPECT_EQ(port.Compte("premiers noeuds ont été lus"), 0);
+    }
     ASSERT_EQ(e.NoeudsLus.size(), static_cast<std::size_t>(e.NbNoeudsLus) + 1);
     std::unordered_set<std::int64_t> codes;
     for (std::int32_t i = 1; i <= e.NbNoeudsLus; ++i) {
@@ -107,7 +119,10 @@ void LitEtVerifie(const DossierTemporaire& d, const std::string& noeuds, const s
     }
 
     auto na = LectureFichierArcs(e, d / "a.dat", 48000);
-    ASSERT_TRUE(na.has_value());
+    if (!na) {
+        EXPECT_EQ(port.Compte(" est codé en UTF-16 "), 1);
+        return;
+    }
     EXPECT_EQ(*na, e.NbArcsLus);
     EXPECT_LE(e.NbArcsLus, 47999);
     EXPECT_LE(static_cast<std::size_t>(e.NbArcsLus), Enregistrements(arcs));

@@ -30,6 +30,10 @@ TEST(FichierTexte, LignesEtFinsDeLigne) {
         {"a\r\nb\nc", {U"a", U"b", U"c"}},  // the last line has no line end
         {"\r\n", {U""}},
         {"a\n\nb", {U"a", U"", U"b"}},
+        // a lone CR ends a line as well
+        {"a\rb\r", {U"a", U"b"}},
+        {"a\r\r\nb\n\rc", {U"a", U"", U"b", U"", U"c"}},
+        {"\r", {U""}},
     };
     for (const Cas& c : cas) EXPECT_EQ(DecodeTexte(c.octets).lignes, c.lignes) << c.octets;
 }
@@ -61,7 +65,8 @@ TEST(FichierTexte, EncodageDuFichierEntier) {
 
 TEST(FichierTexte, TousLesOctetsWindows1252SontConserves) {
     std::string tous;
-    for (int o = 0; o < 256; ++o) tous.push_back(static_cast<char>(o));
+    for (int o = 0; o < 256; ++o)
+        if (o != '\r') tous.push_back(static_cast<char>(o));  // a CR ends a line, as LF does
     TexteLu lu = DecodeTexte(tous);
     ASSERT_EQ(lu.encodage, Encodage::Windows1252);
     std::string utf8;
