@@ -306,8 +306,9 @@ void EcritureAutoAttractions(EtatGravite& e, const std::string& chemin) {
         {"Attractions Extérieures", &e.AttractionsExterieures},
         {"Evasion", &e.Evasions},
     };
-    for (const auto& [titre, valeurs] : sections) {
-        f.Ligne(titre);
+    for (const auto& section : sections) {
+        const std::vector<std::int32_t>* valeurs = section.second;  // captured below
+        f.Ligne(section.first);
         LignesParNoeud(e, f, [&](std::int32_t i) {
             return std::to_string((*valeurs)[static_cast<std::size_t>(i)]);
         });

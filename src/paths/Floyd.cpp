@@ -41,8 +41,11 @@ void RelaxeLigneSimple(float* __restrict ligne, const float* __restrict pivot, f
 }
 
 #if defined(__x86_64__)
-// GCC 12 warns inside its own AVX-512 min intrinsic (a false positive).
+// GCC 12 warns inside its own AVX-512 min intrinsic (a false positive); Clang has no such
+// warning.
+#if !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 __attribute__((target("avx512f"))) void RelaxeLigne512(float* __restrict ligne,
                                                        const float* __restrict pivot, float dik,
                                                        std::size_t n) {
