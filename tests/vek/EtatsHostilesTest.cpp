@@ -1,8 +1,10 @@
 // Every menu command on networks at the edges (none, one node, two nodes, two parts, no
-// population, every node at one place), answered as a user in a hurry would: yes to every
-// question, every file chooser and input box cancelled, every dialog closed by its cancel
-// button. Each command ends without a crash, and no result file holds a number that is not
-// finite.
+// population, every node at one place, links of zero length or zero time) and with a result
+// folder that cannot be written, answered as a user in a hurry would: yes to every question,
+// every file chooser and input box cancelled, every dialog closed by its cancel button. Each
+// command ends without a crash, no result file holds a number that is not finite, and a
+// result that could not be written is counted as a failure (vek-batch then ends with its
+// failure status).
 
 #include <gtest/gtest.h>
 
@@ -14,6 +16,7 @@
 #include "Outils.h"
 #include "PortTest.h"
 #include "Reseaux.h"
+#include "shell/Echecs.h"
 #include "vek/CommandesReseau.h"
 #include "vek/Demarrage.h"
 #include "vek/Etat.h"
@@ -54,7 +57,8 @@ std::string FichiersNonFinis(const std::filesystem::path& dossier) {
 
 struct Cas {
     const char* nom;
-    std::string noeuds, arcs;  // no node file: no network opened
+    std::string noeuds, arcs;             // no node file: no network opened
+    bool resultatsInaccessibles = false;  // RepResultats names a folder that does not exist
 };
 
 TEST(EtatsHostiles, ToutesLesCommandesSurDesReseauxALaLimite) {
@@ -74,6 +78,11 @@ TEST(EtatsHostiles, ToutesLesCommandesSurDesReseauxALaLimite) {
          LigneNoeud("A", 1, 100, 7, 7) + LigneNoeud("B", 2, 200, 7, 7) +
              LigneNoeud("C", 3, 300, 7, 7),
          LigneArc(1, 2, 6, 10, 8) + LigneArc(2, 3, 6, 14, 11) + LigneArc(3, 1, 41, 9, 7)},
+        {"vitesses nulles ou infinies", triangle,
+         LigneArc(1, 2, 6, 0, 8) + LigneArc(2, 3, 6, 14, 0) + LigneArc(1, 3, 6, 0, 0) +
+             LigneArc(1, 2, 7, 10, 9)},
+        {"dossier de résultats absent", triangle,
+         LigneArc(1, 2, 6, 10, 8) + LigneArc(2, 3, 6, 14, 11) + LigneArc(3, 1, 41, 9, 7), true},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
@@ -82,7 +91,8 @@ TEST(EtatsHostiles, ToutesLesCommandesSurDesReseauxALaLimite) {
         test::DossierTemporaire dossier;
         test::DansDossier ici(dossier.Chemin());
         Demarrage(e);
-        e.RepResultats = dossier.Chemin().string();
+        e.RepResultats = c.resultatsInaccessibles ? (dossier / "absent") + "/plus-loin"
+                                                  : dossier.Chemin().string();
         if (!c.noeuds.empty()) {
             test::EcritOctets(dossier / "n.dat", c.noeuds);
             test::EcritOctets(dossier / "a.dat", c.arcs);
@@ -94,6 +104,7 @@ TEST(EtatsHostiles, ToutesLesCommandesSurDesReseauxALaLimite) {
         for (const Commande& commande : e.Menus.Commandes())
             if (commande.routine) noms.push_back(commande.nom);
         int faites = 0;
+        const std::uint64_t echecsAvant = NombreEchecs();
         for (const std::string& nom : noms) {
             SCOPED_TRACE(nom);
             if (ExecuteCommande(e, nom) == Issue::Faite) ++faites;
@@ -104,6 +115,11 @@ TEST(EtatsHostiles, ToutesLesCommandesSurDesReseauxALaLimite) {
         // With a network open, most commands are available and run.
         if (!c.noeuds.empty()) {
             EXPECT_GT(static_cast<std::size_t>(faites), noms.size() / 2);
+        }
+        // Results that could not be written are failures, and nothing appears in their place.
+        if (c.resultatsInaccessibles) {
+            EXPECT_GT(NombreEchecs(), echecsAvant);
+            EXPECT_FALSE(std::filesystem::exists(dossier.Chemin() / "absent"));
         }
     }
 }
