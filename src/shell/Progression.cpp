@@ -1,5 +1,7 @@
 #include "shell/Progression.h"
 
+#include <algorithm>
+
 #include "shell/EtatIhm.h"
 
 namespace vek {
@@ -43,7 +45,8 @@ void AfficheTempsDeCalcul(EtatIhm& e, std::int64_t total, std::int64_t& courant,
     auto maintenant = std::chrono::steady_clock::now();
     double p = static_cast<double>(courant) / static_cast<double>(total) * 100;
     double ecoule = std::chrono::duration<double>(maintenant - e.HeureDebutCalcul).count();
-    double estime = p > 0 ? ecoule * 100 / p : 0;
+    // The whole computation takes at least what has gone by (rounding must not say less).
+    double estime = p > 0 ? std::max(ecoule, ecoule * 100 / p) : 0;
     e.Ihm.TempsDeCalcul(p, ecoule, estime);
 }
 
