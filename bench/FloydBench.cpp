@@ -7,10 +7,10 @@
 #include <random>
 #include <vector>
 
-#include "PortMuet.h"
 #include "paths/Floyd.h"
 #include "paths/MatriceArcsMin.h"
 #include "paths/Traces.h"
+#include "shell/PortMuet.h"
 #include "vek/Etat.h"
 
 namespace {
@@ -76,7 +76,7 @@ void Remplit(vek::Etat& e, std::size_t n) {
 }
 
 void Traces(benchmark::State& etat) {
-    PortMuet port;
+    vek::PortMuet port;
     vek::Etat e(port);
     Remplit(e, static_cast<std::size_t>(etat.range(0)));
     vek::CalculMatriceArcsMin(e);

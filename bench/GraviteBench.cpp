@@ -7,20 +7,20 @@
 
 #include <random>
 
-#include "PortMuet.h"
 #include "flows/Affectation.h"
 #include "gravity/ModeleGravitaire.h"
 #include "network/TablesLues.h"
 #include "paths/Floyd.h"
 #include "paths/MatriceArcsMin.h"
 #include "paths/Traces.h"
+#include "shell/PortMuet.h"
 #include "validation/IntegrationNodale.h"
 #include "vek/Etat.h"
 
 namespace {
 
 struct Reseau {
-    PortMuet port;
+    vek::PortMuet port;
     vek::Etat e{port};
     Reseau() {
         vek::InitialisationModes(e);

@@ -10,8 +10,8 @@
 
 #include <random>
 
-#include "PortMuet.h"
 #include "network/Chargement.h"
+#include "shell/PortMuet.h"
 #include "timetable/FloydHoraires.h"
 #include "timetable/MatriceArcsMinHoraires.h"
 #include "vek/Etat.h"
@@ -76,7 +76,7 @@ void Mesure(benchmark::State& etat, vek::Etat& e) {
 }
 
 void HorairesGeneres(benchmark::State& etat) {
-    PortMuet port;
+    vek::PortMuet port;
     vek::Etat e(port);
     Genere(e, 3000, 100000);
     Mesure(etat, e);
@@ -84,7 +84,7 @@ void HorairesGeneres(benchmark::State& etat) {
 
 // The timetables kept with the tests.
 void HorairesReels(benchmark::State& etat, const char* jeu) {
-    PortMuet port;
+    vek::PortMuet port;
     vek::Etat e(port);
     const std::string dossier = std::string(VEK_SOURCE_DIR) + "/tests/data/horaires/" + jeu;
     e.NomFichierNoeuds = dossier + "/noeuds.dat";

@@ -6,10 +6,10 @@
 
 #include <random>
 
-#include "PortMuet.h"
 #include "indicators/Nodalite.h"
 #include "network/Chargement.h"
 #include "network/TablesLues.h"
+#include "shell/PortMuet.h"
 #include "validation/IntegrationNodale.h"
 #include "vek/Etat.h"
 
@@ -37,7 +37,7 @@ void Remplit(vek::Etat& e, int n, int m) {
 }
 
 void Nodalite(benchmark::State& etat) {
-    PortMuet port;
+    vek::PortMuet port;
     vek::Etat e(port);
     Remplit(e, 3000, 47999);
     const int indicateur = static_cast<int>(etat.range(0));

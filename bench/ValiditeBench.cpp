@@ -4,8 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "PortMuet.h"
 #include "network/TablesLues.h"
+#include "shell/PortMuet.h"
 #include "validation/IntegrationNodale.h"
 #include "validation/TestValidite.h"
 #include "vek/Etat.h"
@@ -35,7 +35,7 @@ void Remplit(vek::Etat& e) {
 }
 
 void Validite(benchmark::State& etat) {
-    PortMuet port;
+    vek::PortMuet port;
     vek::Etat e(port);
     Remplit(e);
     void (*passes[])(vek::EtatValidation&) = {
