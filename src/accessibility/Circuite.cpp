@@ -47,11 +47,6 @@ Extremites ChercheNoeuds(const EtatAccessibilite& e, const Arc& a) {
     return x;
 }
 
-double Euclide(const Noeud& a, const Noeud& b) {
-    const double dx = static_cast<double>(a.X) - b.X, dy = static_cast<double>(a.Y) - b.Y;
-    return std::sqrt(dx * dx + dy * dy);
-}
-
 void Valeurs(const Arc& a, const std::string& v, float& v1, float& v2) {
     if (v == "Temps2Distance") {
         v1 = a.Temps;
@@ -438,7 +433,7 @@ void CalculDistancesEuclidiennesArcs(EtatAccessibilite& e) {
         const Extremites x = ChercheNoeuds(e, a);
         if (x.trouvees == 2) {
             a.DistanceEuclidienne =
-                static_cast<float>(Euclide(e.Noeuds[static_cast<std::size_t>(x.origine)],
+                static_cast<float>(DistanceVolOiseau(e.Noeuds[static_cast<std::size_t>(x.origine)],
                                            e.Noeuds[static_cast<std::size_t>(x.destination)]));
             continue;
         }
@@ -465,7 +460,7 @@ void CreationMatriceDistancesEuclidiennes(EtatAccessibilite& e) {
                            "Création de la matrice des distances euclidiennes...");
         for (std::size_t j = 1; j <= n; ++j)
             e.MatArcsMin(i, j).Valeur =
-                i == j ? 1.0f : static_cast<float>(Euclide(e.Noeuds[i], e.Noeuds[j]));
+                i == j ? 1.0f : static_cast<float>(DistanceVolOiseau(e.Noeuds[i], e.Noeuds[j]));
     }
     e.MatArcsMinValuation = "DistEuclid";
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -15,5 +16,11 @@ struct Noeud {
     float Y = 0;
     float Parametre = 0;
 };
+
+// The straight-line distance between two nodes, in the unit of their coordinates.
+inline double DistanceVolOiseau(const Noeud& a, const Noeud& b) {
+    const double dx = static_cast<double>(a.X) - b.X, dy = static_cast<double>(a.Y) - b.Y;
+    return std::sqrt(dx * dx + dy * dy);
+}
 
 }  // namespace vek

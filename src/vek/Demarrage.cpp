@@ -3,6 +3,7 @@
 #include <new>
 
 #include "gravity/ParametresGravitaires.h"
+#include "location/ParametresDistance.h"
 #include "network/Configuration.h"
 #include "network/Mode.h"
 #include "shell/Echecs.h"
@@ -16,6 +17,7 @@ namespace vek {
 
 void InitialisationParametres(Etat& e) {
     ParametresGravitairesParDefaut(e);
+    ParametresDistanceParDefaut(e);
     e.RepNoeudsNivN = e.RepArcsNivN = e.RepVilNivN = e.RepOdNivN = "c:\\";
     e.RepNoeudsNivN1 = "c:\\data\\noeuds\\niv.n-1";
     e.RepNoeudsNivN2 = "c:\\data\\noeuds\\niv.n-2";

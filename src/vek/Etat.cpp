@@ -11,7 +11,8 @@ Etat::Etat(Port& port)
       EtatIndicateurs(port),
       EtatGravite(port),
       EtatFlux(port),
-      EtatAccessibilite(port) {
+      EtatAccessibilite(port),
+      EtatLocalisation(port) {
     ConstruitMenuVek(*this);
 }
 

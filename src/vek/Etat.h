@@ -8,6 +8,7 @@
 #include "accessibility/EtatAccessibilite.h"
 #include "flows/EtatFlux.h"
 #include "indicators/EtatIndicateurs.h"
+#include "location/EtatLocalisation.h"
 #include "timetable/EtatHoraires.h"
 
 namespace vek {
@@ -17,7 +18,8 @@ struct Etat : virtual EtatHoraires,
               virtual EtatIndicateurs,
               virtual EtatGravite,
               virtual EtatFlux,
-              virtual EtatAccessibilite {
+              virtual EtatAccessibilite,
+              virtual EtatLocalisation {
     // Builds the tables of a program with no network and the menu tree.
     explicit Etat(Port& port);
 };
