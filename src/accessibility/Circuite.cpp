@@ -432,9 +432,9 @@ void CalculDistancesEuclidiennesArcs(EtatAccessibilite& e) {
         Arc& a = e.Arcs[static_cast<std::size_t>(k)];
         const Extremites x = ChercheNoeuds(e, a);
         if (x.trouvees == 2) {
-            a.DistanceEuclidienne =
-                static_cast<float>(DistanceVolOiseau(e.Noeuds[static_cast<std::size_t>(x.origine)],
-                                           e.Noeuds[static_cast<std::size_t>(x.destination)]));
+            a.DistanceEuclidienne = static_cast<float>(
+                DistanceVolOiseau(e.Noeuds[static_cast<std::size_t>(x.origine)],
+                                  e.Noeuds[static_cast<std::size_t>(x.destination)]));
             continue;
         }
         const std::string question =

@@ -10,4 +10,9 @@ EtatHoraires::EtatHoraires(Port& port) : EtatChemins(port) {
     };
 }
 
+bool TrajetsHorairesCourants(const EtatHoraires& e) {
+    return !e.CheMin.Vide() && e.CheMin.Noeuds() == e.NbNoeuds &&
+           (e.ContrainteDepart || e.ContrainteArrivee) && e.TrajetsReseau == e.GenerationReseau;
+}
+
 }  // namespace vek

@@ -261,6 +261,7 @@ void CalculCheminsHoraires(EtatHoraires& e, bool contrainteArrivee) {
         PreparationFloydHorairesDepart(e);
         FloydHorairesDepart(e);
     }
+    e.TrajetsReseau = e.GenerationReseau;
 }
 
 }  // namespace vek

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "gravity/ParametresGravitaires.h"
+#include "location/FormulaireCheminsMinimaux.h"
 #include "location/ParametresDistance.h"
 #include "network/Configuration.h"
 #include "network/Mode.h"
@@ -70,6 +71,7 @@ void InitialisationParametres(Etat& e) {
                             "menCheminsSurIntervalleHoraire", "menTMSurIntervalleHoraire"})
         e.Menus.Cache(nom);
     e.Menus.Montre("menUneFois");
+    InitialiseVekForCM(e);
 }
 
 void Demarrage(Etat& e) {
