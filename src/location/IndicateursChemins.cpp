@@ -1,11 +1,11 @@
 #include "location/IndicateursChemins.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "location/EtatLocalisation.h"
 #include "network/Noeud.h"
 #include "paths/Floyd.h"
-#include "paths/Traces.h"
 #include "shell/Fichiers.h"
 #include "shell/Format.h"
 #include "shell/Progression.h"
@@ -191,22 +191,72 @@ bool CalculNbConnexions(EtatLocalisation& e) {
             Boutons::Ok, Icone::Exclamation, kTitreVek);
         return false;
     }
+    // From each origin i, the traces form a tree rooted at i: the walk back from j passes
+    // through k exactly when j lies under k, so the paths through k are counted at once as
+    // the destinations under it. A walk that never comes back to i (a cycle of the traces,
+    // a node out of the table) leaves its pair out, as a bounded walk would: a walk that comes
+    // back does so within NbNoeuds steps, never meeting a node twice.
     const TablesChemins& r = e;
+    const auto nn = static_cast<std::int32_t>(n);
+    std::vector<std::int64_t> codes(n + 1);
+    for (std::size_t k = 1; k <= n; ++k) codes[k] = e.Noeuds[k].Code;
+    constexpr std::int32_t kInconnu = -1, kEnCours = -2, kSansRetour = -3;
+    std::vector<std::int32_t> profondeur(n + 1), pile, parProfondeur(n + 1), debut(n + 2);
+    std::vector<std::int64_t> compte(n + 1);
+    pile.reserve(n + 1);
     std::int64_t rompus = 0;
     for (std::size_t i = 1; i <= n; ++i) {
         AfficheProgression(e, e.NbNoeuds, static_cast<std::int64_t>(i),
                            "Calcul du nombre de connexions des arc minimaux...");
-        const std::int64_t code = e.Noeuds[i].Code;
-        for (std::size_t j = 1; j <= n; ++j) {
-            if (e.Noeuds[j].Code == code) continue;
-            const std::vector<std::int32_t> chemin =
-                TraceChemin(e, static_cast<std::int32_t>(i), static_cast<std::int32_t>(j));
-            if (chemin.empty()) {
-                if (r.CheminsMin(i, j).Valeur < kInfini) ++rompus;
+        const CellulePredecesseur* preds = r.MatPredecesseurs.Ligne(i);
+        const CelluleChemin* valeurs = r.CheminsMin.Ligne(i);
+        // The number of steps back to i of every node, or no way back.
+        std::fill(profondeur.begin(), profondeur.end(), kInconnu);
+        profondeur[i] = 0;
+        std::int32_t plusProfond = 0;
+        for (std::int32_t k = 1; k <= nn; ++k) {
+            std::int32_t x = k;
+            while (x >= 1 && x <= nn && profondeur[static_cast<std::size_t>(x)] == kInconnu) {
+                profondeur[static_cast<std::size_t>(x)] = kEnCours;
+                pile.push_back(x);
+                x = preds[x].Pred;
+            }
+            std::int32_t p =
+                x >= 1 && x <= nn ? profondeur[static_cast<std::size_t>(x)] : kSansRetour;
+            if (p == kEnCours) p = kSansRetour;
+            while (!pile.empty()) {
+                if (p != kSansRetour) ++p;
+                profondeur[static_cast<std::size_t>(pile.back())] = p;
+                pile.pop_back();
+            }
+            if (p > plusProfond) plusProfond = p;
+        }
+        // Each destination counts for itself, then for every node above it, deepest first.
+        std::fill(debut.begin(), debut.begin() + plusProfond + 2, 0);
+        for (std::size_t k = 1; k <= n; ++k) {
+            compte[k] = 0;
+            const std::int32_t p = profondeur[k];
+            if (p < 0) {
+                if (codes[k] != codes[i] && valeurs[k].Valeur < kInfini) ++rompus;
                 continue;
             }
-            for (std::int32_t k : chemin) e.ValeursNoeuds[static_cast<std::size_t>(k)] += 1;
+            if (codes[k] != codes[i] && valeurs[k].Valeur < kInfini) compte[k] = 1;
+            ++debut[static_cast<std::size_t>(p) + 1];
         }
+        for (std::int32_t p = 1; p <= plusProfond + 1; ++p)
+            debut[static_cast<std::size_t>(p)] += debut[static_cast<std::size_t>(p) - 1];
+        for (std::size_t k = 1; k <= n; ++k)
+            if (profondeur[k] >= 0)
+                parProfondeur[static_cast<std::size_t>(
+                    debut[static_cast<std::size_t>(profondeur[k])]++)] =
+                    static_cast<std::int32_t>(k);
+        // parProfondeur now lists the nodes by increasing depth, i first.
+        for (std::int32_t q = debut[static_cast<std::size_t>(plusProfond)] - 1; q >= 1; --q) {
+            const std::int32_t k = parProfondeur[static_cast<std::size_t>(q)];
+            compte[static_cast<std::size_t>(preds[k].Pred)] += compte[static_cast<std::size_t>(k)];
+        }
+        for (std::size_t k = 1; k <= n; ++k)
+            if (profondeur[k] >= 0) e.ValeursNoeuds[k] += static_cast<double>(compte[k]);
     }
     if (rompus > 0)
         e.Ihm.Message(TexteNombre(rompus) +

@@ -489,6 +489,39 @@ struct Ligne : test::Session {
     }
 };
 
+// The count of paths per node walking every pair back through TraceChemin, and the pairs
+// whose walk did not come back to the origin.
+std::pair<std::vector<double>, std::int64_t> ConnexionsParPaire(const Etat& e) {
+    std::vector<double> v(static_cast<std::size_t>(e.NbNoeuds) + 1, 0.0);
+    std::int64_t rompus = 0;
+    for (int i = 1; i <= e.NbNoeuds; ++i)
+        for (int j = 1; j <= e.NbNoeuds; ++j) {
+            if (e.Noeuds[i].Code == e.Noeuds[j].Code) continue;
+            const std::vector<std::int32_t> chemin = TraceChemin(e, i, j);
+            if (chemin.empty()) rompus += e.CheminsMin(i, j).Valeur < kInfini;
+            for (std::int32_t k : chemin) v[static_cast<std::size_t>(k)] += 1;
+        }
+    return {v, rompus};
+}
+
+// Traces damaged at random (cycles, walks that end elsewhere): the same counts and the same
+// pairs left out as walking each pair on its own.
+TEST(IndicateursChemins, ConnexionsSurDesTracesAbimees) {
+    for (unsigned graine : {4u, 5u}) {
+        Aleatoire a(graine, 80);
+        Etat& e = a.e;
+        std::mt19937 g(graine);
+        for (int k = 0; k < 40 * static_cast<int>(graine); ++k)
+            e.MatPredecesseurs(1 + g() % 80, 1 + g() % 80).Pred = 1 + static_cast<int>(g() % 80);
+        const auto [attendu, rompus] = ConnexionsParPaire(e);
+        ASSERT_GT(rompus, 0);
+        a.port.messages.clear();
+        ASSERT_TRUE(CalculNbConnexions(e));
+        EXPECT_TRUE(MemesOctets(e.ValeursNoeuds, attendu));
+        EXPECT_EQ(a.port.Compte(std::to_string(rompus) + " chemin(s) dont le tracé"), 1);
+    }
+}
+
 TEST(IndicateursChemins, NombreDeConnexions) {
     {
         // I: I->X, I->J, X->I, J->I; X: on all six paths; J: four; K: none.
@@ -507,6 +540,12 @@ TEST(IndicateursChemins, NombreDeConnexions) {
         ASSERT_TRUE(CalculNbConnexions(l.e));
         EXPECT_EQ(l.e.ValeursNoeuds, (std::vector<double>{0, 2, 4, 3, 0}));
         EXPECT_EQ(l.port.Compte("2 chemin(s) dont le tracé ne ramène pas à l'origine"), 1);
+        // A trace naming no node of the table: X -> I left out.
+        Ligne hors;
+        hors.e.MatPredecesseurs(2, 1).Pred = 77;
+        ASSERT_TRUE(CalculNbConnexions(hors.e));
+        EXPECT_EQ(hors.e.ValeursNoeuds, (std::vector<double>{0, 3, 5, 4, 0}));
+        EXPECT_EQ(hors.port.Compte("1 chemin(s) dont le tracé"), 1);
     }
     {
         // No traces, or traces of earlier paths: said, nothing walked.
