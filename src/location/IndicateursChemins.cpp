@@ -110,8 +110,8 @@ bool CalculSVMA(EtatLocalisation& e, bool pondere) {
             }
         }
         SignaleZeros(e, nuls,
-                     "sans population, la somme de leurs valeurs minimales ne peut pas lui être "
-                     "rapportée.");
+                     "leur population est nulle, la somme de leurs valeurs minimales ne peut pas "
+                     "y être rapportée.");
     }
     return true;
 }
@@ -291,8 +291,8 @@ bool CalculCentraliteAttraction(EtatLocalisation& e) {
         e.ValeursNoeuds[i] = 100 * (t / static_cast<double>(n)) / a[i];
     }
     SignaleZeros(e, nuls,
-                 "aucun chemin ne leur arrive (somme nulle), leur centralité n'est pas "
-                 "définie.");
+                 "la somme des chemins minimaux qui y arrivent est nulle, leur centralité n'est "
+                 "pas définie.");
     return true;
 }
 
@@ -331,8 +331,8 @@ bool CalculCentraliteEmission(EtatLocalisation& e) {
         v = (t / static_cast<double>(nb)) / v;
     }
     SignaleZeros(e, nuls,
-                 "aucun chemin n'en part vers les autres noeuds de plus de 2000 habitants "
-                 "(somme nulle), leur centralité n'est pas définie.");
+                 "la somme de leurs chemins minimaux vers les noeuds de plus de 2000 habitants "
+                 "est nulle, leur centralité n'est pas définie.");
     return true;
 }
 
