@@ -144,7 +144,7 @@ void InitialiseVekForCM(EtatLocalisation& e) {
         caseA(v.nom, v.legende, v.depart ? "DépartNoeudSélec" : "VersNoeudSélec");
     d.Ajoute(TypeControle::Cadre, "IndicsCheminsMultipolaires", "Indicateurs multipolaires",
              "CadreNoeudVal");
-    for (const IndicateurMultipolaire& i : kIndicateursMultipolaires)
+    for (const CaseIndicateur& i : kCasesIndicateurs)
         caseA(i.nom, i.legende, "IndicsCheminsMultipolaires");
     caseA("Pond", "Pondéré", "IndicsCheminsMultipolaires");
 

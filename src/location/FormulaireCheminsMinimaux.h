@@ -46,23 +46,22 @@ inline constexpr const char* kOptionsHeures[] = {
     "ValHArrDépartNoeudSélec",        "ValHArrDépartNoeudSélecEnMinutes",
     "ValHDepVersNoeudSélecEnMinutes", "ValHArrVersNoeudSélec"};
 
-// One multipolar indicator: its box, caption and file, in the order in which the first
-// ticked one runs.
-struct IndicateurMultipolaire {
+// The boxes of the multipolar indicators and their captions, in the order in which the
+// first ticked one runs.
+struct CaseIndicateur {
     const char* nom;
     const char* legende;
-    const char* fichier;
 };
-inline constexpr IndicateurMultipolaire kIndicateursMultipolaires[] = {
-    {"SVMA", "SVM-Attraction", "\\NSVMA000.dat"},
-    {"SVME", "SVM-Emission", "\\NSVME000.dat"},
-    {"SVE", "SVEuclid", "\\NSVE000.dat"},
-    {"NbConnex", "Nb Connexions", "\\NConnex.dat"},
-    {"Centralité_A", "Centralité-Attraction", "\\NCA000.dat"},
-    {"Centralité_E", "Centralité-Emission", "\\NCE000.dat"},
-    {"CentralitéEuclid", "Centralité euclidienne", "\\NCEuc000.dat"},
-    {"Equité_E", "Equité-Emission (MaxiMin)", "\\NEqE000.dat"},
-    {"Equité_A", "Equité-Attraction (MaxiMin)", "\\NEqA000.dat"},
+inline constexpr CaseIndicateur kCasesIndicateurs[] = {
+    {"SVMA", "SVM-Attraction"},
+    {"SVME", "SVM-Emission"},
+    {"SVE", "SVEuclid"},
+    {"NbConnex", "Nb Connexions"},
+    {"Centralité_A", "Centralité-Attraction"},
+    {"Centralité_E", "Centralité-Emission"},
+    {"CentralitéEuclid", "Centralité euclidienne"},
+    {"Equité_E", "Equité-Emission (MaxiMin)"},
+    {"Equité_A", "Equité-Attraction (MaxiMin)"},
 };
 
 std::shared_ptr<Dialogue> DialogueVekForCM(EtatLocalisation& e);
