@@ -1,6 +1,7 @@
 #include "location/ModeleDistance.h"
 
 #include <filesystem>
+#include <stdexcept>
 #include <system_error>
 
 #include "location/EtatLocalisation.h"
@@ -59,6 +60,8 @@ std::int32_t Sommes(EtatLocalisation& e, bool vers, std::vector<std::int32_t>& v
                     std::size_t& premier) {
     const std::size_t n = Taille(e) - 1;
     const Matrice<float>& m = e.MatDistancesPersonnes;
+    if (m.Lignes() != n + 1)
+        throw std::logic_error("Les distances des personnes ne sont pas calculées pour ce réseau.");
     valeurs.assign(n + 1, 0);
     std::vector<char> hors(n + 1, 0);
     auto ajoute = [&](std::size_t i, float v) {

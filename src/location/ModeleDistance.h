@@ -17,6 +17,7 @@ struct EtatLocalisation;
 // MatDistancesPersonnes(i,j) = CheminsMin(i,j).Valeur x MatPersonnesAttirees(i,j), rounded
 // to a float, for i, j = 1..NbNoeuds.
 void CalculDistancesPersonnes(EtatLocalisation& e);
+// The sums read MatDistancesPersonnes as CalculDistancesPersonnes left it for this network.
 // DistancesDestination(i) = the sum over j of M(j,i); with Distot ticked, the total is shown
 // ("Total des distances parcourues"). False, after a message naming the first node, when a sum
 // leaves the 32-bit range: the total is then not shown.

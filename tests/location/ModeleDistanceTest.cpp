@@ -253,6 +253,19 @@ TEST(ModeleDistance, DossiersAbsents) {
         EXPECT_EQ(t.Lignes(t.Defaut("DistDest.dat")).size(), 4u);
     }
     {
+        // A file name emptied in the dialog: said, nothing written in the folder.
+        Distance t;
+        t.e.Distance = {true, false, false, false, false};
+        t.e.NomFichierDistDest = " ";
+        const std::uint64_t echecs = NombreEchecs();
+        menDémarrageDistance(t.e);
+        EXPECT_EQ(NombreEchecs(), echecs + 1);
+        ASSERT_EQ(t.port.messages.size(), 1u);
+        EXPECT_EQ(t.port.messages[0].texte,
+                  "Aucun nom de fichier n'est donné pour le dossier c:\\data\\NoeudVal\\dist : "
+                  "choisissez-en un dans les options du modèle Distance.");
+    }
+    {
         // The folder set at start cannot be made when a file holds its place.
         Distance t;
         test::EcritOctets(t.dossier / "data", "");
