@@ -16,17 +16,14 @@
 
 namespace vek {
 
-// The choices of the distance-model options (DistOp), kept while the program runs.
+// The choices of the distance-model options (DistOp), kept while the program runs. A
+// section's file field, file button and boxes are enabled exactly when its "Oui" is chosen.
 struct OptionsDistance {
-    bool OuiDest = false;
-    bool OuiOrig = false;
-    bool EcranDest = false;
+    bool OuiDest = false;    // "Distance parcourue à destination de ..." ("Non" otherwise)
+    bool OuiOrig = false;    // "Distance parcourue à partir de ..."
+    bool EcranDest = false;  // open the written file in the text viewer
     bool EcranOrig = false;
-    bool Distot = false;
-    // Enabled state of the boxes that follow "Oui"/"Non".
-    bool EcranDestActif = false;
-    bool EcranOrigActif = false;
-    bool DistotActif = false;
+    bool Distot = false;  // show the total of the distances to the nodes
 };
 
 // The values of the three-facility searches, kept for a <= b <= c only (the value of a triple

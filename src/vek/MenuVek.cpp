@@ -10,6 +10,8 @@
 #include "gravity/ModeleGravitaire.h"
 #include "indicators/Homogeneite.h"
 #include "indicators/IndicVek.h"
+#include "location/DialogueDistOp.h"
+#include "location/ModeleDistance.h"
 #include "network/Chargement.h"
 #include "network/Espaces.h"
 #include "network/ListeCouples.h"
@@ -145,8 +147,8 @@ const Entree kMenu[] = {
     {"menArcs", "menCongLoc", "&Congestion locale", ND, C},
     {"menArcs", "menAfficheVitRéelle", "&Vitesse réelle", ND, C},
     {"menArcs", "menDistance", "&Distance", nullptr, M},
-    {"menDistance", "menOptionsDistance", "&Options...", ND, C},
-    {"menDistance", "menDémarrageDistance", "&Démarrage", ND, C},
+    {"menDistance", "menOptionsDistance", "&Options...", Cmd<menOptionsDistance>, C},
+    {"menDistance", "menDémarrageDistance", "&Démarrage", Cmd<menDémarrageDistance>, C},
     {"menArcs", "menAffectation", "&Affectation", nullptr, M},
     {"menAffectation", "menDémarrage", "&Démarrage", Cmd<menDémarrage>, C},
     {"menAffectation", "menEdition", "&Edition", Cmd<menEdition>, C},

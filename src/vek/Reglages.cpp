@@ -50,12 +50,21 @@ const struct {
     {"Rep3AR", &ParametresGravite::Rep3AR},   {"RepSAA", &ParametresGravite::RepSAA},
     {"RepAuto", &ParametresGravite::RepAuto}, {"RepAP", &ParametresGravite::RepAP},
 };
+// The output directories of the distance model.
+const struct {
+    const char* nom;
+    std::string TablesLocalisation::*champ;
+} kRepertoiresDistance[] = {
+    {"RepDistDest", &TablesLocalisation::RepDistDest},
+    {"RepDistOrig", &TablesLocalisation::RepDistOrig},
+};
 }  // namespace
 
 std::vector<std::string> NomsReglages() {
     std::vector<std::string> noms;
     for (const auto& r : kTextes) noms.push_back(r.nom);
     for (const auto& r : kRepertoiresGravite) noms.push_back(r.nom);
+    for (const auto& r : kRepertoiresDistance) noms.push_back(r.nom);
     noms.push_back("Valuation");
     noms.push_back("HeureDepart");
     noms.push_back("MaxNoeuds");
@@ -75,6 +84,11 @@ bool ChangeReglage(Etat& e, const std::string& nom, const std::string& valeur,
     for (const auto& r : kRepertoiresGravite)
         if (nom == r.nom) {
             e.Gravite.*r.champ = valeur;
+            return true;
+        }
+    for (const auto& r : kRepertoiresDistance)
+        if (nom == r.nom) {
+            static_cast<TablesLocalisation&>(e).*r.champ = valeur;
             return true;
         }
     if (nom == "Valuation") {
