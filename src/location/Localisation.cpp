@@ -6,6 +6,7 @@
 #include <cmath>
 #include <filesystem>
 #include <queue>
+#include <type_traits>
 #include <vector>
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -38,78 +39,92 @@ constexpr const char* kTitre = "LocEq";
 constexpr std::size_t kLargeur = 32;
 constexpr std::size_t kGroupe = 64;
 
-// The distances as the searches read them, 0-based. Row k of `lignes` holds d(k, c) for the
-// candidates c side by side (padded to a whole number of kernel widths); row c of `colonnes`
-// holds d(k, c) for k = 0..n-1, the column of candidate c.
+// The distances as the searches read them, 0-based: efficiency reads w(k) x d(k, c) in
+// Double (w = 1 when not weighted, d(c, c) = 1), equity d(k, c) in Single. `lignes` holds
+// them by blocks of kLargeur candidates c (the last one padded): in a block, row k holds the
+// values of its candidates side by side and the rows follow each other, so that the kernel
+// reads one block straight through. Row c of `colonnes` holds the column of candidate c.
+//
+// Rounding is monotonic: for w >= 0, w x min(x, y) rounded is the smaller of w x x and w x y
+// rounded, so the weights are applied once here. A negative weight is applied as its
+// magnitude, the term being then subtracted (-(|w| x v) is w x v, rounded alike).
+template <typename T>
 struct Distances {
     std::size_t n = 0;
-    std::size_t pas = 0;
-    std::vector<float> lignes;
-    std::vector<float> colonnes;
-    std::vector<double> poids;  // weight of each node; empty when not weighted
-    bool efficacite = false;
-    const float* Colonne(std::size_t c) const { return colonnes.data() + c * n; }
+    std::size_t blocs = 0;
+    std::vector<T> lignes;
+    std::vector<T> colonnes;
+    std::vector<double> signes;  // -0.0 for a node of negative weight, else 0.0; may be empty
+    const T* Colonne(std::size_t c) const { return colonnes.data() + c * n; }
+    // The block whose first candidate is c0, a multiple of kLargeur.
+    const T* Bloc(std::size_t c0) const { return lignes.data() + c0 * n; }
+    const double* Signes() const { return signes.empty() ? nullptr : signes.data(); }
 };
 
-Distances Prepare(const EtatLocalisation& e, bool efficacite) {
+template <typename T>
+Distances<T> Prepare(const EtatLocalisation& e) {
+    constexpr bool efficacite = std::is_same_v<T, double>;
     const TablesChemins& r = e;
-    Distances d;
+    Distances<T> d;
     d.n = static_cast<std::size_t>(std::max(e.NbNoeuds, 0));
-    d.pas = (d.n + kLargeur - 1) / kLargeur * kLargeur;
-    d.efficacite = efficacite;
-    d.lignes.assign(d.n * d.pas, 0.0f);
-    d.colonnes.assign(d.n * d.n, 0.0f);
+    d.blocs = (d.n + kLargeur - 1) / kLargeur;
+    d.lignes.assign(d.blocs * kLargeur * d.n, T(0));
+    d.colonnes.assign(d.n * d.n, T(0));
+    const bool ponderation = efficacite && e.PonderationPopulation;
+    bool negatifs = false;
     for (std::size_t k = 0; k < d.n; ++k) {
         const CelluleChemin* ligne = &r.CheminsMin(k + 1, 1);
+        const double w = ponderation ? e.Noeuds[k + 1].Population : 1;
+        negatifs = negatifs || w < 0;
         for (std::size_t c = 0; c < d.n; ++c) {
-            // Efficiency counts a candidate's own node at distance 1.
-            const float v = efficacite && c == k ? 1.0f : ligne[c].Valeur;
-            d.lignes[k * d.pas + c] = v;
+            T v;
+            if constexpr (efficacite)
+                // A candidate's own node counts at distance 1.
+                v = std::abs(w) * static_cast<double>(c == k ? 1.0f : ligne[c].Valeur);
+            else
+                v = ligne[c].Valeur;
+            d.lignes[(c / kLargeur * d.n + k) * kLargeur + c % kLargeur] = v;
             d.colonnes[c * d.n + k] = v;
         }
     }
-    if (efficacite && e.PonderationPopulation) {
-        d.poids.resize(d.n);
-        for (std::size_t k = 0; k < d.n; ++k) d.poids[k] = e.Noeuds[k + 1].Population;
+    if (negatifs) {
+        d.signes.resize(d.n);
+        for (std::size_t k = 0; k < d.n; ++k)
+            d.signes[k] = e.Noeuds[k + 1].Population < 0 ? -0.0 : 0.0;
     }
     return d;
 }
 
-// The kernel: for the candidates c0..c0+kLargeur-1 whose rows start at `d` (row length `pas`),
-// with m(k) the distance of node k to its nearest facility among the others, the value of each
-// candidate added to them. Efficiency: sum over k of w(k) x min(m(k), d(k, c)), the nearest
-// being the others on a tie; equity: the largest min over k, from 0, the nearest being the new
-// candidate on a tie. The sum over k runs in order for each candidate: the vector lanes are
-// candidates, never nodes.
-using Noyau = void (*)(const float* m, const float* d, std::size_t pas, std::size_t n,
-                       const double* w, float* sortie);
+// The kernel: for the kLargeur candidates c of a block, with m(k) the value of node k at its
+// nearest facility among the others, the value of each candidate added to them. Efficiency:
+// the sum over k of min(m(k), d(k, c)), the others being the nearest on a tie; equity: the
+// largest min over k, from 0, the new candidate being the nearest on a tie. The sum over k runs
+// in order for each candidate: the vector lanes are candidates, never nodes.
+template <typename T>
+using Noyau = void (*)(const T* m, const T* bloc, std::size_t n, const double* signes,
+                       float* sortie);
 
-template <bool Pondere>
-inline __attribute__((always_inline)) void EfficaciteGenerique(const float* m, const float* d,
-                                                               std::size_t pas, std::size_t n,
-                                                               const double* w, float* sortie) {
+void EfficaciteGenerique(const double* m, const double* bloc, std::size_t n, const double* signes,
+                         float* sortie) {
     double s[kLargeur] = {};
     for (std::size_t k = 0; k < n; ++k) {
-        const float mk = m[k];
-        const float* r = d + k * pas;
+        const double mk = m[k];
+        const double* r = bloc + k * kLargeur;
+        const bool moins = signes && std::signbit(signes[k]);
         for (std::size_t j = 0; j < kLargeur; ++j) {
-            const float v = r[j] < mk ? r[j] : mk;
-            if constexpr (Pondere)
-                s[j] += w[k] * static_cast<double>(v);
-            else
-                s[j] += static_cast<double>(v);
+            const double v = r[j] < mk ? r[j] : mk;
+            s[j] = moins ? s[j] - v : s[j] + v;
         }
     }
     for (std::size_t j = 0; j < kLargeur; ++j) sortie[j] = static_cast<float>(s[j]);
 }
 
-inline __attribute__((always_inline)) void EquiteGenerique(const float* m, const float* d,
-                                                           std::size_t pas, std::size_t n,
-                                                           const double*, float* sortie) {
+void EquiteGenerique(const float* m, const float* bloc, std::size_t n, const double*,
+                     float* sortie) {
     float x[kLargeur] = {};
     for (std::size_t k = 0; k < n; ++k) {
         const float mk = m[k];
-        const float* r = d + k * pas;
+        const float* r = bloc + k * kLargeur;
         for (std::size_t j = 0; j < kLargeur; ++j) {
             const float v = mk < r[j] ? mk : r[j];
             if (v > x[j]) x[j] = v;
@@ -118,88 +133,85 @@ inline __attribute__((always_inline)) void EquiteGenerique(const float* m, const
     for (std::size_t j = 0; j < kLargeur; ++j) sortie[j] = x[j];
 }
 
-void EfficaciteSimple(const float* m, const float* d, std::size_t pas, std::size_t n,
-                      const double* w, float* sortie) {
-    EfficaciteGenerique<false>(m, d, pas, n, w, sortie);
-}
-void EfficacitePonderee(const float* m, const float* d, std::size_t pas, std::size_t n,
-                        const double* w, float* sortie) {
-    EfficaciteGenerique<true>(m, d, pas, n, w, sortie);
-}
-void Equite(const float* m, const float* d, std::size_t pas, std::size_t n, const double* w,
-            float* sortie) {
-    EquiteGenerique(m, d, pas, n, w, sortie);
-}
-
 #ifdef VEK_X86
-// The same with AVX2 lanes: 4 candidates per double register, 8 per float register. No FMA:
-// each product is rounded before it is added, as in the plain loop.
-template <bool Pondere>
-__attribute__((target("avx2"))) void EfficaciteAvx2(const float* m, const float* d, std::size_t pas,
-                                                    std::size_t n, const double* w, float* sortie) {
-    __m256d s0 = _mm256_setzero_pd(), s1 = s0, s2 = s0, s3 = s0, s4 = s0, s5 = s0, s6 = s0, s7 = s0;
+// The same with AVX2 lanes: 4 candidates per Double register, 8 per Single register.
+template <bool Signes>
+__attribute__((target("avx2"))) void EfficaciteAvx2(const double* m, const double* bloc,
+                                                    std::size_t n, const double* signes,
+                                                    float* sortie) {
+    __m256d s[8];
+    for (auto& x : s) x = _mm256_setzero_pd();
     for (std::size_t k = 0; k < n; ++k) {
-        const __m128 mk = _mm_set1_ps(m[k]);
-        const float* r = d + k * pas;
-        __m256d wk = _mm256_set1_pd(1.0);
-        if constexpr (Pondere) wk = _mm256_set1_pd(w[k]);
-            // min_ps(x, y) is x < y ? x : y: the candidate only when strictly nearer.
-#define VEK_TERME(s, i)                                                         \
-    {                                                                           \
-        __m256d v = _mm256_cvtps_pd(_mm_min_ps(_mm_loadu_ps(r + 4 * (i)), mk)); \
-        if constexpr (Pondere) v = _mm256_mul_pd(wk, v);                        \
-        s = _mm256_add_pd(s, v);                                                \
+        const __m256d mk = _mm256_set1_pd(m[k]);
+        const double* r = bloc + k * kLargeur;
+        // min_pd(x, y) is x < y ? x : y: the candidate only when strictly nearer.
+        if constexpr (Signes) {
+            const __m256d sk = _mm256_set1_pd(signes[k]);
+#pragma GCC unroll 8
+            for (int i = 0; i < 8; ++i)
+                s[i] = _mm256_add_pd(
+                    s[i], _mm256_xor_pd(_mm256_min_pd(_mm256_loadu_pd(r + 4 * i), mk), sk));
+        } else {
+#pragma GCC unroll 8
+            for (int i = 0; i < 8; ++i)
+                s[i] = _mm256_add_pd(s[i], _mm256_min_pd(_mm256_loadu_pd(r + 4 * i), mk));
+        }
     }
-        VEK_TERME(s0, 0)
-        VEK_TERME(s1, 1)
-        VEK_TERME(s2, 2)
-        VEK_TERME(s3, 3)
-        VEK_TERME(s4, 4)
-        VEK_TERME(s5, 5)
-        VEK_TERME(s6, 6)
-        VEK_TERME(s7, 7)
-#undef VEK_TERME
-    }
-    const __m256d s[8] = {s0, s1, s2, s3, s4, s5, s6, s7};
     for (int i = 0; i < 8; ++i) _mm_storeu_ps(sortie + 4 * i, _mm256_cvtpd_ps(s[i]));
 }
 
-__attribute__((target("avx2"))) void EquiteAvx2(const float* m, const float* d, std::size_t pas,
-                                                std::size_t n, const double*, float* sortie) {
-    __m256 x0 = _mm256_setzero_ps(), x1 = x0, x2 = x0, x3 = x0;
-    for (std::size_t k = 0; k < n; ++k) {
-        const __m256 mk = _mm256_set1_ps(m[k]);
-        const float* r = d + k * pas;
-        // min_ps(m, d) keeps the new candidate on a tie; max_ps(v, x) changes x only when v
-        // is larger.
-        x0 = _mm256_max_ps(_mm256_min_ps(mk, _mm256_loadu_ps(r)), x0);
-        x1 = _mm256_max_ps(_mm256_min_ps(mk, _mm256_loadu_ps(r + 8)), x1);
-        x2 = _mm256_max_ps(_mm256_min_ps(mk, _mm256_loadu_ps(r + 16)), x2);
-        x3 = _mm256_max_ps(_mm256_min_ps(mk, _mm256_loadu_ps(r + 24)), x3);
+__attribute__((target("avx2"))) void EquiteAvx2(const float* m, const float* bloc, std::size_t n,
+                                                const double*, float* sortie) {
+    // Two chains, even and odd nodes, so that one need not wait for the other: a maximum does
+    // not round, so they may be joined at the end. min_ps(m, d) keeps the new candidate on a
+    // tie; max_ps(v, x) changes x only when v is larger.
+    __m256 x[2][4];
+    for (auto& c : x)
+        for (auto& v : c) v = _mm256_setzero_ps();
+    std::size_t k = 0;
+    auto plus = [&](int c, std::size_t kk) __attribute__((target("avx2"))) {
+        const __m256 mk = _mm256_set1_ps(m[kk]);
+        const float* r = bloc + kk * kLargeur;
+#pragma GCC unroll 4
+        for (int i = 0; i < 4; ++i)
+            x[c][i] = _mm256_max_ps(_mm256_min_ps(mk, _mm256_loadu_ps(r + 8 * i)), x[c][i]);
+    };
+    for (; k + 1 < n; k += 2) {
+        plus(0, k);
+        plus(1, k + 1);
     }
-    _mm256_storeu_ps(sortie, x0);
-    _mm256_storeu_ps(sortie + 8, x1);
-    _mm256_storeu_ps(sortie + 16, x2);
-    _mm256_storeu_ps(sortie + 24, x3);
+    if (k < n) plus(0, k);
+    for (int i = 0; i < 4; ++i) _mm256_storeu_ps(sortie + 8 * i, _mm256_max_ps(x[1][i], x[0][i]));
 }
 #endif
 
-Noyau ChoixNoyau(const Distances& d) {
+}  // namespace
+
+bool LocalisationSansVecteurs = false;
+
+namespace {
+
+Noyau<double> ChoixNoyau(const Distances<double>& d) {
 #ifdef VEK_X86
-    if (__builtin_cpu_supports("avx2")) {
-        if (!d.efficacite) return EquiteAvx2;
-        return d.poids.empty() ? EfficaciteAvx2<false> : EfficaciteAvx2<true>;
-    }
+    if (!LocalisationSansVecteurs && __builtin_cpu_supports("avx2"))
+        return d.signes.empty() ? EfficaciteAvx2<false> : EfficaciteAvx2<true>;
 #endif
-    if (!d.efficacite) return Equite;
-    return d.poids.empty() ? EfficaciteSimple : EfficacitePonderee;
+    return EfficaciteGenerique;
 }
 
-// The distance of each node to the nearer of a and b, with the tie rule of the criterion.
-void Paire(const Distances& d, std::size_t a, std::size_t b, float* m) {
-    const float* ca = d.Colonne(a);
-    const float* cb = d.Colonne(b);
-    if (d.efficacite)
+Noyau<float> ChoixNoyau(const Distances<float>&) {
+#ifdef VEK_X86
+    if (!LocalisationSansVecteurs && __builtin_cpu_supports("avx2")) return EquiteAvx2;
+#endif
+    return EquiteGenerique;
+}
+
+// The value of each node at the nearer of a and b, with the tie rule of the criterion.
+template <typename T>
+void Paire(const Distances<T>& d, std::size_t a, std::size_t b, T* m) {
+    const T* ca = d.Colonne(a);
+    const T* cb = d.Colonne(b);
+    if constexpr (std::is_same_v<T, double>)
         for (std::size_t k = 0; k < d.n; ++k) m[k] = cb[k] < ca[k] ? cb[k] : ca[k];
     else
         for (std::size_t k = 0; k < d.n; ++k) m[k] = ca[k] < cb[k] ? ca[k] : cb[k];
@@ -225,20 +237,21 @@ class Avancement {
     std::int64_t etape_ = 0;
 };
 
-void LocalisationDeux(EtatLocalisation& e, bool efficacite) {
-    const Distances d = Prepare(e, efficacite);
+template <typename T>
+void LocalisationDeux(EtatLocalisation& e) {
+    constexpr bool efficacite = std::is_same_v<T, double>;
+    const Distances<T> d = Prepare<T>(e);
     const std::size_t n = d.n;
     Matrice<float>& sortie = e.MatLocalisation2;
     sortie.Dimensionne(n, 0.0f);
     if (n == 0) return;
-    const Noyau noyau = ChoixNoyau(d);
-    const double* w = d.poids.empty() ? nullptr : d.poids.data();
+    const Noyau<T> noyau = ChoixNoyau(d);
     Avancement avancement(e, efficacite);
     Equipe equipe(Equipe::TaillePour(static_cast<std::int64_t>(n)));
     for (std::size_t a0 = 0; a0 < n; a0 += kGroupe) {
         const std::size_t a1 = std::min(n, a0 + kGroupe);
-        // The candidates b >= a of this group of first candidates, kLargeur at a time: the
-        // rows of one block stay in cache for every a of the group.
+        // The candidates b >= a of this group of first candidates, a block at a time: a block
+        // stays in cache for every a of the group.
         const std::size_t debut = a0 / kLargeur * kLargeur;
         const std::size_t blocs = (n - debut + kLargeur - 1) / kLargeur;
         std::atomic<std::size_t> prochain{0};
@@ -247,7 +260,7 @@ void LocalisationDeux(EtatLocalisation& e, bool efficacite) {
             for (std::size_t t; (t = prochain.fetch_add(1)) < blocs;) {
                 const std::size_t c0 = debut + t * kLargeur;
                 for (std::size_t a = a0; a < a1 && a < c0 + kLargeur; ++a) {
-                    noyau(d.Colonne(a), d.lignes.data() + c0, d.pas, n, w, v);
+                    noyau(d.Colonne(a), d.Bloc(c0), n, d.Signes(), v);
                     for (std::size_t j = 0; j < kLargeur; ++j) {
                         const std::size_t b = c0 + j;
                         if (b < a || b >= n) continue;
@@ -262,16 +275,17 @@ void LocalisationDeux(EtatLocalisation& e, bool efficacite) {
 }
 
 // Computes the block of the first candidate a (0-based) into `bloc`.
-void BlocTriples(const Distances& d, Noyau noyau, Equipe& equipe, std::size_t a, float* bloc) {
+template <typename T>
+void BlocTriples(const Distances<T>& d, Noyau<T> noyau, Equipe& equipe, std::size_t a,
+                 float* bloc) {
     const std::size_t n = d.n;
-    const double* w = d.poids.empty() ? nullptr : d.poids.data();
     TableTriples forme;
     forme.n = static_cast<std::int32_t>(n);
     const std::size_t debut = a / kLargeur * kLargeur;
     const std::size_t blocs = (n - debut + kLargeur - 1) / kLargeur;
     std::atomic<std::size_t> prochain{0};
     equipe.Execute([&](unsigned) {
-        std::vector<float> m(n);
+        std::vector<T> m(n);
         float v[kLargeur];
         // The last blocks of third candidates have the most pairs (a, b): handed out first.
         for (std::size_t t; (t = prochain.fetch_add(1)) < blocs;) {
@@ -279,7 +293,7 @@ void BlocTriples(const Distances& d, Noyau noyau, Equipe& equipe, std::size_t a,
             const std::size_t fin = std::min(n, c0 + kLargeur);
             for (std::size_t b = a; b < fin; ++b) {
                 Paire(d, a, b, m.data());
-                noyau(m.data(), d.lignes.data() + c0, d.pas, n, w, v);
+                noyau(m.data(), d.Bloc(c0), n, d.Signes(), v);
                 const std::int64_t ligne = forme.DansBloc(static_cast<std::int32_t>(a + 1),
                                                           static_cast<std::int32_t>(b + 1),
                                                           static_cast<std::int32_t>(b + 1));
@@ -288,6 +302,43 @@ void BlocTriples(const Distances& d, Noyau noyau, Equipe& equipe, std::size_t a,
             }
         }
     });
+}
+
+template <typename T>
+void Triples(EtatLocalisation& e, const RecepteurTriples& recepteur) {
+    const Distances<T> d = Prepare<T>(e);
+    const std::size_t n = d.n;
+    if (n == 0) return;
+    const Noyau<T> noyau = ChoixNoyau(d);
+    Avancement avancement(e, std::is_same_v<T, double>);
+    Equipe equipe(Equipe::TaillePour(static_cast<std::int64_t>(n)));
+    std::vector<float> bloc(n * (n + 1) / 2);
+    for (std::size_t a = 0; a < n; ++a) {
+        BlocTriples(d, noyau, equipe, a, bloc.data());
+        recepteur(static_cast<std::int32_t>(a + 1), bloc.data());
+        avancement.Faits(1);
+    }
+}
+
+// Seconds of one call of the kernel on the network's own values.
+template <typename T>
+double DureeNoyau(const EtatLocalisation& e) {
+    using Horloge = std::chrono::steady_clock;
+    const Distances<T> d = Prepare<T>(e);
+    const Noyau<T> noyau = ChoixNoyau(d);
+    std::vector<T> m(d.n);
+    float v[kLargeur];
+    const auto debut = Horloge::now();
+    std::int64_t appels = 0;
+    double ecoule = 0;
+    do {
+        Paire(d, static_cast<std::size_t>(appels) % d.n, 0, m.data());
+        noyau(m.data(), d.Bloc(static_cast<std::size_t>(appels) % d.blocs * kLargeur), d.n,
+              d.Signes(), v);
+        ++appels;
+        ecoule = std::chrono::duration<double>(Horloge::now() - debut).count();
+    } while (ecoule < 0.02 && appels < 100000);
+    return ecoule / static_cast<double>(appels);
 }
 
 void RemplitTriples(EtatLocalisation& e, bool efficacite) {
@@ -370,10 +421,10 @@ std::string Taille(double octets) {
 }  // namespace
 
 void LocalisationDeuxEfficacite(EtatLocalisation& e) {
-    LocalisationDeux(e, true);
+    LocalisationDeux<double>(e);
 }
 void LocalisationDeuxEquite(EtatLocalisation& e) {
-    LocalisationDeux(e, false);
+    LocalisationDeux<float>(e);
 }
 void LocalisationTroisEfficacite(EtatLocalisation& e) {
     RemplitTriples(e, true);
@@ -383,18 +434,7 @@ void LocalisationTroisEquite(EtatLocalisation& e) {
 }
 
 void LocalisationTrois(EtatLocalisation& e, bool efficacite, const RecepteurTriples& recepteur) {
-    const Distances d = Prepare(e, efficacite);
-    const std::size_t n = d.n;
-    if (n == 0) return;
-    const Noyau noyau = ChoixNoyau(d);
-    Avancement avancement(e, efficacite);
-    Equipe equipe(Equipe::TaillePour(static_cast<std::int64_t>(n)));
-    std::vector<float> bloc(n * (n + 1) / 2);
-    for (std::size_t a = 0; a < n; ++a) {
-        BlocTriples(d, noyau, equipe, a, bloc.data());
-        recepteur(static_cast<std::int32_t>(a + 1), bloc.data());
-        avancement.Faits(1);
-    }
+    efficacite ? Triples<double>(e, recepteur) : Triples<float>(e, recepteur);
 }
 
 EstimationLocalisation EstimeLocalisation(EtatLocalisation& e, int equipements, bool efficacite) {
@@ -410,27 +450,12 @@ EstimationLocalisation EstimeLocalisation(EtatLocalisation& e, int equipements, 
     r.octetsParLigne = OctetsLigneCombinaison(equipements, (octetsNoms * equipements + n - 1) / n);
 
     // The kernel on some blocks of the network's own distances.
-    const Distances d = Prepare(e, efficacite);
-    const Noyau noyau = ChoixNoyau(d);
-    const double* w = d.poids.empty() ? nullptr : d.poids.data();
-    std::vector<float> m(d.n);
-    float v[kLargeur];
-    const auto debut = Horloge::now();
-    std::int64_t appels = 0;
-    double ecoule = 0;
-    do {
-        Paire(d, static_cast<std::size_t>(appels) % d.n, 0, m.data());
-        noyau(m.data(), d.lignes.data() + (static_cast<std::size_t>(appels) * kLargeur) % d.pas,
-              d.pas, d.n, w, v);
-        ++appels;
-        ecoule = std::chrono::duration<double>(Horloge::now() - debut).count();
-    } while (ecoule < 0.02 && appels < 100000);
+    const double parAppel = efficacite ? DureeNoyau<double>(e) : DureeNoyau<float>(e);
     // Calls of the whole search: one per pair (a, b) and block of candidates c >= b (or per
     // first candidate and block for two facilities), the workers sharing them.
-    const double parAppel = ecoule / static_cast<double>(appels);
     const double blocs = static_cast<double>(n) / kLargeur + 1;
     const double total = equipements == 2 ? static_cast<double>(n) * blocs / 2
-                                          : static_cast<double>(n) * n * blocs / 3;
+                                          : static_cast<double>(n) * n * blocs / 6;
     const unsigned membres = Equipe::TaillePour(n);
     r.secondesCalcul = parAppel * total / membres;
 
@@ -500,7 +525,7 @@ std::string Localisation(EtatLocalisation& e, bool efficacite, const SeuilsLocal
     }
 
     if (equipements == 2) {
-        LocalisationDeux(e, efficacite);
+        efficacite ? LocalisationDeux<double>(e) : LocalisationDeux<float>(e);
         if (!seulementMeilleures) {
             EcritureMatriceChemins(e, chemin, DispositionMatrice::Localisation2);
             return chemin;

@@ -51,6 +51,9 @@ struct SeuilsLocalisation {
     std::int64_t meilleures = 1000;            // combinations kept when the whole file cannot fit
 };
 
+// For the tests: the plain loops of the kernel even where the processor has vector lanes.
+extern bool LocalisationSansVecteurs;
+
 // The location step of the shortest-path outputs for NbEquipements 2 or 3: runs the search
 // and writes "\Loc2eff.dat", "\Loc3eff.dat", "\Loc2eq.dat" or "\Loc3eq.dat" into RepResultats
 // (the three-facility file as it is computed). A search expected to last longer than a minute

@@ -60,7 +60,10 @@ void Tirage(Etat& e, std::int32_t n, unsigned graine) {
     for (std::int32_t i = 1; i <= n; ++i) {
         e.Noeuds[i].Code = 100 + i;
         e.Noeuds[i].Nom = Cadre("Noeud " + std::to_string(i), 50);
-        e.Noeuds[i].Population = g() % 4 == 0 ? 0 : static_cast<std::int32_t>(g() % 3000000);
+        const unsigned tirage = g() % 10;
+        e.Noeuds[i].Population = tirage < 2   ? 0
+                                 : tirage < 3 ? -static_cast<std::int32_t>(g() % 1000)
+                                              : static_cast<std::int32_t>(g() % 3000000);
     }
     TablesChemins& r = e;
     r.CheminsMin.Dimensionne(static_cast<std::size_t>(n));
@@ -94,42 +97,49 @@ struct Cas {
     unsigned graine;
 };
 
-// Every search on random tables, weighted or not, bit for bit against the plain loops, and
-// CheminsMin as it was. Sizes around the kernel width and the groups of first candidates, and
-// large enough for the workers to share the work.
+// Every search on random tables, weighted or not (negative populations too), with the vector
+// lanes and without, bit for bit against the plain loops, and CheminsMin as it was. Sizes
+// around the kernel width and the groups of first candidates, and large enough for the workers
+// to share the work.
 TEST(Localisation, IdentiqueAuxBouclesSimples) {
-    for (const Cas cas : {Cas{1, 1}, Cas{2, 2}, Cas{5, 3}, Cas{33, 4}, Cas{70, 5}, Cas{150, 6}})
-        for (bool ponderation : {false, true})
-            for (bool efficacite : {true, false}) {
-                if (!efficacite && ponderation) continue;
-                test::Session s;
-                Etat& e = s.e;
-                Tirage(e, cas.n, cas.graine);
-                e.PonderationPopulation = ponderation;
-                const auto avant = Valeurs(e);
-                const std::string cas_ = "n=" + std::to_string(cas.n) +
-                                         " ponderation=" + std::to_string(ponderation) +
-                                         " efficacite=" + std::to_string(efficacite);
-                efficacite ? LocalisationDeuxEfficacite(e) : LocalisationDeuxEquite(e);
-                EXPECT_EQ(Valeurs(e), avant) << cas_;
-                for (std::int32_t a = 1; a <= cas.n; ++a)
-                    for (std::int32_t b = 1; b <= cas.n; ++b)
-                        ASSERT_EQ(Bits(e.MatLocalisation2(a, b)),
-                                  Bits(Reference(e, a, b, 0, efficacite)))
-                            << cas_ << " " << a << " " << b;
-                if (cas.n > 40) continue;
-                efficacite ? LocalisationTroisEfficacite(e) : LocalisationTroisEquite(e);
-                EXPECT_EQ(Valeurs(e), avant) << cas_;
-                for (std::int32_t a = 1; a <= cas.n; ++a)
-                    for (std::int32_t b = 1; b <= cas.n; ++b)
-                        for (std::int32_t c = 1; c <= cas.n; ++c) {
-                            std::int32_t t[3] = {a, b, c};
-                            std::sort(t, t + 3);
-                            ASSERT_EQ(Bits(e.MatLocalisation3(t[0], t[1], t[2])),
-                                      Bits(Reference(e, a, b, c, efficacite)))
-                                << cas_ << " " << a << " " << b << " " << c;
-                        }
-            }
+    struct Retour {
+        ~Retour() { LocalisationSansVecteurs = false; }
+    } retour;
+    for (bool sansVecteurs : {false, true})
+        for (const Cas cas : {Cas{1, 1}, Cas{2, 2}, Cas{5, 3}, Cas{33, 4}, Cas{70, 5}, Cas{150, 6}})
+            for (bool ponderation : {false, true})
+                for (bool efficacite : {true, false}) {
+                    if (!efficacite && ponderation) continue;
+                    test::Session s;
+                    Etat& e = s.e;
+                    Tirage(e, cas.n, cas.graine);
+                    e.PonderationPopulation = ponderation;
+                    LocalisationSansVecteurs = sansVecteurs;
+                    const auto avant = Valeurs(e);
+                    const std::string cas_ = "sansVecteurs=" + std::to_string(sansVecteurs) +
+                                             " n=" + std::to_string(cas.n) +
+                                             " ponderation=" + std::to_string(ponderation) +
+                                             " efficacite=" + std::to_string(efficacite);
+                    efficacite ? LocalisationDeuxEfficacite(e) : LocalisationDeuxEquite(e);
+                    EXPECT_EQ(Valeurs(e), avant) << cas_;
+                    for (std::int32_t a = 1; a <= cas.n; ++a)
+                        for (std::int32_t b = 1; b <= cas.n; ++b)
+                            ASSERT_EQ(Bits(e.MatLocalisation2(a, b)),
+                                      Bits(Reference(e, a, b, 0, efficacite)))
+                                << cas_ << " " << a << " " << b;
+                    if (cas.n > 40) continue;
+                    efficacite ? LocalisationTroisEfficacite(e) : LocalisationTroisEquite(e);
+                    EXPECT_EQ(Valeurs(e), avant) << cas_;
+                    for (std::int32_t a = 1; a <= cas.n; ++a)
+                        for (std::int32_t b = 1; b <= cas.n; ++b)
+                            for (std::int32_t c = 1; c <= cas.n; ++c) {
+                                std::int32_t t[3] = {a, b, c};
+                                std::sort(t, t + 3);
+                                ASSERT_EQ(Bits(e.MatLocalisation3(t[0], t[1], t[2])),
+                                          Bits(Reference(e, a, b, c, efficacite)))
+                                    << cas_ << " " << a << " " << b << " " << c;
+                            }
+                }
 }
 
 // The three-facility blocks with both workers (from 128 nodes), on the triples a <= b <= c.
