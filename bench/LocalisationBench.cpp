@@ -1,11 +1,14 @@
 // Benchmarks of the location searches on a random table of shortest paths (the search reads
 // only the table and the populations): the two-facility searches at 3000 nodes, the
 // three-facility efficiency search at 300 and 1000 nodes with a receiver that keeps only the
-// best triple (the file of 1000 nodes would hold 32 GB):
+// best triple (the file of 1000 nodes would hold 32 GB), each against its estimate (counter
+// "estime", seconds of computation); the whole three-facility step at 150 nodes, its
+// 573,800-line file written, against its estimate; the estimate alone at 1000 and 3000 nodes:
 //   build/bin/vek_bench --benchmark_filter=Localisation
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <random>
 
 #include "location/Localisation.h"
@@ -36,11 +39,13 @@ struct Table {
 void LocalisationDeuxEfficacite(benchmark::State& etat) {
     Table t(static_cast<int>(etat.range(0)));
     for (auto _ : etat) vek::LocalisationDeuxEfficacite(t.e);
+    etat.counters["estime"] = vek::EstimeLocalisation(t.e, 2, true).secondesCalcul;
 }
 
 void LocalisationDeuxEquite(benchmark::State& etat) {
     Table t(static_cast<int>(etat.range(0)));
     for (auto _ : etat) vek::LocalisationDeuxEquite(t.e);
+    etat.counters["estime"] = vek::EstimeLocalisation(t.e, 2, false).secondesCalcul;
 }
 
 void LocalisationTroisEfficacite(benchmark::State& etat) {
@@ -54,6 +59,7 @@ void LocalisationTroisEfficacite(benchmark::State& etat) {
         });
         benchmark::DoNotOptimize(meilleure);
     }
+    etat.counters["estime"] = vek::EstimeLocalisation(t.e, 3, true).secondesCalcul;
 }
 
 void LocalisationTroisEquite(benchmark::State& etat) {
@@ -67,6 +73,31 @@ void LocalisationTroisEquite(benchmark::State& etat) {
         });
         benchmark::DoNotOptimize(meilleure);
     }
+    etat.counters["estime"] = vek::EstimeLocalisation(t.e, 3, false).secondesCalcul;
+}
+
+// The whole step, file written, against its own estimate (counter "estime", seconds).
+void LocalisationFichierTrois(benchmark::State& etat) {
+    Table t(static_cast<int>(etat.range(0)));
+    const auto dossier = std::filesystem::temp_directory_path() / "vek-bench-localisation";
+    std::filesystem::create_directories(dossier);
+    t.e.RepResultats = dossier.string();
+    t.e.NbEquipements = 3;
+    const vek::EstimationLocalisation est = vek::EstimeLocalisation(t.e, 3, true);
+    for (auto _ : etat) benchmark::DoNotOptimize(vek::Localisation(t.e, true));
+    etat.counters["estime"] = est.Secondes(est.combinaisons);
+    etat.counters["octets"] = static_cast<double>(est.combinaisons * est.octetsParLigne);
+    std::filesystem::remove_all(dossier);
+}
+
+// Only the estimate of a search too long to run here (counters in seconds and bytes).
+void LocalisationEstimationTrois(benchmark::State& etat) {
+    Table t(static_cast<int>(etat.range(0)));
+    vek::EstimationLocalisation est;
+    for (auto _ : etat) est = vek::EstimeLocalisation(t.e, 3, true);
+    etat.counters["calcul"] = est.secondesCalcul;
+    etat.counters["total"] = est.Secondes(est.combinaisons);
+    etat.counters["octets"] = static_cast<double>(est.combinaisons * est.octetsParLigne);
 }
 
 BENCHMARK(LocalisationDeuxEfficacite)->Arg(3000)->Unit(benchmark::kSecond)->Iterations(1);
@@ -76,6 +107,8 @@ BENCHMARK(LocalisationTroisEfficacite)
     ->Arg(1000)
     ->Unit(benchmark::kSecond)
     ->Iterations(1);
+BENCHMARK(LocalisationFichierTrois)->Arg(150)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(LocalisationEstimationTrois)->Arg(1000)->Arg(3000)->Iterations(1);
 BENCHMARK(LocalisationTroisEquite)->Arg(300)->Unit(benchmark::kSecond)->Iterations(1);
 
 }  // namespace
