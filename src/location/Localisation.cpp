@@ -19,6 +19,7 @@
 #include "paths/Equipe.h"
 #include "shell/Fichiers.h"
 #include "shell/Format.h"
+#include "shell/Memoire.h"
 #include "shell/Port.h"
 #include "shell/Progression.h"
 
@@ -343,6 +344,9 @@ double DureeNoyau(const EtatLocalisation& e) {
 
 void RemplitTriples(EtatLocalisation& e, bool efficacite) {
     TableTriples& t = e.MatLocalisation3;
+    t = TableTriples{};
+    VerifieMemoire(static_cast<std::uint64_t>(TableTriples::Nombre(e.NbNoeuds)) * sizeof(float),
+                   "la table des triplets d'équipements");
     t.n = e.NbNoeuds;
     t.valeurs.assign(static_cast<std::size_t>(TableTriples::Nombre(t.n)), 0.0f);
     LocalisationTrois(e, efficacite, [&t](std::int32_t a, const float* bloc) {
