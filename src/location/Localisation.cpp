@@ -467,7 +467,7 @@ EstimationLocalisation EstimeLocalisation(EtatLocalisation& e, int equipements, 
     {
         const auto t0 = Horloge::now();
         std::string ligne;
-        const int lignes = 200;
+        const int lignes = 2000;
         for (int i = 0; i < lignes; ++i) {
             ligne = Champ(static_cast<std::int64_t>(i % 1000), "0000") + " " +
                     Champ(static_cast<std::int64_t>(i % 999), "0000") + " " +
