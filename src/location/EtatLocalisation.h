@@ -28,9 +28,28 @@ struct OptionsDistance {
 
 // The values of the three-facility searches, kept for a <= b <= c only (the value of a triple
 // does not depend on the order of its facilities).
+// They are stored first candidate by first candidate: the block of a holds, for b = a..n and
+// c = b..n, the value of (a, b, c).
 struct TableTriples {
     std::int32_t n = 0;
     std::vector<float> valeurs;  // empty when the search streamed its file instead
+
+    // Triples whose three candidates are among m nodes.
+    static std::int64_t Nombre(std::int64_t m) { return m * (m + 1) * (m + 2) / 6; }
+    // Values in the block of the first candidate a.
+    std::int64_t TailleBloc(std::int32_t a) const {
+        const std::int64_t r = n - a + 1;
+        return r * (r + 1) / 2;
+    }
+    std::int64_t DebutBloc(std::int32_t a) const { return Nombre(n) - Nombre(n - a + 1); }
+    // Position of (a, b, c), a <= b <= c, within the block of a.
+    std::int64_t DansBloc(std::int32_t a, std::int32_t b, std::int32_t c) const {
+        const std::int64_t r = n - a + 1, s = n - b + 1;
+        return r * (r + 1) / 2 - s * (s + 1) / 2 + (c - b);
+    }
+    float operator()(std::int32_t a, std::int32_t b, std::int32_t c) const {
+        return valeurs[static_cast<std::size_t>(DebutBloc(a) + DansBloc(a, b, c))];
+    }
 };
 
 struct TablesLocalisation {
