@@ -12,6 +12,7 @@
 #include "indicators/IndicVek.h"
 #include "location/DialogueDistOp.h"
 #include "location/ModeleDistance.h"
+#include "location/SortiesCheminsMinimaux.h"
 #include "network/Chargement.h"
 #include "network/Espaces.h"
 #include "network/ListeCouples.h"
@@ -94,7 +95,7 @@ const Entree kMenu[] = {
      ND, C},
     {"menChemins", "menRécupTracés", "&Tracés", Cmd<menRécupTracés>, C},
     {"menChemins", "menSep4", "-", nullptr, C},
-    {"menChemins", "menVisuMatChMin", "&Edition...", ND, C},
+    {"menChemins", "menVisuMatChMin", "&Edition...", Cmd<menVisuMatChMin>, C},
     {"menIndicateursN", "menGravit", "&Attractions", nullptr, M},
     {"menGravit", "menParamétrageGravit", "&Paramétrage...", Cmd<menParamétrageGravit>, C},
     {"menGravit", "menOptionsGravit", "&Options...", Cmd<menOptionsGravit>, C},
