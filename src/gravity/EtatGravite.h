@@ -22,6 +22,7 @@ struct TablesGravite {
     Matrice<std::int32_t> MatPersonnesAttirees;
     std::vector<std::int32_t> AutoAttractions, AttractionsTotales, AttractionsExterieures, Evasions;
     std::uint64_t AttractionsReseau = 0;  // the paths the attractions were computed from
+    std::uint64_t PersonnesReseau = 0;    // the paths the persons were counted on; 0 = none
 };
 
 struct EtatGravite : virtual EtatChemins, TablesGravite {

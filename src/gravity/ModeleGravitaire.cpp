@@ -184,6 +184,7 @@ void CalculSommesAttractions(EtatGravite& e) {
 
 bool CalculPersonnesAttirees(EtatGravite& e) {
     const std::size_t t = Taille(e);
+    e.PersonnesReseau = 0;
     e.MatPersonnesAttirees.Dimensionne(t - 1, 0);
     e.AutoAttractions.assign(t, 0);
     e.AttractionsTotales.assign(t, 0);
@@ -250,6 +251,7 @@ bool CalculPersonnesAttirees(EtatGravite& e) {
                       Boutons::Ok, Icone::Exclamation, kTitreVek);
         return false;
     }
+    e.PersonnesReseau = e.CheminsMinReseau;
     return true;
 }
 

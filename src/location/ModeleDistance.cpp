@@ -34,14 +34,14 @@ std::string TexteCode(std::int64_t code) {
 // The persons of the gravity model, counted on the paths in force.
 bool PersonnesCourantes(EtatLocalisation& e) {
     const TablesGravite& g = e;
-    if (g.MatPersonnesAttirees.Vide()) {
+    if (g.MatPersonnesAttirees.Vide() || g.PersonnesReseau == 0) {
         e.Ihm.Message(
             "Aucune personne attirée n'a été comptée : lancez d'abord le modèle gravitaire "
             "(Attractions, Démarrage) avec la section « Auto-Attraction ».",
             Boutons::Ok, Icone::Exclamation, kTitreVek);
         return false;
     }
-    if (!CheminsMinCourants(e) || g.AttractionsReseau != e.CheminsMinReseau ||
+    if (!CheminsMinCourants(e) || g.PersonnesReseau != e.CheminsMinReseau ||
         g.MatPersonnesAttirees.Lignes() != Taille(e)) {
         e.Ihm.Message(
             "Les personnes attirées ne correspondent pas au réseau et aux plus courts chemins "

@@ -301,6 +301,16 @@ TEST(ModeleDistance, PersonnesAbsentesOuDUnAutreReseau) {
          },
          autre},
         {"chemins périmés", [](Distance& t) { t.e.Valuation = "Temps"; }, autre},
+        {"attractions recalculées sans les personnes",
+         [](Distance& t) {
+             t.e.Valuation = "Temps";
+             CalculMatriceArcsMin(t.e);
+             ASSERT_TRUE(CalculCheminsMinimaux(t.e));
+             t.e.Gravite.Options.OuiAuto = false;
+             menDémarrageGravit(t.e);
+             t.port.messages.clear();
+         },
+         autre},
         {"matrice d'une autre taille",
          [](Distance& t) { t.e.MatPersonnesAttirees.Dimensionne(2, 1); }, autre},
     };
