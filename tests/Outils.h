@@ -1,10 +1,12 @@
 #pragma once
 // Helpers for the tests: temporary folders and files, fixed-column lines.
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace vek::test {
 
@@ -52,6 +54,18 @@ inline std::string LitOctets(const std::string& chemin) {
 
 inline std::string Source(const std::string& relatif) {
     return std::string(VEK_SOURCE_DIR) + "/" + relatif;
+}
+
+// The bytes of a written file and those of its golden copy under tests/data/golden;
+// VEK_REGENERE_GOLDEN=1 writes the copy from the file first.
+inline std::pair<std::string, std::string> EtSonModele(const std::string& ecrit,
+                                                       const std::string& modele) {
+    const std::string chemin = Source("tests/data/golden/" + modele);
+    if (std::getenv("VEK_REGENERE_GOLDEN")) {
+        std::filesystem::create_directories(std::filesystem::path(chemin).parent_path());
+        EcritOctets(chemin, LitOctets(ecrit));
+    }
+    return {LitOctets(ecrit), LitOctets(chemin)};
 }
 
 }  // namespace vek::test

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "Reseaux.h"
+#include "location/EcritureMatriceChemins.h"
 #include "location/FichiersChemins.h"
 #include "location/FormulaireCheminsMinimaux.h"
+#include "location/LegislationSociale.h"
 #include "network/FichierArcs.h"
 #include "network/Temps.h"
 #include "paths/Floyd.h"
@@ -25,11 +25,10 @@ std::string Train(long long o, long long d, int depart, int arrivee, long missio
     return LigneArc(o, d, 41, 10, 0, depart, arrivee, 31, mission);
 }
 
-// Compares a written file with its golden copy; VEK_GOLDEN=1 writes the copy instead.
+// A written file against its golden copy.
 void CommeLeModele(const std::string& ecrit, const std::string& modele) {
-    const std::string chemin = test::Source("tests/data/golden/chemins/" + modele);
-    if (std::getenv("VEK_GOLDEN")) test::EcritOctets(chemin, test::LitOctets(ecrit));
-    EXPECT_EQ(test::LitOctets(ecrit), test::LitOctets(chemin)) << modele;
+    const auto [lu, attendu] = test::EtSonModele(ecrit, "chemins/" + modele);
+    EXPECT_EQ(lu, attendu) << modele;
 }
 
 const ValeurUnipolaire& Valeur(const std::string& nom) {
@@ -134,6 +133,22 @@ TEST(FichiersChemins, PredecesseursEtDescription) {
                                                       r.e.CheminsMin(2, 3).Valeur, kInfini}));
     ValeursUnipolaires(r.e, 4, Valeur("ValTMVersNoeudSélec"));
     EXPECT_EQ(r.e.ValeursNoeuds, (std::vector<double>{0, kInfini, kInfini, kInfini, 0}));
+}
+
+// The path matrix with the driving and rest times of road haulage, on paths of 270, 300, 600
+// and 700 minutes.
+TEST(FichiersChemins, ReglesDeConduite) {
+    Routes r;
+    const float temps[] = {270, 300, 600, 700};
+    for (std::size_t j = 1; j <= 4; ++j) r.e.CheminsMin(1, j).Valeur = temps[j - 1];
+    const Matrice<float> m = LegislationSocialeTransportsRoutiers(r.e);
+    ASSERT_FALSE(m.Vide());
+    EXPECT_EQ(m(1, 1), 270);
+    EXPECT_EQ(m(1, 2), 345);
+    EXPECT_EQ(m(1, 3), 690);
+    EXPECT_EQ(m(1, 4), 1285);
+    EcritureMatriceChemins(r.e, r.dossier / "MatChPL0.dat", DispositionMatrice::Chemins, &m);
+    CommeLeModele(r.dossier / "MatChPL0.dat", "MatChPL0.dat");
 }
 
 }  // namespace

@@ -62,6 +62,10 @@ TEST(SortiesCheminsMinimaux, ChaqueSortieDansSonOrdre) {
               (std::vector<std::string>{"ARelatio.dat"}));
     EXPECT_EQ(x.Sorties({"Uni_polaire", "ListeNoeudsFormatArcVal=#2", "Ok"}),
               (std::vector<std::string>{"ATM000.dat"}));
+    for (const char* f : {"ARelatio.dat", "ATM000.dat"}) {
+        const auto [lu, attendu] = test::EtSonModele(x.dossier / f, std::string("chemins/") + f);
+        EXPECT_EQ(lu, attendu) << f;
+    }
     EXPECT_EQ(x.Sorties({"NoeudVal", "Multipolaire", "Centralité_A", "Ok"}),
               (std::vector<std::string>{"NCA000.dat"}));
     // The first ticked indicator in the table's order decides.
