@@ -7,6 +7,7 @@
 
 #include <random>
 
+#include "ReseauAleatoire.h"
 #include "flows/Affectation.h"
 #include "gravity/ModeleGravitaire.h"
 #include "network/TablesLues.h"
@@ -23,30 +24,7 @@ struct Reseau {
     vek::PortMuet port;
     vek::Etat e{port};
     Reseau() {
-        vek::InitialisationModes(e);
-        std::mt19937 g(7);
-        const int n = 3000;
-        e.NbNoeuds = n;
-        e.Noeuds.assign(n + 1, vek::Noeud{});
-        for (int i = 1; i <= n; ++i) {
-            e.Noeuds[static_cast<std::size_t>(i)].Code = i;
-            e.Noeuds[static_cast<std::size_t>(i)].Population = 200 + static_cast<int>(g() % 50000);
-        }
-        e.Arcs.assign(1, vek::Arc{});
-        for (int k = 0; k < 8 * n; ++k) {
-            vek::Arc a;
-            a.Origine = 1 + k % n;
-            a.Destination = 1 + static_cast<int>(g() % n);
-            if (a.Origine == a.Destination) continue;
-            a.Mode = 7;
-            a.Distance = static_cast<float>(1 + g() % 40);
-            a.Temps = a.Distance * 60 / 70;
-            e.Arcs.push_back(a);
-        }
-        e.NbArcs = static_cast<std::int32_t>(e.Arcs.size()) - 1;
-        vek::IndexationArcs(e);
-        vek::CalculMatriceArcsMin(e);
-        vek::CalculCheminsMinimaux(e);
+        vek::bench::ReseauAleatoire(e, 3000, 7, 50000);
         vek::RecuperationTraces(e);
         // Every section but the persons matrix file (9 million lines at this size).
         e.Gravite.Options = {true, true, true, true, true, false};

@@ -7,6 +7,7 @@
 
 #include <random>
 
+#include "ReseauAleatoire.h"
 #include "location/IndicateursChemins.h"
 #include "location/LegislationSociale.h"
 #include "network/Mode.h"
@@ -23,33 +24,7 @@ struct Reseau {
     vek::PortMuet port;
     vek::Etat e{port};
     Reseau() {
-        vek::InitialisationModes(e);
-        std::mt19937 g(11);
-        const int n = 3000;
-        e.NbNoeuds = n;
-        e.Noeuds.assign(n + 1, vek::Noeud{});
-        for (int i = 1; i <= n; ++i) {
-            vek::Noeud& x = e.Noeuds[static_cast<std::size_t>(i)];
-            x.Code = i;
-            x.Population = 200 + static_cast<int>(g() % 100000);
-            x.X = static_cast<float>(g() % 100000) / 100;
-            x.Y = static_cast<float>(g() % 100000) / 100;
-        }
-        e.Arcs.assign(1, vek::Arc{});
-        for (int k = 0; k < 8 * n; ++k) {
-            vek::Arc a;
-            a.Origine = 1 + k % n;
-            a.Destination = 1 + static_cast<int>(g() % n);
-            if (a.Origine == a.Destination) continue;
-            a.Mode = 7;
-            a.Distance = static_cast<float>(1 + g() % 40);
-            a.Temps = a.Distance * 60 / 70;
-            e.Arcs.push_back(a);
-        }
-        e.NbArcs = static_cast<std::int32_t>(e.Arcs.size()) - 1;
-        vek::IndexationArcs(e);
-        vek::CalculMatriceArcsMin(e);
-        vek::CalculCheminsMinimaux(e);
+        vek::bench::ReseauAleatoire(e, 3000, 11, 100000, true);
         vek::RecuperationTraces(e);
     }
 };

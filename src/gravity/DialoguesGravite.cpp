@@ -6,6 +6,7 @@
 #include "gravity/EtatGravite.h"
 #include "network/Lecture.h"
 #include "shell/Chemins.h"
+#include "shell/Fichiers.h"
 #include "shell/Format.h"
 #include "shell/Texte.h"
 
@@ -162,15 +163,10 @@ Dialogue DialogueGvOp(EtatGravite& e) {
         texte.action = [&e, ps](Dialogue& dlg) { e.Gravite.*ps->fichier = dlg[ps->texte].texte; };
         d.Ajoute(TypeControle::Bouton, s.bouton, "Changer de fichier", s.cadre).action =
             [&e, ps](Dialogue& dlg) {
-                DemandeFichier demande;
-                demande.titre = "Fichier";
-                demande.filtre = "Tous fichiers(*.*)|*.*|Data(*.dat)|*.dat";
-                demande.indexFiltre = 2;
-                demande.repertoire = e.Gravite.*ps->repertoire;
-                demande.nomPropose = e.Gravite.*ps->fichier;
-                auto choisi = e.Ihm.ChoixFichier(demande);
-                if (!choisi || choisi->empty()) return;
-                e.Gravite.*ps->fichier = NomDe(*choisi);
+                const auto nom =
+                    NomFichierChoisi(e, e.Gravite.*ps->repertoire, e.Gravite.*ps->fichier);
+                if (!nom) return;
+                e.Gravite.*ps->fichier = *nom;
                 dlg[ps->texte].texte = e.Gravite.*ps->fichier;
             };
         if (s.ecran) {

@@ -4,6 +4,7 @@
 
 #include "location/EtatLocalisation.h"
 #include "shell/Chemins.h"
+#include "shell/Fichiers.h"
 
 namespace vek {
 
@@ -71,16 +72,10 @@ Dialogue DialogueDistOp(EtatLocalisation& e) {
         texte.action = [&e, ps](Dialogue& dlg) { e.*ps->fichier = dlg[ps->texte].texte; };
         d.Ajoute(TypeControle::Bouton, s.bouton, "Changer de fichier", s.cadre).action =
             [&e, ps](Dialogue& dlg) {
-                DemandeFichier demande;
-                demande.titre = "Fichier";
-                demande.filtre = "Tous fichiers(*.*)|*.*|Data(*.dat)|*.dat";
-                demande.indexFiltre = 2;
-                demande.repertoire = e.*ps->repertoire;
-                demande.nomPropose = e.*ps->fichier;
-                auto choisi = e.Ihm.ChoixFichier(demande);
-                if (!choisi || choisi->empty()) return;
+                const auto nom = NomFichierChoisi(e, e.*ps->repertoire, e.*ps->fichier);
+                if (!nom) return;
                 // The name alone: the section's folder stays as it is.
-                e.*ps->fichier = NomDe(*choisi);
+                e.*ps->fichier = *nom;
                 dlg[ps->texte].texte = e.*ps->fichier;
             };
         Controle& ecran = d.Ajoute(TypeControle::Case, s.ecran, "Sortie Bloc-Notes", s.cadre);

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <system_error>
 
+#include "shell/Chemins.h"
 #include "shell/Erreurs.h"
 #include "shell/EtatIhm.h"
 #include "shell/Format.h"
@@ -56,6 +57,19 @@ void OuvreDansEditeur(EtatIhm& e, const std::string& texte) {
 
 std::string CheminResultat(const EtatIhm& e, const std::string& nom) {
     return e.RepResultats + nom;
+}
+
+std::optional<std::string> NomFichierChoisi(EtatIhm& e, const std::string& repertoire,
+                                            const std::string& nomPropose) {
+    DemandeFichier demande;
+    demande.titre = "Fichier";
+    demande.filtre = "Tous fichiers(*.*)|*.*|Data(*.dat)|*.dat";
+    demande.indexFiltre = 2;
+    demande.repertoire = repertoire;
+    demande.nomPropose = nomPropose;
+    const auto choisi = e.Ihm.ChoixFichier(demande);
+    if (!choisi || choisi->empty()) return std::nullopt;
+    return NomDe(*choisi);
 }
 
 }  // namespace vek
