@@ -13,17 +13,6 @@ namespace vek {
 
 namespace {
 
-bool TracesCourantes(EtatFlux& e) {
-    if (CheminsMinCourants(e) && e.TracesReseau == e.CheminsMinReseau &&
-        e.MatPredecesseurs.Lignes() == static_cast<std::size_t>(e.NbNoeuds) + 1)
-        return true;
-    e.Ihm.Message(
-        "Les tracés des plus courts chemins ne correspondent pas au réseau et à la "
-        "valuation en cours : calculez les chemins puis leurs tracés.",
-        Boutons::Ok, Icone::Exclamation, kTitreVek);
-    return false;
-}
-
 std::int64_t Cle(std::int32_t a, std::int32_t b) {
     return static_cast<std::int64_t>(std::min(a, b)) << 32 |
            static_cast<std::uint32_t>(std::max(a, b));
@@ -80,7 +69,7 @@ void AjouteCouple(EtatFlux& e, std::int32_t a, std::int32_t b, double valeur,
 }
 
 bool Affectation(EtatFlux& e) {
-    if (!TracesCourantes(e)) return false;
+    if (!VerifieTracesCourantes(e)) return false;
     if (e.MatAttractions.Lignes() != static_cast<std::size_t>(e.NbNoeuds) + 1 ||
         e.AttractionsReseau != e.CheminsMinReseau) {
         e.Ihm.Message(
@@ -111,7 +100,7 @@ bool Affectation(EtatFlux& e) {
 
 void NombreCheminsParArc(EtatFlux& e) {
     Vide(e);
-    if (!TracesCourantes(e)) return;
+    if (!VerifieTracesCourantes(e)) return;
     for (std::int32_t i = 1; i <= e.NbNoeuds; ++i) {
         AfficheProgression(e, e.NbNoeuds, i, "Calcul du nombre de chemins par arc...");
         CheminsDepuis(e, i);
@@ -120,7 +109,7 @@ void NombreCheminsParArc(EtatFlux& e) {
 
 void NombreCheminsParArcOrigine(EtatFlux& e, std::int32_t origine) {
     Vide(e);
-    if (origine < 1 || origine > e.NbNoeuds || !TracesCourantes(e)) return;
+    if (origine < 1 || origine > e.NbNoeuds || !VerifieTracesCourantes(e)) return;
     AfficheProgression(e, 1, 1, "Calcul du nombre de chemins par arc...");
     CheminsDepuis(e, origine);
 }

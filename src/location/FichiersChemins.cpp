@@ -87,7 +87,7 @@ std::int32_t ArcsChemin(EtatLocalisation& e, std::int32_t i, std::int32_t j) {
     if (e.Noeuds[static_cast<std::size_t>(i)].Code == e.Noeuds[static_cast<std::size_t>(j)].Code)
         return 0;
     // Traces left from other paths would give a false path.
-    if (!CheminsMinCourants(e) || e.TracesReseau != e.CheminsMinReseau) return 0;
+    if (!TracesCourantes(e)) return 0;
     const std::vector<std::int32_t> noeuds = TraceChemin(e, i, j);
     for (std::size_t t = 0; t + 1 < noeuds.size(); ++t) {
         const std::int32_t k = noeuds[t], p = noeuds[t + 1];

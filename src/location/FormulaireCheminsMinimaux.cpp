@@ -61,7 +61,7 @@ void MetAJourVekForCM(Dialogue& d) {
 std::shared_ptr<Dialogue> DialogueVekForCM(EtatLocalisation& e) {
     if (!e.FormulaireCheminsMinimaux) InitialiseVekForCM(e);
     Dialogue& d = *e.FormulaireCheminsMinimaux;
-    // The node lists follow the network loaded; a selection beyond the list is dropped.
+    // The node lists follow the network loaded; a list that changed loses its selection.
     for (const char* nom : kListes) {
         Controle& l = d[nom];
         if (l.elements != e.ListeNoeudsDialogues) {

@@ -6,6 +6,7 @@
 #include "location/EtatLocalisation.h"
 #include "network/Noeud.h"
 #include "paths/Floyd.h"
+#include "paths/Traces.h"
 #include "shell/Fichiers.h"
 #include "shell/Format.h"
 #include "shell/Progression.h"
@@ -183,14 +184,7 @@ bool CalculSVE(EtatLocalisation& e, bool pondere) {
 bool CalculNbConnexions(EtatLocalisation& e) {
     if (!Prepare(e, true)) return false;
     const auto n = static_cast<std::size_t>(e.NbNoeuds);
-    if (!CheminsMinCourants(e) || e.TracesReseau != e.CheminsMinReseau ||
-        e.MatPredecesseurs.Lignes() != n + 1) {
-        e.Ihm.Message(
-            "Les tracés des plus courts chemins ne correspondent pas au réseau et à la "
-            "valuation en cours : calculez les chemins puis leurs tracés.",
-            Boutons::Ok, Icone::Exclamation, kTitreVek);
-        return false;
-    }
+    if (!VerifieTracesCourantes(e)) return false;
     // From each origin i, the traces form a tree rooted at i: the walk back from j passes
     // through k exactly when j lies under k, so the paths through k are counted at once as
     // the destinations under it. A walk that never comes back to i (a cycle of the traces,

@@ -11,8 +11,9 @@
 namespace vek {
 
 float TempsAvecArretsReglementaires(float temps) {
-    // 32000 marks no path; infinity would never leave the loop.
-    if (temps == kInfini || !std::isfinite(temps)) return temps;
+    // 32000 marks no path, and nothing beyond it is a drive: such a value, infinity (which
+    // would never leave the loop) and NaN are left as they are.
+    if (!(temps < kInfini)) return temps;
     std::int32_t blocs = 0, pauses = 0, repos = 0, compteur = 0;
     float t = temps;
     while (t > 270) {

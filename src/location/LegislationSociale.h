@@ -11,7 +11,8 @@ struct EtatLocalisation;
 // A driving time in minutes with its stops: a 45-minute break after each 270-minute block
 // after which driving goes on, every second block followed by a 540-minute rest instead
 // unless 60 minutes or less remain (270 stays 270, 300 gives 345, 600 gives 690, 700 gives
-// 1285). 32000 (no path) and a value that is not finite are returned as they are.
+// 1285). 32000 (no path), anything above it and a value that is not finite are returned as
+// they are.
 float TempsAvecArretsReglementaires(float temps);
 
 // A copy of CheminsMin's values (0..NbNoeuds, row = origin), every pair's time lengthened by

@@ -504,8 +504,8 @@ std::string Localisation(EtatLocalisation& e, bool efficacite, const SeuilsLocal
     bool seulementMeilleures = false;
     if (octets > static_cast<double>(libre)) {
         const std::int64_t k = std::min(seuils.meilleures, est.combinaisons);
-        std::string texte = probleme + "Le fichier " + chemin + " occuperait environ " +
-                            Taille(octets) +
+        std::string texte = probleme + "Le fichier " + CheminDe(e, chemin).generic_string() +
+                            " occuperait environ " + Taille(octets) +
                             ", mais le disque du répertoire des résultats n'a que " +
                             Taille(static_cast<double>(libre)) + " de libre.\n";
         const double duree = est.Secondes(k);

@@ -30,6 +30,7 @@ struct Sorties {
     EtatLocalisation& e;
     Dialogue& d;
     std::vector<std::string> ecrits;
+    bool perimesDits = false;
 
     void Dit(const std::string& texte) {
         e.Ihm.Message(texte, Boutons::Ok, Icone::Exclamation, kTitre);
@@ -52,11 +53,17 @@ struct Sorties {
             "« Horaires ».");
         return false;
     }
+    // The outputs that read the shortest paths want those of the current network and
+    // valuation; the first one refused says so for all.
+    bool Chemins() {
+        if (CheminsMinCourants(e)) return true;
+        if (!perimesDits) VerifieCheminsMinCourants(e);
+        perimesDits = true;
+        return false;
+    }
     // The traces of the current paths, computed when they are missing or stale.
     void Traces() {
-        if (e.TracesReseau != e.CheminsMinReseau ||
-            e.MatPredecesseurs.Lignes() != static_cast<std::size_t>(e.NbNoeuds) + 1)
-            RecuperationTraces(e);
+        if (!TracesCourantes(e)) RecuperationTraces(e);
     }
     void ValeursNoeuds(const std::string& nom) {
         const std::string chemin = CheminResultat(e, nom);
@@ -71,18 +78,21 @@ struct Sorties {
         Ecrit(chemin);
     }
     void Predecesseurs() {
+        if (!Chemins()) return;
         Traces();
         const std::string chemin = CheminResultat(e, "\\MatPrec0.dat");
         EcriturePredecesseurs(e, chemin);
         Ecrit(chemin);
     }
     void MatriceChemins() {
+        if (!Chemins()) return;
         const std::string chemin = CheminResultat(e, "\\MatChem0.dat");
         EcritureMatriceChemins(e, chemin, DispositionMatrice::Chemins);
         e.NomFichierMatrice = chemin;
         Ecrit(chemin);
     }
     void TransportsRoutiers() {
+        if (!Chemins()) return;
         const Matrice<float> temps = LegislationSocialeTransportsRoutiers(e);
         if (temps.Vide()) return;
         const std::string chemin = CheminResultat(e, "\\MatChPL0.dat");
@@ -91,9 +101,11 @@ struct Sorties {
         Ecrit(chemin);
     }
     void LocalisationEquipements() {
+        if (!Chemins()) return;
         const bool efficacite = d["EfficacitéEq"].coche;
         if (e.NbEquipements == 1) {
-            if (!(efficacite ? CalculSVMA(e, false) : CalculEquiteAttraction(e))) return;
+            // The single facility by efficiency is the attraction sum, "Pondéré" included.
+            if (!(efficacite ? CalculSVMA(e, d["Pond"].coche) : CalculEquiteAttraction(e))) return;
             ValeursNoeuds(efficacite ? "\\Loc1eff.dat" : "\\Loc1eq.dat");
             return;
         }
@@ -111,7 +123,7 @@ struct Sorties {
         const std::int32_t o = Noeud("ListeNoeudsFormatArc1", "le noeud d'origine");
         if (!o) return;
         const std::int32_t de = Noeud("ListeNoeudsFormatArc2", "le noeud de destination");
-        if (!de) return;
+        if (!de || !Chemins()) return;
         Traces();
         if (!(e.CheminsMin(static_cast<std::size_t>(o), static_cast<std::size_t>(de)).Valeur <
               kInfini)) {
@@ -128,11 +140,12 @@ struct Sorties {
     void ArcsValeurs() {
         e.VekForCM.Uni_polaire = d["Uni_polaire"].coche;
         e.VekForCM.MultipolaireNbRelations = !e.VekForCM.Uni_polaire;
+        const std::int32_t s =
+            e.VekForCM.Uni_polaire ? Noeud("ListeNoeudsFormatArcVal", "le noeud") : 0;
+        if ((e.VekForCM.Uni_polaire && !s) || !Chemins()) return;
         Traces();
         std::string chemin;
         if (e.VekForCM.Uni_polaire) {
-            const std::int32_t s = Noeud("ListeNoeudsFormatArcVal", "le noeud");
-            if (!s) return;
             NombreCheminsParArcOrigine(e, s);
             chemin = CheminResultat(e, "\\ATM000.dat");
         } else {
@@ -156,7 +169,7 @@ struct Sorties {
             }
             const std::string_view nom = choisie->nom;
             const bool horaire = nom != "ValTMDépartNoeudSélec" && nom != "ValTMVersNoeudSélec";
-            if (horaire && !Trajets()) return;
+            if (horaire ? !Trajets() : !Chemins()) return;
             const std::int32_t s = Noeud("ListeNoeudsFormatNoeudVal", "le noeud");
             if (!s) return;
             ValeursUnipolaires(e, s, *choisie);
@@ -173,6 +186,7 @@ struct Sorties {
             Dit("Cochez l'indicateur multipolaire à calculer.");
             return;
         }
+        if (!Chemins()) return;
         if (choisi->Controle == "NbConnex") Traces();
         if (!choisi->Calcul(e, d["Pond"].coche)) return;
         ValeursNoeuds(choisi->Fichier);
@@ -199,20 +213,11 @@ void SortiesCheminsMinimaux(EtatLocalisation& e, Dialogue& d) {
         return;
     }
     if (d["Consult"].coche) s.Consultation();
-    bool chemins = false;
-    for (const char* nom : kSortiesChemins)
-        if (std::string_view(nom) != "Consult") chemins = chemins || d[nom].coche;
-    if (chemins && !CheminsMinCourants(e)) {
-        s.Dit(
-            "Les chemins minimaux ne correspondent plus au réseau ou à la valuation : "
-            "calculez-les d'abord (Chemins minimaux, Calcul).");
-    } else if (chemins) {
-        if (d["EditMatPreced"].coche) s.Predecesseurs();
-        if (d["MatriceChem"].coche) s.MatriceChemins();
-        if (d["TranspRoutPL"].coche) s.TransportsRoutiers();
-        if (d["Loceq"].coche) s.LocalisationEquipements();
-        if (d["Précarto"].coche) s.PreCartographie();
-    }
+    if (d["EditMatPreced"].coche) s.Predecesseurs();
+    if (d["MatriceChem"].coche) s.MatriceChemins();
+    if (d["TranspRoutPL"].coche) s.TransportsRoutiers();
+    if (d["Loceq"].coche) s.LocalisationEquipements();
+    if (d["Précarto"].coche) s.PreCartographie();
     for (const std::string& chemin : s.ecrits) OuvreDansEditeur(e, chemin);
 }
 

@@ -355,6 +355,15 @@ bool CheminsMinCourants(const EtatChemins& e) {
            e.CheminsMin.Lignes() == static_cast<std::size_t>(e.NbNoeuds) + 1;
 }
 
+bool VerifieCheminsMinCourants(EtatChemins& e) {
+    if (CheminsMinCourants(e)) return true;
+    e.Ihm.Message(
+        "Les chemins minimaux ne correspondent plus au réseau ou à la valuation : "
+        "calculez-les d'abord (Chemins minimaux, Calcul).",
+        Boutons::Ok, Icone::Exclamation, kTitreVek);
+    return false;
+}
+
 bool CalculCheminsMinimaux(EtatChemins& e) {
     const std::string& v = e.Valuation;
     if (v == "Temps" || v == "Distance") {

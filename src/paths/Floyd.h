@@ -36,6 +36,8 @@ bool CalculCheminsMinimaux(EtatChemins& e);
 void SommeCheminsMinimaux(EtatChemins& e);
 // CheminsMin holds the paths of the current network and valuation.
 bool CheminsMinCourants(const EtatChemins& e);
+// The same, saying what to do when they are not.
+bool VerifieCheminsMinCourants(EtatChemins& e);
 
 // "&1 fois" and "&Somme des plus courts chemins".
 void menUneFois(EtatChemins& e);

@@ -86,14 +86,22 @@ void RecuperationTraces(EtatChemins& e) {
     e.TracesReseau = e.CheminsMinReseau;
 }
 
+bool TracesCourantes(const EtatChemins& e) {
+    return CheminsMinCourants(e) && e.TracesReseau == e.CheminsMinReseau &&
+           e.MatPredecesseurs.Lignes() == static_cast<std::size_t>(e.NbNoeuds) + 1;
+}
+
+bool VerifieTracesCourantes(EtatChemins& e) {
+    if (TracesCourantes(e)) return true;
+    e.Ihm.Message(
+        "Les tracés des plus courts chemins ne correspondent pas au réseau et à la "
+        "valuation en cours : calculez les chemins puis leurs tracés.",
+        Boutons::Ok, Icone::Exclamation, kTitreVek);
+    return false;
+}
+
 void menRécupTracés(EtatChemins& e) {
-    if (!CheminsMinCourants(e)) {
-        e.Ihm.Message(
-            "Les chemins minimaux ne correspondent plus au réseau ou à la valuation : "
-            "calculez-les d'abord (Chemins minimaux, Calcul).",
-            Boutons::Ok, Icone::Exclamation, kTitreVek);
-        return;
-    }
+    if (!VerifieCheminsMinCourants(e)) return;
     RecuperationTraces(e);
     e.Menus.Active("menVisuMatChMin");
     e.Menus.Active("menGravit");

@@ -7,6 +7,10 @@ namespace vek {
 struct EtatChemins;
 
 void RecuperationTraces(EtatChemins& e);
+// The traces are those of the current shortest paths.
+bool TracesCourantes(const EtatChemins& e);
+// The same, saying what to do when they are not.
+bool VerifieTracesCourantes(EtatChemins& e);
 // "&Tracés".
 void menRécupTracés(EtatChemins& e);
 

@@ -568,9 +568,9 @@ TEST(LegislationSociale, TempsDeConduite) {
     struct Cas {
         float avant, apres;
     };
-    for (const Cas c :
-         {Cas{0, 0}, Cas{100, 100}, Cas{270, 270}, Cas{300, 345}, Cas{540, 585}, Cas{600, 690},
-          Cas{700, 1285}, Cas{1200, 2370}, Cas{kInfini, kInfini}, Cas{inf, inf}, Cas{-inf, -inf}})
+    for (const Cas c : {Cas{0, 0}, Cas{100, 100}, Cas{270, 270}, Cas{300, 345}, Cas{540, 585},
+                        Cas{600, 690}, Cas{700, 1285}, Cas{1200, 2370}, Cas{kInfini, kInfini},
+                        Cas{inf, inf}, Cas{-inf, -inf}, Cas{2e9f, 2e9f}, Cas{3e38f, 3e38f}})
         EXPECT_EQ(TempsAvecArretsReglementaires(c.avant), c.apres) << c.avant;
     EXPECT_TRUE(std::isnan(TempsAvecArretsReglementaires(nan)));
 

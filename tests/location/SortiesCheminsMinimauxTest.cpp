@@ -8,6 +8,9 @@
 #include "Reseaux.h"
 #include "ScriptTest.h"
 #include "location/FormulaireCheminsMinimaux.h"
+#include "network/Temps.h"
+#include "timetable/FloydHoraires.h"
+#include "timetable/MatriceArcsMinHoraires.h"
 
 namespace vek {
 namespace {
@@ -134,6 +137,32 @@ TEST(SortiesCheminsMinimaux, ReglesDeConduiteEtUnEquipement) {
     Edition d("Distance");
     EXPECT_TRUE(d.Sorties({"TranspRoutPL", "Ok"}).empty());
     EXPECT_FALSE(d.Existe("MatChPL0.dat"));
+}
+
+// After a timetable computation, the outputs of the journeys need no shortest paths.
+TEST(SortiesCheminsMinimaux, ValeursDesTrajetsHoraires) {
+    Edition x;
+    auto train = [](long long o, long long d, int depart, int arrivee) {
+        return LigneArc(o, d, 41, 10, 0, depart, arrivee, 31, 11);
+    };
+    x.Ecrit("h.dat", train(1, 2, 800, 830) + train(2, 3, 830, 905));
+    x.Fichier(x.dossier / "n.dat");
+    x.Fichier(x.dossier / "h.dat");
+    ASSERT_EQ(x.Menu("menOuvrir"), Issue::Faite);
+    x.e.Valuation = "Horaires";
+    CreeMatriceArcsMinHoraires(x.e, "Horaires");
+    x.e.HeureDepart = static_cast<std::int32_t>(HeuresMinutesEnMinutes(745));
+    CalculCheminsHoraires(x.e, false);
+    x.e.Menus.Active("menVisuMatChMin");
+    EXPECT_EQ(x.Sorties({"Consult", "Précarto", "NoeudVal", "Unipolaire", "ValHArrDépartNoeudSélec",
+                         "ListeNoeudsFormatNoeudVal=#1", "Ok"}),
+              (std::vector<std::string>{"nCMin000.dat", "NTM000.dat"}))
+        << x.sortie.str();
+    EXPECT_TRUE(x.e.FormulaireCheminsMinimaux->EstVisible("ValHArrDépartNoeudSélec"));
+    EXPECT_DOUBLE_EQ(x.e.ValeursNoeuds[3], 9.05);
+    // The outputs of the paths still want paths of this network.
+    EXPECT_TRUE(x.Sorties({"Consult=0", "Précarto=0", "MatriceChem", "Ok"}).empty());
+    EXPECT_EQ(x.Compte("Les chemins minimaux ne correspondent plus"), 1);
 }
 
 TEST(SortiesCheminsMinimaux, CheminsQuiNeCorrespondentPlus) {
