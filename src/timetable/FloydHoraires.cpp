@@ -8,6 +8,7 @@
 #include "shell/Format.h"
 #include "shell/Progression.h"
 #include "shell/Texte.h"
+#include "timetable/BalayageConnexions.h"
 #include "timetable/EtatHoraires.h"
 #include "timetable/MatriceArcsMinHoraires.h"
 #include "timetable/ModesHoraires.h"
@@ -240,12 +241,20 @@ void Relaxation(EtatHoraires& e, bool arrivee) {
 
 }  // namespace
 
-void FloydHorairesDepart(EtatHoraires& e) {
+void RelaxationHorairesDepart(EtatHoraires& e) {
     Relaxation(e, false);
 }
 
-void FloydHorairesArrivee(EtatHoraires& e) {
+void RelaxationHorairesArrivee(EtatHoraires& e) {
     Relaxation(e, true);
+}
+
+void FloydHorairesDepart(EtatHoraires& e) {
+    BalayageHorairesDepart(e);
+}
+
+void FloydHorairesArrivee(EtatHoraires& e) {
+    BalayageHorairesArrivee(e);
 }
 
 void CalculCheminsHoraires(EtatHoraires& e, bool contrainteArrivee) {

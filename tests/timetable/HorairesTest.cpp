@@ -189,6 +189,10 @@ TEST(Horaires, CorrespondancesSousContrainteDeDepart) {
     // No journey from C: the sentinel stays.
     EXPECT_EQ(h.e.CheMin.Slot1(3, 1), Designation::Sentinelle);
     EXPECT_EQ(h.Meilleur(3, 1).Arrivee, kAucunTrajet);
+    // The relaxation kept as the reference needs two passes on the same options.
+    PreparationFloydHorairesDepart(h.e);
+    RelaxationHorairesDepart(h.e);
+    EXPECT_EQ(h.Meilleur(1, 4).Arrivee, 640);
     EXPECT_EQ(h.e.PassesHoraires, 2);
     EXPECT_EQ(h.e.StatutHoraires, "pas de chemins modifiés");
 
@@ -289,8 +293,8 @@ TEST(Horaires, ModesContinusDesDeuxCotesSousLesDeuxContraintes) {
 }
 
 TEST(Horaires, FenetreDuTempsDeCalcul) {
-    // The timed window is shown on entry with the first pass's text, then follows the passes
-    // (from the second intermediate node to the last but one) and is hidden at the end; its
+    // The relaxation's timed window is shown on entry with the first pass's text, then follows the
+    // passes (from the second intermediate node to the last but one) and is hidden at the end; its
     // clock is this computation's.
     const std::string depart = " éme calcul des chemins avec horaires partant après 900 (hhmm)";
     const std::string arrivee =
@@ -321,7 +325,14 @@ TEST(Horaires, FenetreDuTempsDeCalcul) {
         SCOPED_TRACE(c.arrivee ? "arrivée" : "départ");
         Horaires h(c.arcs);
         h.e.HeureDebutCalcul = std::chrono::steady_clock::now() - std::chrono::hours(24);
-        h.Calcule(c.heure, c.arrivee);
+        h.e.HeureDepart = static_cast<std::int32_t>(HeuresMinutesEnMinutes(c.heure));
+        if (c.arrivee) {
+            PreparationFloydHorairesArrivee(h.e);
+            RelaxationHorairesArrivee(h.e);
+        } else {
+            PreparationFloydHorairesDepart(h.e);
+            RelaxationHorairesDepart(h.e);
+        }
         EXPECT_EQ(h.port.tempsMontres, 1);
         EXPECT_EQ(h.port.tempsCaches, 1);
         EXPECT_FALSE(h.e.TempsDeCalculVisible);

@@ -1,0 +1,530 @@
+#include "timetable/BalayageConnexions.h"
+
+#include <algorithm>
+#include <limits>
+#include <string>
+#include <unordered_map>
+
+#include "network/Temps.h"
+#include "paths/Equipe.h"
+#include "shell/Format.h"
+#include "shell/Progression.h"
+#include "timetable/EtatHoraires.h"
+#include "timetable/ModesHoraires.h"
+
+namespace vek {
+
+namespace {
+
+// Under the arrival constraint the scan runs with time reversed: a leg from i to j leaving at
+// d and arriving at a becomes a leg from j to i leaving at -a and arriving at -d, and the
+// destination is scanned from as an origin leaving at minus the reference time.
+
+struct Connexion {
+    std::int32_t u, v, depart, arrivee;
+    std::int32_t mission;  // the mission number, 0 = none
+    std::int32_t train;    // the mission's dense number, -1 for 0
+    float valeur;
+    std::int16_t mode;
+    bool premier;  // may be the first leg
+};
+
+struct Marche {
+    std::int32_t vers, duree;
+    float valeur;
+    std::int16_t mode;
+};
+
+struct Reseau {
+    bool inverse = false;
+    std::int32_t n = 0, t0 = 0, trains = 0;
+    std::vector<Connexion> c;               // by departure, then arrival
+    std::vector<std::int32_t> parArrivee;   // indices of c by arrival
+    std::vector<std::int32_t> debutMarche;  // walks of node x: [debutMarche[x], [x + 1])
+    std::vector<Marche> marches;
+};
+
+Reseau Construit(const EtatHoraires& e, bool arrivee) {
+    Reseau r;
+    const TrajetsHoraires& T = e.CheMin;
+    const std::int32_t n = T.Noeuds();
+    const std::int32_t t = e.HeureDepart;
+    r.inverse = arrivee;
+    r.n = n;
+    r.t0 = arrivee ? -t : t;
+    const bool matrice = e.MatArcsMin.Lignes() == static_cast<std::size_t>(n) + 1;
+    std::unordered_map<std::int32_t, std::int32_t> trains;
+    auto ajoute = [&](std::int32_t i, std::int32_t j, std::int32_t depart, std::int32_t arr,
+                      std::int32_t mission, float valeur, std::int16_t mode, bool premier) {
+        std::int32_t train = -1;
+        if (mission != 0) train = trains.try_emplace(mission, r.trains).first->second;
+        if (train == r.trains) ++r.trains;
+        if (arrivee)
+            r.c.push_back({j, i, -arr, -depart, mission, train, valeur, mode, premier});
+        else
+            r.c.push_back({i, j, depart, arr, mission, train, valeur, mode, premier});
+    };
+    std::vector<std::pair<std::int32_t, Marche>> marches;
+    for (std::int32_t i = 1; i <= n; ++i) {
+        for (const auto* o = T.DebutOptions(i); o != T.FinOptions(i); ++o) {
+            const Trajet& x = o->trajet;
+            const bool lien = matrice && e.MatArcsMin(i, o->autre).Valeur != 0;
+            ajoute(i, o->autre, x.Depart, x.Arrivee, x.MissionPremiere, x.Valeur, x.Mode,
+                   !(lien && x.Arrivee >= kDerniereHeureAvecLien));
+        }
+        if (!matrice) continue;
+        for (std::int32_t j = 1; j <= n; ++j) {
+            const CelluleArcMin& l = e.MatArcsMin(i, j);
+            if (j == i || l.Valeur == 0) continue;
+            if (EstModeContinu(l.Mode)) {
+                if (arrivee)
+                    marches.push_back({j, {i, l.TempsEntier, l.Valeur, l.Mode}});
+                else
+                    marches.push_back({i, {j, l.TempsEntier, l.Valeur, l.Mode}});
+            } else {
+                ajoute(i, j, arrivee ? t - l.TempsEntier : t, arrivee ? t : t + l.TempsEntier, 0,
+                       l.Valeur, l.Mode, true);
+            }
+        }
+    }
+    std::stable_sort(r.c.begin(), r.c.end(), [](const Connexion& a, const Connexion& b) {
+        return a.depart != b.depart ? a.depart < b.depart : a.arrivee < b.arrivee;
+    });
+    r.parArrivee.resize(r.c.size());
+    for (std::size_t k = 0; k < r.c.size(); ++k) r.parArrivee[k] = static_cast<std::int32_t>(k);
+    std::stable_sort(r.parArrivee.begin(), r.parArrivee.end(), [&](std::int32_t a, std::int32_t b) {
+        return r.c[a].arrivee < r.c[b].arrivee;
+    });
+    std::stable_sort(marches.begin(), marches.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    r.debutMarche.assign(static_cast<std::size_t>(n) + 2, 0);
+    for (const auto& m : marches) ++r.debutMarche[static_cast<std::size_t>(m.first) + 1];
+    for (std::int32_t x = 1; x <= n + 1; ++x) r.debutMarche[x] += r.debutMarche[x - 1];
+    for (const auto& m : marches) r.marches.push_back(m.second);
+    return r;
+}
+
+constexpr std::int32_t kOrigine = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kJamais = std::numeric_limits<std::int32_t>::max();
+
+// How a connection or a walk is reached: the journey from the origin up to its arrival.
+struct Etiquette {
+    std::int32_t D = 0;  // departure from the origin
+    std::int32_t changements = 0;
+    std::int32_t parent = kOrigine;  // a connection (>= 0), a walk (-1 - k), or the origin
+    std::int32_t attente = 0;
+    std::int32_t missionPremiere = 0;
+    float valeur = 0;
+    std::int16_t mode = 0;
+    bool premiereContinue = false;
+    bool seulMarches = false;  // only continuous legs from the origin
+};
+
+struct EvenementMarche {
+    Etiquette l;
+    std::int32_t de, noeud, heure, duree;
+};
+
+// The scan of one origin; its tables are kept from one origin to the next.
+class Balayage {
+  public:
+    explicit Balayage(const Reseau& r)
+        : r_(r),
+          atteint_(r.c.size(), -1),
+          marcheFaite_(r.c.size(), -1),
+          etiquettes_(r.c.size()),
+          resultat_(static_cast<std::size_t>(r.n) + 1),
+          suite_(static_cast<std::size_t>(r.n) + 1),
+          suiteMarche_(static_cast<std::size_t>(r.n) + 1),
+          marqueNoeud_(static_cast<std::size_t>(r.n) + 1, -1),
+          marqueMarche_(static_cast<std::size_t>(r.n) + 1, -1),
+          marqueResultat_(static_cast<std::size_t>(r.n) + 1, -1),
+          tete_(static_cast<std::size_t>(r.n) + 1, -1),
+          minuteTete_(static_cast<std::size_t>(r.n) + 1, -1),
+          train_(static_cast<std::size_t>(r.trains), 0),
+          marqueTrain_(static_cast<std::size_t>(r.trains), -1) {}
+
+    void Depuis(std::int32_t s);
+
+    // The best journey found to x, or false.
+    bool Trouve(std::int32_t x) const { return marqueResultat_[x] == s_; }
+    Trajet Record(std::int32_t x) const;
+    std::vector<EtapeHoraire> Etapes(std::int32_t x) const;
+
+  private:
+    const Etiquette& L(std::int32_t ref) const {
+        return ref >= 0 ? etiquettes_[ref] : evenements_[-1 - ref].l;
+    }
+    std::int32_t Heure(std::int32_t ref) const {
+        return ref >= 0 ? r_.c[ref].arrivee : evenements_[-1 - ref].heure;
+    }
+    std::int32_t Noeud(std::int32_t ref) const {
+        return ref >= 0 ? r_.c[ref].v : evenements_[-1 - ref].noeud;
+    }
+    bool Continu(std::int32_t ref) const { return ref < 0; }
+    std::int32_t Mission(std::int32_t ref) const { return ref >= 0 ? r_.c[ref].mission : 0; }
+    bool Colle(const Etiquette& l) const { return r_.inverse && l.seulMarches; }
+    std::int32_t DFinal(const Etiquette& l) const { return Colle(l) ? r_.t0 : l.D; }
+    std::int16_t Combine(std::int16_t avant, std::int16_t apres) const {
+        return static_cast<std::int16_t>(r_.inverse ? ModeCombine(apres, avant)
+                                                    : ModeCombine(avant, apres));
+    }
+    void Marches(std::int32_t ref);
+    void MarchesDepuis(std::int32_t x, const Etiquette& l, std::int32_t heure, std::int32_t parent);
+    void Pose(std::int32_t ref, bool marches);
+    void Pousse(const EvenementMarche& ev);
+
+    const Reseau& r_;
+    std::int32_t s_ = 0;
+    std::vector<std::int32_t> atteint_, marcheFaite_;
+    std::vector<Etiquette> etiquettes_;
+    std::vector<EvenementMarche> evenements_;
+    std::vector<std::pair<std::int32_t, std::int32_t>> tas_;  // (-time, walk) max-heap
+    std::vector<std::int32_t> resultat_, suite_, suiteMarche_;
+    std::vector<std::int32_t> marqueNoeud_, marqueMarche_, marqueResultat_;
+    // The arrivals at the current minute, per node.
+    std::vector<std::int32_t> tete_, minuteTete_, seau_, seauSuivant_, minuteMarches_;
+    std::int32_t minute_ = 0;
+    std::vector<std::int32_t> train_, marqueTrain_;
+};
+
+void Balayage::Pousse(const EvenementMarche& ev) {
+    evenements_.push_back(ev);
+    tas_.push_back({-ev.heure, static_cast<std::int32_t>(evenements_.size()) - 1});
+    std::push_heap(tas_.begin(), tas_.end());
+}
+
+void Balayage::MarchesDepuis(std::int32_t x, const Etiquette& l, std::int32_t heure,
+                             std::int32_t parent) {
+    for (std::int32_t k = r_.debutMarche[x]; k < r_.debutMarche[x + 1]; ++k) {
+        const Marche& m = r_.marches[k];
+        if (m.vers == s_) continue;
+        EvenementMarche ev{l, x, m.vers, heure + m.duree, m.duree};
+        if (parent == kOrigine) {
+            ev.l = Etiquette{r_.t0, 0, kOrigine, 0, 0, m.valeur, m.mode, true, true};
+        } else {
+            ev.l.changements += 1;
+            ev.l.parent = parent;
+            ev.l.valeur += m.valeur;
+            ev.l.mode = Combine(l.mode, m.mode);
+        }
+        Pousse(ev);
+    }
+}
+
+void Balayage::Marches(std::int32_t ref) {
+    if (ref >= 0) {
+        if (marcheFaite_[ref] == s_) return;
+        marcheFaite_[ref] = s_;
+    }
+    const Etiquette l = L(ref);
+    MarchesDepuis(Noeud(ref), l, Heure(ref), ref);
+}
+
+// Settles an arrival before the current minute: the best result of its node, and the best
+// journey to go on from it.
+void Balayage::Pose(std::int32_t ref, bool marches) {
+    const std::int32_t x = Noeud(ref);
+    if (x == s_) return;
+    const Etiquette& l = L(ref);
+    const std::int32_t a = Heure(ref);
+    bool utile = false;
+    if (marqueResultat_[x] != s_) {
+        marqueResultat_[x] = s_;
+        resultat_[x] = ref;
+        utile = true;
+    } else {
+        const std::int32_t p = resultat_[x];
+        const Etiquette& q = L(p);
+        const std::int32_t ap = Heure(p), d = DFinal(l), dp = DFinal(q);
+        if (a < ap || (a == ap && (d > dp || (d == dp && l.changements < q.changements)))) {
+            resultat_[x] = ref;
+            utile = true;
+        }
+    }
+    if (Colle(l)) {
+        // A walk from the origin under the arrival constraint leaves when it must: the
+        // shortest one is best.
+        if (marqueMarche_[x] != s_ || a < Heure(suiteMarche_[x]) ||
+            (a == Heure(suiteMarche_[x]) && l.changements < L(suiteMarche_[x]).changements)) {
+            marqueMarche_[x] = s_;
+            suiteMarche_[x] = ref;
+            utile = true;
+        }
+    } else if (marqueNoeud_[x] != s_ || l.D > L(suite_[x]).D ||
+               (l.D == L(suite_[x]).D && l.changements < L(suite_[x]).changements)) {
+        marqueNoeud_[x] = s_;
+        suite_[x] = ref;
+        utile = true;
+    }
+    if (marches && utile) Marches(ref);
+}
+
+void Balayage::Depuis(std::int32_t s) {
+    s_ = s;
+    evenements_.clear();
+    tas_.clear();
+    minuteMarches_.clear();
+    const std::int32_t nc = static_cast<std::int32_t>(r_.c.size());
+    MarchesDepuis(s, Etiquette{}, r_.t0, kOrigine);
+    std::int32_t pa = 0;  // next arrival to settle, in arrival order
+    auto prochaine = [&]() { return pa < nc ? r_.c[r_.parArrivee[pa]].arrivee : kJamais; };
+    for (std::int32_t g = 0; g < nc;) {
+        const std::int32_t d = r_.c[g].depart;
+        std::int32_t fin = g;
+        while (fin < nc && r_.c[fin].depart == d) ++fin;
+        // The arrivals before this minute.
+        for (std::int32_t ref : minuteMarches_) Pose(ref, false);
+        minuteMarches_.clear();
+        for (;;) {
+            const std::int32_t ta = prochaine();
+            const std::int32_t tm = tas_.empty() ? kJamais : -tas_.front().first;
+            if (std::min(ta, tm) >= d) break;
+            if (ta <= tm) {
+                if (atteint_[r_.parArrivee[pa]] == s_) Pose(r_.parArrivee[pa], true);
+                ++pa;
+            } else {
+                std::pop_heap(tas_.begin(), tas_.end());
+                const std::int32_t k = tas_.back().second;
+                tas_.pop_back();
+                Pose(-1 - k, true);
+            }
+        }
+        // The arrivals at this minute: a connection on the same mission, or next to a walk.
+        ++minute_;
+        seau_.clear();
+        seauSuivant_.clear();
+        auto versSeau = [&](std::int32_t ref) {
+            const std::int32_t x = Noeud(ref);
+            if (x == s_) return;
+            if (minuteTete_[x] != minute_) {
+                minuteTete_[x] = minute_;
+                tete_[x] = -1;
+            }
+            seau_.push_back(ref);
+            seauSuivant_.push_back(tete_[x]);
+            tete_[x] = static_cast<std::int32_t>(seau_.size()) - 1;
+        };
+        for (std::int32_t q = pa; q < nc && r_.c[r_.parArrivee[q]].arrivee == d; ++q) {
+            const std::int32_t ref = r_.parArrivee[q];
+            if (atteint_[ref] != s_) continue;
+            versSeau(ref);
+            Marches(ref);
+        }
+        while (!tas_.empty() && -tas_.front().first == d) {
+            std::pop_heap(tas_.begin(), tas_.end());
+            const std::int32_t k = tas_.back().second;
+            tas_.pop_back();
+            minuteMarches_.push_back(-1 - k);
+            versSeau(-1 - k);
+            Marches(-1 - k);
+        }
+        for (std::int32_t ci = g; ci < fin; ++ci) {
+            const Connexion& c = r_.c[ci];
+            bool trouve = false;
+            std::int32_t meilleurD = 0, meilleurCh = 0, de = kOrigine;
+            auto essai = [&](std::int32_t ref, std::int32_t plus) {
+                const Etiquette& l = L(ref);
+                const std::int32_t D = Colle(l) ? d - (Heure(ref) - r_.t0) : l.D;
+                const std::int32_t ch = l.changements + plus;
+                if (!trouve || D > meilleurD || (D == meilleurD && ch < meilleurCh)) {
+                    trouve = true;
+                    meilleurD = D;
+                    meilleurCh = ch;
+                    de = ref;
+                }
+            };
+            if (c.u == s_) {
+                if (!c.premier || c.depart < r_.t0) continue;
+                trouve = true;
+                meilleurD = c.depart;
+                meilleurCh = 0;
+            } else {
+                const std::int32_t u = c.u;
+                if (marqueNoeud_[u] == s_) essai(suite_[u], 1);
+                if (marqueMarche_[u] == s_) essai(suiteMarche_[u], 1);
+                if (c.train >= 0 && marqueTrain_[c.train] == s_) {
+                    const std::int32_t p = train_[c.train];
+                    if (r_.c[p].v == u && r_.c[p].arrivee <= d) essai(p, 0);
+                }
+                if (minuteTete_[u] == minute_)
+                    for (std::int32_t b = tete_[u]; b >= 0; b = seauSuivant_[b]) {
+                        const std::int32_t ref = seau_[b];
+                        if (Continu(ref))
+                            essai(ref, 1);
+                        else if (Mission(ref) == c.mission)
+                            essai(ref, c.mission != 0 ? 0 : 1);
+                    }
+                if (!trouve) continue;
+            }
+            Etiquette& n = etiquettes_[ci];
+            if (de == kOrigine) {
+                n = Etiquette{c.depart, 0, kOrigine, 0, c.mission, c.valeur, c.mode, false, false};
+            } else {
+                const Etiquette l = L(de);
+                n.D = meilleurD;
+                n.changements = meilleurCh;
+                n.parent = de;
+                n.attente = l.attente + (Colle(l) ? 0 : d - Heure(de));
+                n.missionPremiere = l.missionPremiere;
+                n.valeur = l.valeur + c.valeur;
+                n.mode = Combine(l.mode, c.mode);
+                n.premiereContinue = l.premiereContinue;
+                n.seulMarches = false;
+            }
+            atteint_[ci] = s_;
+            if (c.train >= 0) {
+                train_[c.train] = ci;
+                marqueTrain_[c.train] = s_;
+            }
+        }
+        g = fin;
+    }
+    // What is left after the last departure.
+    for (std::int32_t ref : minuteMarches_) Pose(ref, false);
+    minuteMarches_.clear();
+    for (;;) {
+        const std::int32_t ta = prochaine();
+        const std::int32_t tm = tas_.empty() ? kJamais : -tas_.front().first;
+        if (ta == kJamais && tm == kJamais) break;
+        if (ta <= tm) {
+            if (atteint_[r_.parArrivee[pa]] == s_) Pose(r_.parArrivee[pa], true);
+            ++pa;
+        } else {
+            std::pop_heap(tas_.begin(), tas_.end());
+            const std::int32_t k = tas_.back().second;
+            tas_.pop_back();
+            Pose(-1 - k, true);
+        }
+    }
+}
+
+Trajet Balayage::Record(std::int32_t x) const {
+    const std::int32_t ref = resultat_[x];
+    const Etiquette& l = L(ref);
+    Trajet t;
+    t.Valeur = l.valeur;
+    t.Attente = l.attente;
+    t.Mode = l.mode;
+    if (r_.inverse) {
+        t.Depart = -Heure(ref);
+        t.Arrivee = -DFinal(l);
+        t.MissionPremiere = Mission(ref);
+        t.MissionDerniere = l.missionPremiere;
+        t.PremiereContinue = Continu(ref);
+        t.DerniereContinue = l.premiereContinue;
+    } else {
+        t.Depart = DFinal(l);
+        t.Arrivee = Heure(ref);
+        t.MissionPremiere = l.missionPremiere;
+        t.MissionDerniere = Mission(ref);
+        t.PremiereContinue = l.premiereContinue;
+        t.DerniereContinue = Continu(ref);
+    }
+    return t;
+}
+
+std::vector<EtapeHoraire> Balayage::Etapes(std::int32_t x) const {
+    std::vector<EtapeHoraire> etapes;
+    if (!Trouve(x)) return etapes;
+    for (std::int32_t ref = resultat_[x]; ref != kOrigine; ref = L(ref).parent) {
+        EtapeHoraire p;
+        if (ref >= 0) {
+            const Connexion& c = r_.c[ref];
+            p = {c.u, c.v, c.depart, c.arrivee, c.mission, c.mode, false, c.valeur};
+        } else {
+            const EvenementMarche& ev = evenements_[-1 - ref];
+            const Marche* m = nullptr;
+            for (std::int32_t k = r_.debutMarche[ev.de]; k < r_.debutMarche[ev.de + 1]; ++k)
+                if (r_.marches[k].vers == ev.noeud) m = &r_.marches[k];
+            p = {ev.de,
+                 ev.noeud,
+                 ev.heure - ev.duree,
+                 ev.heure,
+                 0,
+                 m ? m->mode : std::int16_t{0},
+                 true,
+                 m ? m->valeur : 0.0f};
+        }
+        etapes.push_back(p);
+    }
+    if (!r_.inverse) {
+        std::reverse(etapes.begin(), etapes.end());
+        return etapes;
+    }
+    // Back to the time of the journey: the legs come in travel order already; the walks after
+    // the last timetabled leg are boarded on its arrival.
+    for (EtapeHoraire& p : etapes) {
+        std::swap(p.Origine, p.Destination);
+        const std::int32_t dep = -p.Arrivee;
+        p.Arrivee = -p.Depart;
+        p.Depart = dep;
+    }
+    std::size_t dernier = etapes.size();
+    for (std::size_t k = 0; k < etapes.size(); ++k)
+        if (!etapes[k].Continue) dernier = k;
+    if (dernier < etapes.size())
+        for (std::size_t k = dernier + 1; k < etapes.size(); ++k) {
+            const std::int32_t duree = etapes[k].Arrivee - etapes[k].Depart;
+            etapes[k].Depart = etapes[k - 1].Arrivee;
+            etapes[k].Arrivee = etapes[k].Depart + duree;
+        }
+    return etapes;
+}
+
+void Calcul(EtatHoraires& e, bool arrivee) {
+    TrajetsHoraires& T = e.CheMin;
+    const std::int32_t n = T.Noeuds();
+    if (n == 0) return;
+    const Reseau r = Construit(e, arrivee);
+    const std::string heure = TexteNombre(MinutesEnHeuresMinutes(e.HeureDepart));
+    const std::string phrase =
+        arrivee ? "1 éme calcul des chemins avec horaires TC arrivant avant " + heure + " (hhmm)"
+                : "1 éme calcul des chemins avec horaires partant après " + heure + " (hhmm)";
+    OuvreTempsDeCalcul(e, phrase);
+    Equipe equipe(Equipe::TaillePour(n));
+    const unsigned membres = equipe.Taille();
+    std::vector<std::int64_t> nouveaux(membres * 16, 0);
+    std::int64_t courant = 0;
+    equipe.Execute([&](unsigned m) {
+        Balayage b(r);
+        for (std::int32_t s = 1 + static_cast<std::int32_t>(m); s <= n;
+             s += static_cast<std::int32_t>(membres)) {
+            if (m == 0 && s > 1 && s < n) {
+                courant = s;
+                AfficheTempsDeCalcul(e, n, courant, phrase);
+            }
+            b.Depuis(s);
+            for (std::int32_t x = 1; x <= n; ++x) {
+                if (x == s || !b.Trouve(x)) continue;
+                const Trajet t = b.Record(x);
+                nouveaux[m * 16] += arrivee ? T.Ecrit(x, s, t) : T.Ecrit(s, x, t);
+            }
+        }
+    });
+    for (unsigned m = 0; m < membres; ++m) T.NbTrajets += nouveaux[m * 16];
+    FermeProgressions(e);
+    e.StatutHoraires = "pas de chemins modifiés";
+    e.PassesHoraires = 1;
+}
+
+}  // namespace
+
+void BalayageHorairesDepart(EtatHoraires& e) {
+    Calcul(e, false);
+}
+
+void BalayageHorairesArrivee(EtatHoraires& e) {
+    Calcul(e, true);
+}
+
+std::vector<EtapeHoraire> EtapesHoraires(const EtatHoraires& e, std::int32_t i, std::int32_t j,
+                                         bool arrivee) {
+    if (e.CheMin.Noeuds() == 0) return {};
+    const Reseau r = Construit(e, arrivee);
+    Balayage b(r);
+    b.Depuis(arrivee ? j : i);
+    return b.Etapes(arrivee ? i : j);
+}
+
+}  // namespace vek
