@@ -186,6 +186,8 @@ class Balayage {
     std::vector<std::int32_t> tete_, minuteTete_, seau_, seauSuivant_, minuteMarches_;
     std::int32_t minute_ = 0;
     std::vector<std::int32_t> train_, marqueTrain_;
+    // Destinations found, and the latest of their arrivals.
+    std::int32_t trouves_ = 0, derniere_ = 0;
 };
 
 void Balayage::Pousse(const EvenementMarche& ev) {
@@ -233,6 +235,8 @@ void Balayage::Pose(std::int32_t ref, bool marches) {
         marqueResultat_[x] = s_;
         resultat_[x] = ref;
         utile = true;
+        ++trouves_;
+        derniere_ = std::max(derniere_, a);
     } else {
         const std::int32_t p = resultat_[x];
         const Etiquette& q = L(p);
@@ -265,6 +269,8 @@ void Balayage::Depuis(std::int32_t s) {
     evenements_.clear();
     tas_.clear();
     minuteMarches_.clear();
+    trouves_ = 0;
+    derniere_ = std::numeric_limits<std::int32_t>::min();
     const std::int32_t nc = static_cast<std::int32_t>(r_.c.size());
     MarchesDepuis(s, Etiquette{}, r_.t0, kOrigine);
     std::int32_t pa = 0;  // next arrival to settle, in arrival order
@@ -290,6 +296,9 @@ void Balayage::Depuis(std::int32_t s) {
                 Pose(-1 - k, true);
             }
         }
+        // Every destination found, and every arrival at their times settled: nothing later
+        // can change them.
+        if (trouves_ == r_.n - 1 && d > derniere_) return;
         // The arrivals at this minute: a connection on the same mission, or next to a walk.
         ++minute_;
         seau_.clear();
