@@ -29,6 +29,10 @@ struct Connexion {
     bool premier;  // may be the first leg
 };
 
+struct Arrivee {
+    std::int32_t heure, noeud, ref;
+};
+
 struct Marche {
     std::int32_t vers, duree;
     float valeur;
@@ -39,7 +43,7 @@ struct Reseau {
     bool inverse = false;
     std::int32_t n = 0, t0 = 0, trains = 0;
     std::vector<Connexion> c;               // by departure, then arrival
-    std::vector<std::int32_t> parArrivee;   // indices of c by arrival
+    std::vector<Arrivee> parArrivee;        // the arrivals of c in time order
     std::vector<std::int32_t> debutMarche;  // walks of node x: [debutMarche[x], [x + 1])
     std::vector<Marche> marches;
 };
@@ -90,11 +94,10 @@ Reseau Construit(const EtatHoraires& e, bool arrivee) {
     std::stable_sort(r.c.begin(), r.c.end(), [](const Connexion& a, const Connexion& b) {
         return a.depart != b.depart ? a.depart < b.depart : a.arrivee < b.arrivee;
     });
-    r.parArrivee.resize(r.c.size());
-    for (std::size_t k = 0; k < r.c.size(); ++k) r.parArrivee[k] = static_cast<std::int32_t>(k);
-    std::stable_sort(r.parArrivee.begin(), r.parArrivee.end(), [&](std::int32_t a, std::int32_t b) {
-        return r.c[a].arrivee < r.c[b].arrivee;
-    });
+    for (std::size_t k = 0; k < r.c.size(); ++k)
+        r.parArrivee.push_back({r.c[k].arrivee, r.c[k].v, static_cast<std::int32_t>(k)});
+    std::stable_sort(r.parArrivee.begin(), r.parArrivee.end(),
+                     [](const Arrivee& a, const Arrivee& b) { return a.heure < b.heure; });
     std::stable_sort(marches.begin(), marches.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     r.debutMarche.assign(static_cast<std::size_t>(n) + 2, 0);
@@ -125,6 +128,16 @@ struct EvenementMarche {
     std::int32_t de, noeud, heure, duree;
 };
 
+// The departure from the origin and the changes of a journey, read on every step.
+struct Cle {
+    std::int32_t D, changements;
+};
+
+// A best journey of a node kept with the values it is compared on.
+struct Retenu {
+    std::int32_t ref, heure, D, changements;
+};
+
 // The scan of one origin; its tables are kept from one origin to the next.
 class Balayage {
   public:
@@ -133,6 +146,7 @@ class Balayage {
           atteint_(r.c.size(), -1),
           marcheFaite_(r.c.size(), -1),
           etiquettes_(r.c.size()),
+          cles_(r.c.size()),
           resultat_(static_cast<std::size_t>(r.n) + 1),
           suite_(static_cast<std::size_t>(r.n) + 1),
           suiteMarche_(static_cast<std::size_t>(r.n) + 1),
@@ -141,7 +155,7 @@ class Balayage {
           marqueResultat_(static_cast<std::size_t>(r.n) + 1, -1),
           tete_(static_cast<std::size_t>(r.n) + 1, -1),
           minuteTete_(static_cast<std::size_t>(r.n) + 1, -1),
-          train_(static_cast<std::size_t>(r.trains), 0),
+          train_(static_cast<std::size_t>(r.trains)),
           marqueTrain_(static_cast<std::size_t>(r.trains), -1) {}
 
     void Depuis(std::int32_t s);
@@ -155,6 +169,11 @@ class Balayage {
     const Etiquette& L(std::int32_t ref) const {
         return ref >= 0 ? etiquettes_[ref] : evenements_[-1 - ref].l;
     }
+    Cle C(std::int32_t ref) const {
+        if (ref >= 0) return cles_[ref];
+        const Etiquette& l = evenements_[-1 - ref].l;
+        return {l.D, l.changements};
+    }
     std::int32_t Heure(std::int32_t ref) const {
         return ref >= 0 ? r_.c[ref].arrivee : evenements_[-1 - ref].heure;
     }
@@ -164,6 +183,7 @@ class Balayage {
     bool Continu(std::int32_t ref) const { return ref < 0; }
     std::int32_t Mission(std::int32_t ref) const { return ref >= 0 ? r_.c[ref].mission : 0; }
     bool Colle(const Etiquette& l) const { return r_.inverse && l.seulMarches; }
+    bool ColleRef(std::int32_t ref) const { return ref < 0 && Colle(evenements_[-1 - ref].l); }
     std::int32_t DFinal(const Etiquette& l) const { return Colle(l) ? r_.t0 : l.D; }
     std::int16_t Combine(std::int16_t avant, std::int16_t apres) const {
         return static_cast<std::int16_t>(r_.inverse ? ModeCombine(apres, avant)
@@ -171,21 +191,24 @@ class Balayage {
     }
     void Marches(std::int32_t ref);
     void MarchesDepuis(std::int32_t x, const Etiquette& l, std::int32_t heure, std::int32_t parent);
-    void Pose(std::int32_t ref, bool marches);
+    void Pose(std::int32_t ref, std::int32_t x, std::int32_t a, bool marches);
     void Pousse(const EvenementMarche& ev);
 
     const Reseau& r_;
     std::int32_t s_ = 0;
     std::vector<std::int32_t> atteint_, marcheFaite_;
     std::vector<Etiquette> etiquettes_;
+    std::vector<Cle> cles_;
     std::vector<EvenementMarche> evenements_;
     std::vector<std::pair<std::int32_t, std::int32_t>> tas_;  // (-time, walk) max-heap
-    std::vector<std::int32_t> resultat_, suite_, suiteMarche_;
+    std::vector<Retenu> resultat_, suite_, suiteMarche_;
     std::vector<std::int32_t> marqueNoeud_, marqueMarche_, marqueResultat_;
     // The arrivals at the current minute, per node.
     std::vector<std::int32_t> tete_, minuteTete_, seau_, seauSuivant_, minuteMarches_;
     std::int32_t minute_ = 0;
-    std::vector<std::int32_t> train_, marqueTrain_;
+    // The last connection reached of each mission: where and when it arrives.
+    std::vector<Retenu> train_;
+    std::vector<std::int32_t> marqueTrain_;
     // Destinations found, and the latest of their arrivals.
     std::int32_t trouves_ = 0, derniere_ = 0;
 };
@@ -215,51 +238,55 @@ void Balayage::MarchesDepuis(std::int32_t x, const Etiquette& l, std::int32_t he
 }
 
 void Balayage::Marches(std::int32_t ref) {
+    const std::int32_t x = Noeud(ref);
+    if (r_.debutMarche[x] == r_.debutMarche[x + 1]) return;
     if (ref >= 0) {
         if (marcheFaite_[ref] == s_) return;
         marcheFaite_[ref] = s_;
     }
     const Etiquette l = L(ref);
-    MarchesDepuis(Noeud(ref), l, Heure(ref), ref);
+    MarchesDepuis(x, l, Heure(ref), ref);
 }
 
-// Settles an arrival before the current minute: the best result of its node, and the best
-// journey to go on from it.
-void Balayage::Pose(std::int32_t ref, bool marches) {
-    const std::int32_t x = Noeud(ref);
+// Settles an arrival before the current minute at x, at time a: the best result of its node,
+// and the best journey to go on from it.
+void Balayage::Pose(std::int32_t ref, std::int32_t x, std::int32_t a, bool marches) {
     if (x == s_) return;
-    const Etiquette& l = L(ref);
-    const std::int32_t a = Heure(ref);
+    const Cle k = C(ref);
+    const bool colle = ColleRef(ref);
+    const std::int32_t d = colle ? r_.t0 : k.D;
     bool utile = false;
     if (marqueResultat_[x] != s_) {
         marqueResultat_[x] = s_;
-        resultat_[x] = ref;
+        resultat_[x] = {ref, a, d, k.changements};
         utile = true;
         ++trouves_;
         derniere_ = std::max(derniere_, a);
     } else {
-        const std::int32_t p = resultat_[x];
-        const Etiquette& q = L(p);
-        const std::int32_t ap = Heure(p), d = DFinal(l), dp = DFinal(q);
-        if (a < ap || (a == ap && (d > dp || (d == dp && l.changements < q.changements)))) {
-            resultat_[x] = ref;
+        const Retenu& p = resultat_[x];
+        if (a < p.heure ||
+            (a == p.heure && (d > p.D || (d == p.D && k.changements < p.changements)))) {
+            resultat_[x] = {ref, a, d, k.changements};
             utile = true;
         }
     }
-    if (Colle(l)) {
+    if (colle) {
         // A walk from the origin under the arrival constraint leaves when it must: the
         // shortest one is best.
-        if (marqueMarche_[x] != s_ || a < Heure(suiteMarche_[x]) ||
-            (a == Heure(suiteMarche_[x]) && l.changements < L(suiteMarche_[x]).changements)) {
+        const Retenu& p = suiteMarche_[x];
+        if (marqueMarche_[x] != s_ || a < p.heure ||
+            (a == p.heure && k.changements < p.changements)) {
             marqueMarche_[x] = s_;
-            suiteMarche_[x] = ref;
+            suiteMarche_[x] = {ref, a, k.D, k.changements};
             utile = true;
         }
-    } else if (marqueNoeud_[x] != s_ || l.D > L(suite_[x]).D ||
-               (l.D == L(suite_[x]).D && l.changements < L(suite_[x]).changements)) {
-        marqueNoeud_[x] = s_;
-        suite_[x] = ref;
-        utile = true;
+    } else {
+        const Retenu& p = suite_[x];
+        if (marqueNoeud_[x] != s_ || k.D > p.D || (k.D == p.D && k.changements < p.changements)) {
+            marqueNoeud_[x] = s_;
+            suite_[x] = {ref, a, k.D, k.changements};
+            utile = true;
+        }
     }
     if (marches && utile) Marches(ref);
 }
@@ -272,30 +299,34 @@ void Balayage::Depuis(std::int32_t s) {
     trouves_ = 0;
     derniere_ = std::numeric_limits<std::int32_t>::min();
     const std::int32_t nc = static_cast<std::int32_t>(r_.c.size());
+    const Arrivee* arr = r_.parArrivee.data();
     MarchesDepuis(s, Etiquette{}, r_.t0, kOrigine);
     std::int32_t pa = 0;  // next arrival to settle, in arrival order
-    auto prochaine = [&]() { return pa < nc ? r_.c[r_.parArrivee[pa]].arrivee : kJamais; };
-    for (std::int32_t g = 0; g < nc;) {
-        const std::int32_t d = r_.c[g].depart;
-        std::int32_t fin = g;
-        while (fin < nc && r_.c[fin].depart == d) ++fin;
-        // The arrivals before this minute.
-        for (std::int32_t ref : minuteMarches_) Pose(ref, false);
-        minuteMarches_.clear();
+    // Settles every arrival before `avant`, in time order.
+    auto poseAvant = [&](std::int32_t avant) {
         for (;;) {
-            const std::int32_t ta = prochaine();
+            const std::int32_t ta = pa < nc ? arr[pa].heure : kJamais;
             const std::int32_t tm = tas_.empty() ? kJamais : -tas_.front().first;
-            if (std::min(ta, tm) >= d) break;
+            if (std::min(ta, tm) >= avant) break;
             if (ta <= tm) {
-                if (atteint_[r_.parArrivee[pa]] == s_) Pose(r_.parArrivee[pa], true);
+                if (atteint_[arr[pa].ref] == s_) Pose(arr[pa].ref, arr[pa].noeud, ta, true);
                 ++pa;
             } else {
                 std::pop_heap(tas_.begin(), tas_.end());
                 const std::int32_t k = tas_.back().second;
                 tas_.pop_back();
-                Pose(-1 - k, true);
+                Pose(-1 - k, evenements_[k].noeud, tm, true);
             }
         }
+    };
+    for (std::int32_t g = 0; g < nc;) {
+        const std::int32_t d = r_.c[g].depart;
+        std::int32_t fin = g;
+        while (fin < nc && r_.c[fin].depart == d) ++fin;
+        // The arrivals before this minute.
+        for (std::int32_t ref : minuteMarches_) Pose(ref, Noeud(ref), Heure(ref), false);
+        minuteMarches_.clear();
+        poseAvant(d);
         // Every destination found, and every arrival at their times settled: nothing later
         // can change them.
         if (trouves_ == r_.n - 1 && d > derniere_) return;
@@ -303,8 +334,7 @@ void Balayage::Depuis(std::int32_t s) {
         ++minute_;
         seau_.clear();
         seauSuivant_.clear();
-        auto versSeau = [&](std::int32_t ref) {
-            const std::int32_t x = Noeud(ref);
+        auto versSeau = [&](std::int32_t ref, std::int32_t x) {
             if (x == s_) return;
             if (minuteTete_[x] != minute_) {
                 minuteTete_[x] = minute_;
@@ -314,55 +344,61 @@ void Balayage::Depuis(std::int32_t s) {
             seauSuivant_.push_back(tete_[x]);
             tete_[x] = static_cast<std::int32_t>(seau_.size()) - 1;
         };
-        for (std::int32_t q = pa; q < nc && r_.c[r_.parArrivee[q]].arrivee == d; ++q) {
-            const std::int32_t ref = r_.parArrivee[q];
-            if (atteint_[ref] != s_) continue;
-            versSeau(ref);
-            Marches(ref);
+        for (std::int32_t q = pa; q < nc && arr[q].heure == d; ++q) {
+            if (atteint_[arr[q].ref] != s_) continue;
+            versSeau(arr[q].ref, arr[q].noeud);
+            Marches(arr[q].ref);
         }
         while (!tas_.empty() && -tas_.front().first == d) {
             std::pop_heap(tas_.begin(), tas_.end());
             const std::int32_t k = tas_.back().second;
             tas_.pop_back();
             minuteMarches_.push_back(-1 - k);
-            versSeau(-1 - k);
+            versSeau(-1 - k, evenements_[k].noeud);
             Marches(-1 - k);
         }
         for (std::int32_t ci = g; ci < fin; ++ci) {
             const Connexion& c = r_.c[ci];
             bool trouve = false;
-            std::int32_t meilleurD = 0, meilleurCh = 0, de = kOrigine;
-            auto essai = [&](std::int32_t ref, std::int32_t plus) {
-                const Etiquette& l = L(ref);
-                const std::int32_t D = Colle(l) ? d - (Heure(ref) - r_.t0) : l.D;
-                const std::int32_t ch = l.changements + plus;
+            std::int32_t meilleurD = 0, meilleurCh = 0, de = kOrigine, heureDe = 0;
+            auto essai = [&](std::int32_t ref, std::int32_t heure, std::int32_t D,
+                             std::int32_t ch) {
                 if (!trouve || D > meilleurD || (D == meilleurD && ch < meilleurCh)) {
                     trouve = true;
                     meilleurD = D;
                     meilleurCh = ch;
                     de = ref;
+                    heureDe = heure;
                 }
             };
-            if (c.u == s_) {
+            const std::int32_t u = c.u;
+            if (u == s_) {
                 if (!c.premier || c.depart < r_.t0) continue;
                 trouve = true;
                 meilleurD = c.depart;
                 meilleurCh = 0;
             } else {
-                const std::int32_t u = c.u;
-                if (marqueNoeud_[u] == s_) essai(suite_[u], 1);
-                if (marqueMarche_[u] == s_) essai(suiteMarche_[u], 1);
+                if (marqueNoeud_[u] == s_) {
+                    const Retenu& p = suite_[u];
+                    essai(p.ref, p.heure, p.D, p.changements + 1);
+                }
+                if (marqueMarche_[u] == s_) {
+                    const Retenu& p = suiteMarche_[u];
+                    essai(p.ref, p.heure, d - (p.heure - r_.t0), p.changements + 1);
+                }
                 if (c.train >= 0 && marqueTrain_[c.train] == s_) {
-                    const std::int32_t p = train_[c.train];
-                    if (r_.c[p].v == u && r_.c[p].arrivee <= d) essai(p, 0);
+                    const Retenu& p = train_[c.train];
+                    if (r_.c[p.ref].v == u && p.heure <= d)
+                        essai(p.ref, p.heure, p.D, p.changements);
                 }
                 if (minuteTete_[u] == minute_)
                     for (std::int32_t b = tete_[u]; b >= 0; b = seauSuivant_[b]) {
                         const std::int32_t ref = seau_[b];
+                        const Cle k = C(ref);
                         if (Continu(ref))
-                            essai(ref, 1);
+                            essai(ref, d, ColleRef(ref) ? d - (d - r_.t0) : k.D, k.changements + 1);
                         else if (Mission(ref) == c.mission)
-                            essai(ref, c.mission != 0 ? 0 : 1);
+                            essai(ref, d, k.D, k.changements + (c.mission != 0 ? 0 : 1));
                     }
                 if (!trouve) continue;
             }
@@ -370,46 +406,34 @@ void Balayage::Depuis(std::int32_t s) {
             if (de == kOrigine) {
                 n = Etiquette{c.depart, 0, kOrigine, 0, c.mission, c.valeur, c.mode, false, false};
             } else {
-                const Etiquette l = L(de);
+                const Etiquette& l = L(de);
                 n.D = meilleurD;
                 n.changements = meilleurCh;
                 n.parent = de;
-                n.attente = l.attente + (Colle(l) ? 0 : d - Heure(de));
+                n.attente = l.attente + (Colle(l) ? 0 : d - heureDe);
                 n.missionPremiere = l.missionPremiere;
                 n.valeur = l.valeur + c.valeur;
                 n.mode = Combine(l.mode, c.mode);
                 n.premiereContinue = l.premiereContinue;
                 n.seulMarches = false;
             }
+            cles_[ci] = {meilleurD, meilleurCh};
             atteint_[ci] = s_;
             if (c.train >= 0) {
-                train_[c.train] = ci;
+                train_[c.train] = {ci, c.arrivee, meilleurD, meilleurCh};
                 marqueTrain_[c.train] = s_;
             }
         }
         g = fin;
     }
     // What is left after the last departure.
-    for (std::int32_t ref : minuteMarches_) Pose(ref, false);
+    for (std::int32_t ref : minuteMarches_) Pose(ref, Noeud(ref), Heure(ref), false);
     minuteMarches_.clear();
-    for (;;) {
-        const std::int32_t ta = prochaine();
-        const std::int32_t tm = tas_.empty() ? kJamais : -tas_.front().first;
-        if (ta == kJamais && tm == kJamais) break;
-        if (ta <= tm) {
-            if (atteint_[r_.parArrivee[pa]] == s_) Pose(r_.parArrivee[pa], true);
-            ++pa;
-        } else {
-            std::pop_heap(tas_.begin(), tas_.end());
-            const std::int32_t k = tas_.back().second;
-            tas_.pop_back();
-            Pose(-1 - k, true);
-        }
-    }
+    poseAvant(kJamais);
 }
 
 Trajet Balayage::Record(std::int32_t x) const {
-    const std::int32_t ref = resultat_[x];
+    const std::int32_t ref = resultat_[x].ref;
     const Etiquette& l = L(ref);
     Trajet t;
     t.Valeur = l.valeur;
@@ -436,7 +460,7 @@ Trajet Balayage::Record(std::int32_t x) const {
 std::vector<EtapeHoraire> Balayage::Etapes(std::int32_t x) const {
     std::vector<EtapeHoraire> etapes;
     if (!Trouve(x)) return etapes;
-    for (std::int32_t ref = resultat_[x]; ref != kOrigine; ref = L(ref).parent) {
+    for (std::int32_t ref = resultat_[x].ref; ref != kOrigine; ref = L(ref).parent) {
         EtapeHoraire p;
         if (ref >= 0) {
             const Connexion& c = r_.c[ref];
