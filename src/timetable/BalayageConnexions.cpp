@@ -123,6 +123,14 @@ struct Etiquette {
     bool seulMarches = false;  // only continuous legs from the origin
 };
 
+// The fields of a journey read only on the journeys kept: computed from the parents when asked.
+struct Froid {
+    std::int32_t attente = 0, missionPremiere = 0;
+    float valeur = 0;
+    std::int16_t mode = 0;
+    bool premiereContinue = false;
+};
+
 struct EvenementMarche {
     Etiquette l;
     std::int32_t de, noeud, heure, duree;
@@ -135,7 +143,7 @@ struct Cle {
 
 // A best journey of a node kept with the values it is compared on.
 struct Retenu {
-    std::int32_t ref, heure, D, changements;
+    std::int32_t ref, heure, D, changements, noeud;
 };
 
 // The scan of one origin; its tables are kept from one origin to the next.
@@ -146,6 +154,8 @@ class Balayage {
           atteint_(r.c.size(), -1),
           marcheFaite_(r.c.size(), -1),
           etiquettes_(r.c.size()),
+          froid_(r.c.size()),
+          marqueFroid_(r.c.size(), -1),
           cles_(r.c.size()),
           resultat_(static_cast<std::size_t>(r.n) + 1),
           suite_(static_cast<std::size_t>(r.n) + 1),
@@ -184,11 +194,11 @@ class Balayage {
     std::int32_t Mission(std::int32_t ref) const { return ref >= 0 ? r_.c[ref].mission : 0; }
     bool Colle(const Etiquette& l) const { return r_.inverse && l.seulMarches; }
     bool ColleRef(std::int32_t ref) const { return ref < 0 && Colle(evenements_[-1 - ref].l); }
-    std::int32_t DFinal(const Etiquette& l) const { return Colle(l) ? r_.t0 : l.D; }
     std::int16_t Combine(std::int16_t avant, std::int16_t apres) const {
         return static_cast<std::int16_t>(r_.inverse ? ModeCombine(apres, avant)
                                                     : ModeCombine(avant, apres));
     }
+    Froid FroidDe(std::int32_t ref) const;
     void Marches(std::int32_t ref);
     void MarchesDepuis(std::int32_t x, const Etiquette& l, std::int32_t heure, std::int32_t parent);
     void Pose(std::int32_t ref, std::int32_t x, std::int32_t a, bool marches);
@@ -197,7 +207,9 @@ class Balayage {
     const Reseau& r_;
     std::int32_t s_ = 0;
     std::vector<std::int32_t> atteint_, marcheFaite_;
-    std::vector<Etiquette> etiquettes_;
+    std::vector<Etiquette> etiquettes_;  // of the connections, only D, changements, parent
+    mutable std::vector<Froid> froid_;
+    mutable std::vector<std::int32_t> marqueFroid_, pile_;
     std::vector<Cle> cles_;
     std::vector<EvenementMarche> evenements_;
     std::vector<std::pair<std::int32_t, std::int32_t>> tas_;  // (-time, walk) max-heap
@@ -237,6 +249,32 @@ void Balayage::MarchesDepuis(std::int32_t x, const Etiquette& l, std::int32_t he
     }
 }
 
+Froid Balayage::FroidDe(std::int32_t ref) const {
+    if (ref < 0) {
+        const Etiquette& l = evenements_[-1 - ref].l;
+        return {l.attente, l.missionPremiere, l.valeur, l.mode, l.premiereContinue};
+    }
+    pile_.clear();
+    for (std::int32_t r = ref; r >= 0 && marqueFroid_[r] != s_; r = etiquettes_[r].parent)
+        pile_.push_back(r);
+    for (std::size_t k = pile_.size(); k-- > 0;) {
+        const std::int32_t ci = pile_[k];
+        const Connexion& c = r_.c[ci];
+        const std::int32_t p = etiquettes_[ci].parent;
+        Froid f;
+        if (p == kOrigine) {
+            f = {0, c.mission, c.valeur, c.mode, false};
+        } else {
+            const Froid l = p >= 0 ? froid_[p] : FroidDe(p);
+            f = {l.attente + (ColleRef(p) ? 0 : c.depart - Heure(p)), l.missionPremiere,
+                 l.valeur + c.valeur, Combine(l.mode, c.mode), l.premiereContinue};
+        }
+        froid_[ci] = f;
+        marqueFroid_[ci] = s_;
+    }
+    return froid_[ref];
+}
+
 void Balayage::Marches(std::int32_t ref) {
     const std::int32_t x = Noeud(ref);
     if (r_.debutMarche[x] == r_.debutMarche[x + 1]) return;
@@ -244,7 +282,16 @@ void Balayage::Marches(std::int32_t ref) {
         if (marcheFaite_[ref] == s_) return;
         marcheFaite_[ref] = s_;
     }
-    const Etiquette l = L(ref);
+    Etiquette l = L(ref);
+    if (ref >= 0) {
+        const Froid f = FroidDe(ref);
+        l.attente = f.attente;
+        l.missionPremiere = f.missionPremiere;
+        l.valeur = f.valeur;
+        l.mode = f.mode;
+        l.premiereContinue = f.premiereContinue;
+        l.seulMarches = false;
+    }
     MarchesDepuis(x, l, Heure(ref), ref);
 }
 
@@ -258,7 +305,7 @@ void Balayage::Pose(std::int32_t ref, std::int32_t x, std::int32_t a, bool march
     bool utile = false;
     if (marqueResultat_[x] != s_) {
         marqueResultat_[x] = s_;
-        resultat_[x] = {ref, a, d, k.changements};
+        resultat_[x] = {ref, a, d, k.changements, x};
         utile = true;
         ++trouves_;
         derniere_ = std::max(derniere_, a);
@@ -266,7 +313,7 @@ void Balayage::Pose(std::int32_t ref, std::int32_t x, std::int32_t a, bool march
         const Retenu& p = resultat_[x];
         if (a < p.heure ||
             (a == p.heure && (d > p.D || (d == p.D && k.changements < p.changements)))) {
-            resultat_[x] = {ref, a, d, k.changements};
+            resultat_[x] = {ref, a, d, k.changements, x};
             utile = true;
         }
     }
@@ -277,14 +324,14 @@ void Balayage::Pose(std::int32_t ref, std::int32_t x, std::int32_t a, bool march
         if (marqueMarche_[x] != s_ || a < p.heure ||
             (a == p.heure && k.changements < p.changements)) {
             marqueMarche_[x] = s_;
-            suiteMarche_[x] = {ref, a, k.D, k.changements};
+            suiteMarche_[x] = {ref, a, k.D, k.changements, x};
             utile = true;
         }
     } else {
         const Retenu& p = suite_[x];
         if (marqueNoeud_[x] != s_ || k.D > p.D || (k.D == p.D && k.changements < p.changements)) {
             marqueNoeud_[x] = s_;
-            suite_[x] = {ref, a, k.D, k.changements};
+            suite_[x] = {ref, a, k.D, k.changements, x};
             utile = true;
         }
     }
@@ -360,15 +407,13 @@ void Balayage::Depuis(std::int32_t s) {
         for (std::int32_t ci = g; ci < fin; ++ci) {
             const Connexion& c = r_.c[ci];
             bool trouve = false;
-            std::int32_t meilleurD = 0, meilleurCh = 0, de = kOrigine, heureDe = 0;
-            auto essai = [&](std::int32_t ref, std::int32_t heure, std::int32_t D,
-                             std::int32_t ch) {
+            std::int32_t meilleurD = 0, meilleurCh = 0, de = kOrigine;
+            auto essai = [&](std::int32_t ref, std::int32_t D, std::int32_t ch) {
                 if (!trouve || D > meilleurD || (D == meilleurD && ch < meilleurCh)) {
                     trouve = true;
                     meilleurD = D;
                     meilleurCh = ch;
                     de = ref;
-                    heureDe = heure;
                 }
             };
             const std::int32_t u = c.u;
@@ -380,47 +425,34 @@ void Balayage::Depuis(std::int32_t s) {
             } else {
                 if (marqueNoeud_[u] == s_) {
                     const Retenu& p = suite_[u];
-                    essai(p.ref, p.heure, p.D, p.changements + 1);
+                    essai(p.ref, p.D, p.changements + 1);
                 }
                 if (marqueMarche_[u] == s_) {
                     const Retenu& p = suiteMarche_[u];
-                    essai(p.ref, p.heure, d - (p.heure - r_.t0), p.changements + 1);
+                    essai(p.ref, d - (p.heure - r_.t0), p.changements + 1);
                 }
                 if (c.train >= 0 && marqueTrain_[c.train] == s_) {
                     const Retenu& p = train_[c.train];
-                    if (r_.c[p.ref].v == u && p.heure <= d)
-                        essai(p.ref, p.heure, p.D, p.changements);
+                    if (p.noeud == u && p.heure <= d) essai(p.ref, p.D, p.changements);
                 }
                 if (minuteTete_[u] == minute_)
                     for (std::int32_t b = tete_[u]; b >= 0; b = seauSuivant_[b]) {
                         const std::int32_t ref = seau_[b];
                         const Cle k = C(ref);
                         if (Continu(ref))
-                            essai(ref, d, ColleRef(ref) ? d - (d - r_.t0) : k.D, k.changements + 1);
+                            essai(ref, ColleRef(ref) ? d - (d - r_.t0) : k.D, k.changements + 1);
                         else if (Mission(ref) == c.mission)
-                            essai(ref, d, k.D, k.changements + (c.mission != 0 ? 0 : 1));
+                            essai(ref, k.D, k.changements + (c.mission != 0 ? 0 : 1));
                     }
                 if (!trouve) continue;
             }
-            Etiquette& n = etiquettes_[ci];
-            if (de == kOrigine) {
-                n = Etiquette{c.depart, 0, kOrigine, 0, c.mission, c.valeur, c.mode, false, false};
-            } else {
-                const Etiquette& l = L(de);
-                n.D = meilleurD;
-                n.changements = meilleurCh;
-                n.parent = de;
-                n.attente = l.attente + (Colle(l) ? 0 : d - heureDe);
-                n.missionPremiere = l.missionPremiere;
-                n.valeur = l.valeur + c.valeur;
-                n.mode = Combine(l.mode, c.mode);
-                n.premiereContinue = l.premiereContinue;
-                n.seulMarches = false;
-            }
+            etiquettes_[ci].D = meilleurD;
+            etiquettes_[ci].changements = meilleurCh;
+            etiquettes_[ci].parent = de;
             cles_[ci] = {meilleurD, meilleurCh};
             atteint_[ci] = s_;
             if (c.train >= 0) {
-                train_[c.train] = {ci, c.arrivee, meilleurD, meilleurCh};
+                train_[c.train] = {ci, c.arrivee, meilleurD, meilleurCh, c.v};
                 marqueTrain_[c.train] = s_;
             }
         }
@@ -434,20 +466,20 @@ void Balayage::Depuis(std::int32_t s) {
 
 Trajet Balayage::Record(std::int32_t x) const {
     const std::int32_t ref = resultat_[x].ref;
-    const Etiquette& l = L(ref);
+    const Froid l = FroidDe(ref);
     Trajet t;
     t.Valeur = l.valeur;
     t.Attente = l.attente;
     t.Mode = l.mode;
     if (r_.inverse) {
         t.Depart = -Heure(ref);
-        t.Arrivee = -DFinal(l);
+        t.Arrivee = -resultat_[x].D;
         t.MissionPremiere = Mission(ref);
         t.MissionDerniere = l.missionPremiere;
         t.PremiereContinue = Continu(ref);
         t.DerniereContinue = l.premiereContinue;
     } else {
-        t.Depart = DFinal(l);
+        t.Depart = resultat_[x].D;
         t.Arrivee = Heure(ref);
         t.MissionPremiere = l.missionPremiere;
         t.MissionDerniere = Mission(ref);
