@@ -1,6 +1,6 @@
-// Benchmarks of the timetable journeys (preparation then relaxation, departure constraint at
-// 07:30 and arrival constraint by 09:00) on the TriMet and Caltrain timetables and on a
-// generated network of 3000 nodes and 100,000 timetabled arcs:
+// Benchmarks of the timetable journeys (preparation then the scan of the connections,
+// departure constraint at 07:30 and arrival constraint by 09:00) on the TriMet and Caltrain
+// timetables and on a generated network of 3000 nodes and 100,000 timetabled arcs:
 //   build/bin/vek_bench --benchmark_filter=Horaires
 // The counter "Mo" is the memory of the trip tables and the minimal-arc matrix; "pic_Mo" the
 // peak resident memory of the process so far.

@@ -93,6 +93,9 @@ std::string Verifie(const Etat& e, std::int32_t i, std::int32_t j, bool arrivee)
 
 struct Bilan {
     int memes = 0, meilleures = 0, departsPlusTard = 0, paires = 0;
+    // Among the journeys leaving and arriving as the relaxation's, those whose other fields
+    // differ: another journey as good, with other missions, waits or distance.
+    int autresMissions = 0, autresAttentes = 0, autresValeurs = 0, autresModes = 0;
 };
 
 // The relaxation, then the scan, on the same options; compares every pair.
@@ -133,6 +136,13 @@ void Compare(Etat& e, std::int32_t t, bool arrivee, bool toutVerifier, Bilan& bi
                         ++bilan.departsPlusTard;
                     else
                         ++bilan.memes;
+                    if (a.Depart == b.Depart && a.Arrivee == b.Arrivee) {
+                        bilan.autresMissions += a.MissionPremiere != b.MissionPremiere ||
+                                                a.MissionDerniere != b.MissionDerniere;
+                        bilan.autresAttentes += a.Attente != b.Attente;
+                        bilan.autresValeurs += a.Valeur != b.Valeur;
+                        bilan.autresModes += a.Mode != b.Mode;
+                    }
                 }
             }
             if (meilleur) ++bilan.meilleures;
@@ -211,7 +221,10 @@ TEST(BalayageConnexions, CommeLaRelaxationOuMieuxSurHorairesAleatoires) {
     }
     std::cout << bilan.paires << " paires : " << bilan.memes << " comme la relaxation, "
               << bilan.departsPlusTard << " à la même heure avec une attente moindre, "
-              << bilan.meilleures << " meilleures\n";
+              << bilan.meilleures << " meilleures; aux mêmes heures, " << bilan.autresMissions
+              << " autres missions, " << bilan.autresAttentes << " autres attentes, "
+              << bilan.autresValeurs << " autres valeurs, " << bilan.autresModes
+              << " autres modes\n";
     EXPECT_GT(bilan.meilleures, 0);
 }
 
@@ -235,7 +248,10 @@ TEST(BalayageConnexions, CommeLaRelaxationOuMieuxSurCaltrainEtTriMet) {
         std::cout << jeu << " : " << bilan.paires << " paires, " << bilan.memes
                   << " comme la relaxation, " << bilan.departsPlusTard
                   << " à la même heure avec une attente moindre, " << bilan.meilleures
-                  << " meilleures\n";
+                  << " meilleures; aux mêmes heures, " << bilan.autresMissions
+                  << " autres missions, " << bilan.autresAttentes << " autres attentes, "
+                  << bilan.autresValeurs << " autres valeurs, " << bilan.autresModes
+                  << " autres modes\n";
     }
 }
 
