@@ -177,6 +177,7 @@ void Relaxation(EtatHoraires& e, bool arrivee) {
     TrajetsHoraires& T = e.CheMin;
     const std::int32_t n = T.Noeuds();
     if (n == 0) return;
+    T.PrepareTemps();
     Equipe equipe(Equipe::TaillePour(n));
     struct Compte {
         std::int64_t changements = 0, nouveaux = 0;

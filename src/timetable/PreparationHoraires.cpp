@@ -27,8 +27,7 @@ void Preparation(EtatHoraires& e, bool arrivee) {
     const std::int32_t n = e.NbNoeuds;
     const std::int32_t t = e.HeureDepart;
     const std::uint64_t c = static_cast<std::uint64_t>(n) + 1;
-    VerifieMemoire(c * c * (sizeof(Trajet) + sizeof(Designation) + 3 * sizeof(std::int32_t)),
-                   "les trajets horaires");
+    VerifieMemoire(c * c * (sizeof(Trajet) + sizeof(Designation)), "les trajets horaires");
     TrajetsHoraires& T = e.CheMin;
     T.Dimensionne(n);
     const bool matrice = e.MatArcsMin.Lignes() == c;

@@ -12,9 +12,10 @@ void TrajetsHoraires::Dimensionne(std::int32_t n) {
     const auto t = static_cast<std::size_t>(n);
     meilleurs_.Dimensionne(t);
     designations_.Dimensionne(t, Designation::Sentinelle);
-    arrivees_.Dimensionne(t, kAucunTrajet);
-    departs_.Dimensionne(t, kDepartAbsent);
-    durees_.Dimensionne(t, -1);
+    // The flat times are made only for the relaxation that reads them.
+    arrivees_.Libere();
+    departs_.Libere();
+    durees_.Libere();
     for (std::int32_t i = 0; i <= n; ++i) {
         designations_(i, i) = Designation::Aucune;
         designations_(0, i) = designations_(i, 0) = Designation::Aucune;
@@ -41,10 +42,28 @@ bool TrajetsHoraires::Ecrit(std::int32_t i, std::int32_t j, const Trajet& t) {
     const bool nouveau = designations_(i, j) != Designation::Propre;
     designations_(i, j) = Designation::Propre;
     meilleurs_(i, j) = t;
-    arrivees_(i, j) = t.Arrivee;
-    departs_(i, j) = t.Depart;
-    durees_(i, j) = EstModeContinu(t.Mode) ? t.Arrivee - t.Depart : -1;
+    if (!arrivees_.Vide()) {
+        arrivees_(i, j) = t.Arrivee;
+        departs_(i, j) = t.Depart;
+        durees_(i, j) = EstModeContinu(t.Mode) ? t.Arrivee - t.Depart : -1;
+    }
     return nouveau;
+}
+
+void TrajetsHoraires::PrepareTemps() {
+    if (n_ == 0 || !arrivees_.Vide()) return;
+    const auto t = static_cast<std::size_t>(n_);
+    arrivees_.Dimensionne(t, kAucunTrajet);
+    departs_.Dimensionne(t, kDepartAbsent);
+    durees_.Dimensionne(t, -1);
+    for (std::int32_t i = 0; i <= n_; ++i)
+        for (std::int32_t j = 0; j <= n_; ++j) {
+            if (!Existe(i, j)) continue;
+            const Trajet& x = meilleurs_(i, j);
+            arrivees_(i, j) = x.Arrivee;
+            departs_(i, j) = x.Depart;
+            durees_(i, j) = EstModeContinu(x.Mode) ? x.Arrivee - x.Depart : -1;
+        }
 }
 
 void TrajetsHoraires::AjouteOption(std::int32_t i, std::int32_t j, const Trajet& t) {
@@ -82,7 +101,8 @@ const Trajet& TrajetsHoraires::OptionDe(std::int32_t i, std::int32_t j, std::int
 
 std::size_t TrajetsHoraires::OctetsUtilises() const {
     const std::size_t c = static_cast<std::size_t>(n_) + 1;
-    return c * c * (sizeof(Trajet) + sizeof(Designation) + 3 * sizeof(std::int32_t)) +
+    const std::size_t plats = arrivees_.Vide() ? 0 : 3 * sizeof(std::int32_t);
+    return c * c * (sizeof(Trajet) + sizeof(Designation) + plats) +
            options_.capacity() * sizeof(Option) + debutLigne_.size() * sizeof(std::int32_t);
 }
 

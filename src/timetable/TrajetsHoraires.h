@@ -6,7 +6,8 @@
 //
 // Beside the records, the times the relaxation tests on every cell are kept in flat integer
 // matrices (arrival, departure, duration of a continuous journey), so that its inner loops
-// scan contiguous integers; every write goes through Ecrit(), which keeps both in step.
+// scan contiguous integers; they are made by PrepareTemps() when the relaxation starts, and
+// every later write goes through Ecrit(), which keeps both in step.
 
 #include <cstdint>
 #include <vector>
@@ -43,6 +44,8 @@ class TrajetsHoraires {
     // counts it in NbTrajets: rows may be written by several threads at once).
     bool Ecrit(std::int32_t i, std::int32_t j, const Trajet& t);
 
+    // Makes the flat rows from the records (once after each Dimensionne).
+    void PrepareTemps();
     // The flat rows: arrivals (32000 without a journey), departures (kDepartAbsent without a
     // journey) and durations of continuous journeys (-1 for the others).
     const std::int32_t* Arrivees(std::int32_t i) const { return arrivees_.Ligne(i); }
