@@ -64,7 +64,7 @@ void Mesure(benchmark::State& etat, vek::Etat& e) {
     vek::CreeMatriceArcsMinHoraires(e, "Horaires");
     e.HeureDepart = arrivee ? 540 : 450;
     for (auto _ : etat) {
-        vek::CalculCheminsHoraires(e, arrivee);
+        vek::CalculTrajetsHoraires(e, arrivee);
         benchmark::DoNotOptimize(e.CheMin.Meilleur(1, 2));
     }
     const double n = e.NbNoeuds + 1.0;

@@ -1,5 +1,6 @@
 #include "timetable/EtatHoraires.h"
 
+#include "timetable/CalculCheminsHoraires.h"
 #include "timetable/MatriceArcsMinHoraires.h"
 
 namespace vek {
@@ -8,11 +9,16 @@ EtatHoraires::EtatHoraires(Port& port) : EtatChemins(port) {
     VariantesValuation["Horaires"].MatriceArcsMin = [this](const std::string& v) {
         CreeMatriceArcsMinHoraires(*this, v);
     };
+    // Another analysis asking for the paths under "Horaires": the computation the flags and
+    // times left, without a prompt and without the outputs dialog.
+    VariantesValuation["Horaires"].CheminsMinimaux = [this] {
+        return CalculCheminsHoraires(*this, false);
+    };
 }
 
 bool TrajetsHorairesCourants(const EtatHoraires& e) {
     return !e.CheMin.Vide() && e.CheMin.Noeuds() == e.NbNoeuds &&
-           (e.ContrainteDepart || e.ContrainteArrivee) && e.TrajetsReseau == e.GenerationReseau;
+           e.TrajetsReseau == e.GenerationReseau;
 }
 
 }  // namespace vek

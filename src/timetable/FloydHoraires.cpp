@@ -258,7 +258,7 @@ void FloydHorairesArrivee(EtatHoraires& e) {
     BalayageHorairesArrivee(e);
 }
 
-void CalculCheminsHoraires(EtatHoraires& e, bool contrainteArrivee) {
+void CalculTrajetsHoraires(EtatHoraires& e, bool contrainteArrivee) {
     if (e.MatArcsMinValuation != "Horaires" ||
         e.MatArcsMin.Lignes() != static_cast<std::size_t>(e.NbNoeuds) + 1)
         CreeMatriceArcsMinHoraires(e, "Horaires");

@@ -24,6 +24,6 @@ void RelaxationHorairesArrivee(EtatHoraires& e);
 
 // The preparation then the scan for HeureDepart (minutes), under the departure or the
 // arrival constraint, from the "Horaires" minimal-arc matrix (built when it is not current).
-void CalculCheminsHoraires(EtatHoraires& e, bool contrainteArrivee);
+void CalculTrajetsHoraires(EtatHoraires& e, bool contrainteArrivee);
 
 }  // namespace vek

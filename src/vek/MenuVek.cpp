@@ -10,6 +10,7 @@
 #include "gravity/ModeleGravitaire.h"
 #include "indicators/Homogeneite.h"
 #include "indicators/IndicVek.h"
+#include "location/CommandesHoraires.h"
 #include "location/DialogueDistOp.h"
 #include "location/ModeleDistance.h"
 #include "location/SortiesCheminsMinimaux.h"
@@ -85,14 +86,14 @@ const Entree kMenu[] = {
     {"menIndicateursN", "menChemins", "&Chemins minimaux", nullptr, M},
     {"menChemins", "menCalculCheMin", "&Calcul", nullptr, M},
     {"menCalculCheMin", "menUneFois", "&1 fois", Cmd<menUneFois>, C},
-    {"menCalculCheMin", "menHoraireContrainteDépart", "Contrainte sur l'heure de &départ...", ND,
-     C},
-    {"menCalculCheMin", "menHoraireContrainteArrivée", "Contrainte sur l'heure d'&arrivée...", ND,
-     C},
+    {"menCalculCheMin", "menHoraireContrainteDépart", "Contrainte sur l'heure de &départ...",
+     Cmd<menHoraireContrainteDépart>, C},
+    {"menCalculCheMin", "menHoraireContrainteArrivée", "Contrainte sur l'heure d'&arrivée...",
+     Cmd<menHoraireContrainteArrivée>, C},
     {"menCalculCheMin", "menCheminsSurIntervalleHoraire",
-     "Tous les &chemins sur intervalle horaire...", ND, C},
+     "Tous les &chemins sur intervalle horaire...", Cmd<menCheminsSurIntervalleHoraire>, C},
     {"menCalculCheMin", "menTMSurIntervalleHoraire", "Temps &minimaux sur intervalle horaire...",
-     ND, C},
+     Cmd<menTMSurIntervalleHoraire>, C},
     {"menChemins", "menRécupTracés", "&Tracés", Cmd<menRécupTracés>, C},
     {"menChemins", "menSep4", "-", nullptr, C},
     {"menChemins", "menVisuMatChMin", "&Edition...", Cmd<menVisuMatChMin>, C},

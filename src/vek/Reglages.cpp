@@ -65,6 +65,7 @@ std::vector<std::string> NomsReglages() {
     for (const auto& r : kTextes) noms.push_back(r.nom);
     for (const auto& r : kRepertoiresGravite) noms.push_back(r.nom);
     for (const auto& r : kRepertoiresDistance) noms.push_back(r.nom);
+    noms.push_back("ExportTrajets");
     noms.push_back("Valuation");
     noms.push_back("HeureDepart");
     noms.push_back("MaxNoeuds");
@@ -91,6 +92,10 @@ bool ChangeReglage(Etat& e, const std::string& nom, const std::string& valeur,
             static_cast<TablesLocalisation&>(e).*r.champ = valeur;
             return true;
         }
+    if (nom == "ExportTrajets") {
+        e.ExportTrajets = valeur;
+        return true;
+    }
     if (nom == "Valuation") {
         for (const char* v :
              {"Temps", "Distance", "Distance2Temps", "Temps2Distance", "Temps2DistEuclid",

@@ -49,7 +49,7 @@ struct Gares : test::Session {
     }
     void Calcule(int hhmm, bool arrivee) {
         e.HeureDepart = static_cast<std::int32_t>(HeuresMinutesEnMinutes(hhmm));
-        CalculCheminsHoraires(e, arrivee);
+        CalculTrajetsHoraires(e, arrivee);
     }
 };
 

@@ -152,7 +152,7 @@ TEST(SortiesCheminsMinimaux, ValeursDesTrajetsHoraires) {
     x.e.Valuation = "Horaires";
     CreeMatriceArcsMinHoraires(x.e, "Horaires");
     x.e.HeureDepart = static_cast<std::int32_t>(HeuresMinutesEnMinutes(745));
-    CalculCheminsHoraires(x.e, false);
+    CalculTrajetsHoraires(x.e, false);
     x.e.Menus.Active("menVisuMatChMin");
     EXPECT_EQ(x.Sorties({"Consult", "Précarto", "NoeudVal", "Unipolaire", "ValHArrDépartNoeudSélec",
                          "ListeNoeudsFormatNoeudVal=#1", "Ok"}),

@@ -111,7 +111,7 @@ void Compare(Etat& e, std::int32_t t, bool arrivee, bool toutVerifier, Bilan& bi
         RelaxationHorairesDepart(e);
     }
     const TrajetsHoraires relaxation = e.CheMin;
-    CalculCheminsHoraires(e, arrivee);
+    CalculTrajetsHoraires(e, arrivee);
     const TrajetsHoraires& T = e.CheMin;
     for (std::int32_t i = 1; i <= n; ++i)
         for (std::int32_t j = 1; j <= n; ++j) {
@@ -273,7 +273,7 @@ TEST(BalayageConnexions, DeuxTrainsALaMemeMinuteAHillsdale) {
     PreparationFloydHorairesDepart(s.e);
     RelaxationHorairesDepart(s.e);
     const std::int32_t relaxation = s.e.CheMin.Meilleur(i, j).Arrivee;
-    CalculCheminsHoraires(s.e, false);
+    CalculTrajetsHoraires(s.e, false);
     EXPECT_EQ(s.e.CheMin.Meilleur(i, j).Arrivee, relaxation - 10);
     EXPECT_EQ(Verifie(s.e, i, j, false), "");
 }

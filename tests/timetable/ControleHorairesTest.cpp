@@ -197,7 +197,7 @@ int Controle(Etat& e, std::int32_t t, bool arrivee, std::ostream& liste, bool re
     e.HeureDepart = t;
     e.HeureDebut = 0;
     if (!relaxation) {
-        CalculCheminsHoraires(e, arrivee);
+        CalculTrajetsHoraires(e, arrivee);
     } else if (arrivee) {
         PreparationFloydHorairesArrivee(e);
         RelaxationHorairesArrivee(e);

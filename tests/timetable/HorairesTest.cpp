@@ -40,7 +40,7 @@ struct Horaires : test::Session {
     // hhmm in, minutes out of the computation.
     void Calcule(int hhmm, bool arrivee = false) {
         e.HeureDepart = static_cast<std::int32_t>(HeuresMinutesEnMinutes(hhmm));
-        CalculCheminsHoraires(e, arrivee);
+        CalculTrajetsHoraires(e, arrivee);
     }
     const Trajet& Meilleur(int i, int j) { return e.CheMin.Meilleur(i, j); }
 };
