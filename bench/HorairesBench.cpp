@@ -2,16 +2,20 @@
 // departure constraint at 07:30 and arrival constraint by 09:00) on the TriMet and Caltrain
 // timetables and on a generated network of 3000 nodes and 100,000 timetabled arcs:
 //   build/bin/vek_bench --benchmark_filter=Horaires
+// and the sweeps over an interval on the same timetables:
+//   build/bin/vek_bench --benchmark_filter=Balayage
 // The counter "Mo" is the memory of the trip tables and the minimal-arc matrix; "pic_Mo" the
 // peak resident memory of the process so far.
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
+#include <filesystem>
 #include <random>
 
 #include "network/Chargement.h"
 #include "shell/PortMuet.h"
+#include "timetable/CalculCheminsHoraires.h"
 #include "timetable/FloydHoraires.h"
 #include "timetable/MatriceArcsMinHoraires.h"
 #include "vek/Etat.h"
@@ -95,6 +99,54 @@ void HorairesReels(benchmark::State& etat, const char* jeu) {
     }
     Mesure(etat, e);
 }
+
+// The sweeps from 07:00 to 09:30: departures (Arg 0), arrivals with the minimal times (Arg 1).
+// Their files go to a folder of their own.
+void Balayage(benchmark::State& etat, vek::Etat& e) {
+    const auto avant = std::filesystem::current_path();
+    const auto dossier = std::filesystem::temp_directory_path() / "vek-bench-balayage";
+    std::filesystem::create_directories(dossier);
+    std::filesystem::current_path(dossier);
+    vek::CreeMatriceArcsMinHoraires(e, "Horaires");
+    for (auto _ : etat) {
+        e.ContrainteDepart = false;
+        e.ContrainteArrivee = e.TempsMinimauxIntervalle = etat.range(0) != 0;
+        e.HeureDebut = 420;
+        e.HeureFin = 570;
+        vek::CalculCheminsHoraires(e, false);
+    }
+    etat.counters["connexions"] = static_cast<double>(e.NbChem - 2);
+    etat.counters["pic_Mo"] = PicMo();
+    std::filesystem::current_path(avant);
+    std::filesystem::remove_all(dossier);
+}
+
+void BalayageGenere(benchmark::State& etat) {
+    vek::PortMuet port;
+    vek::Etat e(port);
+    Genere(e, 3000, 100000);
+    Balayage(etat, e);
+}
+
+void BalayageReel(benchmark::State& etat, const char* jeu) {
+    vek::PortMuet port;
+    vek::Etat e(port);
+    const std::string dossier = std::string(VEK_SOURCE_DIR) + "/tests/data/horaires/" + jeu;
+    e.NomFichierNoeuds = dossier + "/noeuds.dat";
+    e.NomFichierArcs = dossier + "/arcs.dat";
+    if (!vek::ChargementReseau(e)) {
+        etat.SkipWithError("timetable files not found");
+        return;
+    }
+    Balayage(etat, e);
+}
+
+BENCHMARK_CAPTURE(BalayageReel, TriMet, "trimet")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BalayageReel, Caltrain, "caltrain")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BalayageGenere)->Arg(0)->Arg(1)->Unit(benchmark::kSecond)->Iterations(1);
 
 BENCHMARK_CAPTURE(HorairesReels, TriMet, "trimet")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(HorairesReels, Caltrain, "caltrain")

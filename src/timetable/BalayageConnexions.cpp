@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <unordered_map>
 
 #include "network/Temps.h"
@@ -581,6 +582,232 @@ void BalayageHorairesDepart(EtatHoraires& e) {
 
 void BalayageHorairesArrivee(EtatHoraires& e) {
     Calcul(e, true);
+}
+
+// One element of the timetable taken once: an option of a pair without permanent link, an
+// option beside a permanent link, or the permanent link itself (untimetabled, not continuous),
+// in the order in which the preparation and the scan's network add them.
+struct ProfilHoraire::Donnees {
+    enum Genre : std::uint8_t { Option, OptionAvecLien, Lien };
+    struct Entree {
+        std::int32_t u, v, depart, arrivee, mission, train;
+        float valeur;
+        std::int16_t mode;
+        Genre genre;
+    };
+    bool arrivee = false;
+    double heureDebut = 0;  // the bound of the options beside a link, arrival constraint
+    std::int32_t n = 0, trains = 0;
+    std::vector<Entree> entrees;
+    std::vector<std::int32_t> debutMarche;
+    std::vector<Marche> marches;
+    // The nodes with a permanent link (from them, or towards them under the arrival
+    // constraint): their journeys may change at every reference time.
+    std::vector<std::int32_t> toujours;
+    // Arrival constraint: the earliest departure of the journeys last found towards each node.
+    std::vector<std::int32_t> departMin;
+
+    // The times of an option as the preparation for h holds them; false when it drops it.
+    bool Heures(const Entree& x, std::int32_t h, std::int32_t& dep, std::int32_t& arr,
+                bool& premier) const {
+        dep = x.depart;
+        arr = x.arrivee;
+        premier = true;
+        if (x.genre == Lien) {
+            dep = arrivee ? h - x.arrivee : h;
+            arr = arrivee ? h : h + x.arrivee;
+        } else if (x.genre == OptionAvecLien) {
+            const double borne = arrivee ? heureDebut : h;
+            if (!(borne < dep && dep < kDerniereHeureAvecLien)) return false;
+            premier = arr < kDerniereHeureAvecLien;
+        } else if (!arrivee && dep <= h) {
+            dep += kMinutesParJour;
+            arr += kMinutesParJour;
+        } else if (arrivee && arr > h) {
+            dep -= kMinutesParJour;
+            arr -= kMinutesParJour;
+        }
+        return true;
+    }
+
+    // The network the preparation for h then Construit give; marks the origins with a first
+    // leg leaving at `jusqua` (the destinations with a last leg arriving at it).
+    Reseau PourHeure(std::int32_t h, std::int32_t jusqua, std::vector<std::uint8_t>& marque) const {
+        Reseau r;
+        r.inverse = arrivee;
+        r.n = n;
+        r.t0 = arrivee ? -h : h;
+        r.trains = trains;
+        r.c.reserve(entrees.size());
+        for (const Entree& x : entrees) {
+            std::int32_t dep = 0, arr = 0;
+            bool premier = true;
+            if (!Heures(x, h, dep, arr, premier)) continue;
+            if (arrivee) {
+                if (premier && arr == jusqua) marque[static_cast<std::size_t>(x.v)] = 1;
+                r.c.push_back(
+                    {x.v, x.u, -arr, -dep, x.mission, x.train, x.valeur, x.mode, premier});
+            } else {
+                if (premier && dep == jusqua) marque[static_cast<std::size_t>(x.u)] = 1;
+                r.c.push_back({x.u, x.v, dep, arr, x.mission, x.train, x.valeur, x.mode, premier});
+            }
+        }
+        std::stable_sort(r.c.begin(), r.c.end(), [](const Connexion& a, const Connexion& b) {
+            return a.depart != b.depart ? a.depart < b.depart : a.arrivee < b.arrivee;
+        });
+        r.parArrivee.reserve(r.c.size());
+        for (std::size_t k = 0; k < r.c.size(); ++k)
+            r.parArrivee.push_back({r.c[k].arrivee, r.c[k].v, static_cast<std::int32_t>(k)});
+        std::stable_sort(r.parArrivee.begin(), r.parArrivee.end(),
+                         [](const Arrivee& a, const Arrivee& b) { return a.heure < b.heure; });
+        r.debutMarche = debutMarche;
+        r.marches = marches;
+        return r;
+    }
+
+    // Scans from each node marked (each origin, or each destination under the arrival
+    // constraint) and gives the journeys kept, as (origin, destination, journey) in
+    // increasing order.
+    std::vector<std::tuple<std::int32_t, std::int32_t, Trajet>> Scanne(
+        const Reseau& r, const std::vector<std::uint8_t>& marque,
+        const std::function<bool(const Trajet&)>& garde) {
+        std::vector<std::int32_t> sources;
+        for (std::int32_t s = 1; s <= n; ++s)
+            if (marque[static_cast<std::size_t>(s)]) sources.push_back(s);
+        std::vector<std::vector<std::tuple<std::int32_t, std::int32_t, Trajet>>> trouves(
+            sources.size());
+        Equipe equipe(Equipe::TaillePour(static_cast<std::int64_t>(sources.size()) * 8));
+        const unsigned membres = equipe.Taille();
+        equipe.Execute([&](unsigned m) {
+            Balayage b(r);
+            for (std::size_t k = m; k < sources.size(); k += membres) {
+                const std::int32_t s = sources[k];
+                b.Depuis(s);
+                std::int32_t plusTot = kAucunTrajet;
+                for (std::int32_t x = 1; x <= n; ++x) {
+                    if (x == s || !b.Trouve(x)) continue;
+                    const Trajet t = b.Record(x);
+                    plusTot = std::min(plusTot, t.Depart);
+                    if (!garde(t)) continue;
+                    if (arrivee)
+                        trouves[k].emplace_back(x, s, t);
+                    else
+                        trouves[k].emplace_back(s, x, t);
+                }
+                if (arrivee) departMin[static_cast<std::size_t>(s)] = plusTot;
+            }
+        });
+        std::vector<std::tuple<std::int32_t, std::int32_t, Trajet>> tous;
+        for (auto& t : trouves) tous.insert(tous.end(), t.begin(), t.end());
+        if (arrivee)
+            std::stable_sort(tous.begin(), tous.end(), [](const auto& a, const auto& b) {
+                return std::get<0>(a) != std::get<0>(b) ? std::get<0>(a) < std::get<0>(b)
+                                                        : std::get<1>(a) < std::get<1>(b);
+            });
+        return tous;
+    }
+};
+
+ProfilHoraire::ProfilHoraire(const EtatHoraires& e, bool arrivee)
+    : d_(std::make_unique<Donnees>()) {
+    Donnees& d = *d_;
+    const std::int32_t n = e.NbNoeuds;
+    d.arrivee = arrivee;
+    d.heureDebut = e.HeureDebut;
+    d.n = n;
+    d.debutMarche.assign(static_cast<std::size_t>(n) + 2, 0);
+    d.departMin.assign(static_cast<std::size_t>(n) + 1, kAucunTrajet);
+    if (e.MatArcsMin.Lignes() != static_cast<std::size_t>(n) + 1) return;
+    std::unordered_map<std::int32_t, std::int32_t> trains;
+    std::vector<std::pair<std::int32_t, Marche>> marches;
+    std::vector<std::uint8_t> toujours(static_cast<std::size_t>(n) + 1, 0);
+    for (std::int32_t i = 1; i <= n; ++i) {
+        for (std::int32_t j = 1; j <= n; ++j) {
+            if (j == i) continue;
+            const bool lien = e.MatArcsMin(i, j).Valeur != 0;
+            for (std::int32_t a : e.ServicesPaires.De(i, j)) {
+                const Arc& x = e.Arcs[static_cast<std::size_t>(a)];
+                const std::int32_t arr = x.HeureArrivee < x.HeureDepart
+                                             ? x.HeureArrivee + kMinutesParJour
+                                             : x.HeureArrivee;
+                std::int32_t train = -1;
+                if (x.Debit != 0) {
+                    train = trains.try_emplace(static_cast<std::int32_t>(x.Debit), d.trains)
+                                .first->second;
+                    if (train == d.trains) ++d.trains;
+                }
+                d.entrees.push_back({i, j, x.HeureDepart, arr, static_cast<std::int32_t>(x.Debit),
+                                     train, x.Distance, static_cast<std::int16_t>(x.Mode),
+                                     lien ? Donnees::OptionAvecLien : Donnees::Option});
+            }
+        }
+        for (std::int32_t j = 1; j <= n; ++j) {
+            const CelluleArcMin& l = e.MatArcsMin(i, j);
+            if (j == i || l.Valeur == 0) continue;
+            toujours[static_cast<std::size_t>(arrivee ? j : i)] = 1;
+            if (EstModeContinu(l.Mode))
+                marches.push_back(arrivee
+                                      ? std::pair{j, Marche{i, l.TempsEntier, l.Valeur, l.Mode}}
+                                      : std::pair{i, Marche{j, l.TempsEntier, l.Valeur, l.Mode}});
+            else
+                d.entrees.push_back(
+                    {i, j, 0, l.TempsEntier, 0, -1, l.Valeur, l.Mode, Donnees::Lien});
+        }
+    }
+    std::stable_sort(marches.begin(), marches.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& m : marches) ++d.debutMarche[static_cast<std::size_t>(m.first) + 1];
+    for (std::int32_t x = 1; x <= n + 1; ++x) d.debutMarche[x] += d.debutMarche[x - 1];
+    for (const auto& m : marches) d.marches.push_back(m.second);
+    for (std::int32_t i = 1; i <= n; ++i)
+        if (toujours[static_cast<std::size_t>(i)]) d.toujours.push_back(i);
+}
+
+ProfilHoraire::~ProfilHoraire() = default;
+
+std::int32_t ProfilHoraire::ProchainDepart(std::int32_t h) const {
+    const Donnees& d = *d_;
+    std::int32_t meilleur = kAucunTrajet;
+    for (const Donnees::Entree& x : d.entrees) {
+        if (x.genre == Donnees::Lien) continue;
+        std::int32_t dep = 0, arr = 0;
+        bool premier = true;
+        if (!d.Heures(x, h, dep, arr, premier)) continue;
+        std::int32_t t = d.arrivee ? arr : dep;
+        if (d.arrivee && t <= h) t += kMinutesParJour;
+        if (t > h && t < meilleur) meilleur = t;
+    }
+    return meilleur;
+}
+
+void ProfilHoraire::Trajets(
+    std::int32_t h, std::int32_t jusqua,
+    const std::function<void(std::int32_t, std::int32_t, const Trajet&)>& f) const {
+    Donnees& d = *d_;
+    std::vector<std::uint8_t> marque(static_cast<std::size_t>(d.n) + 1, 0);
+    const Reseau r = d.PourHeure(h, jusqua, marque);
+    for (std::int32_t s : d.toujours) marque[static_cast<std::size_t>(s)] = 1;
+    for (const auto& [i, j, t] : d.Scanne(r, marque, [&](const Trajet& t) {
+             return t.Depart <= jusqua && t.Valeur != 0 && EstModeHoraireOuCombine(t.Mode);
+         }))
+        f(i, j, t);
+}
+
+void ProfilHoraire::Arrivees(
+    std::int32_t h, bool tout,
+    const std::function<void(std::int32_t, std::int32_t, const Trajet&)>& f) {
+    Donnees& d = *d_;
+    std::vector<std::uint8_t> marque(static_cast<std::size_t>(d.n) + 1, tout ? 1 : 0);
+    const Reseau r = d.PourHeure(h, h, marque);
+    for (std::int32_t s : d.toujours) marque[static_cast<std::size_t>(s)] = 1;
+    // A journey that rode a service of the day before arriving just now loses it.
+    for (std::int32_t j = 1; j <= d.n; ++j)
+        if (d.departMin[static_cast<std::size_t>(j)] <= h - kMinutesParJour)
+            marque[static_cast<std::size_t>(j)] = 1;
+    for (const auto& [i, j, t] : d.Scanne(r, marque, [&](const Trajet& t) {
+             return t.Arrivee <= h && t.Valeur != 0 && EstModeHoraireOuCombine(t.Mode);
+         }))
+        f(i, j, t);
 }
 
 std::vector<EtapeHoraire> EtapesHoraires(const EtatHoraires& e, std::int32_t i, std::int32_t j,

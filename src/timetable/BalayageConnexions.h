@@ -22,7 +22,11 @@
 // next to the timetabled ones.
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <vector>
+
+#include "timetable/Trajet.h"
 
 namespace vek {
 
@@ -47,5 +51,33 @@ void BalayageHorairesArrivee(EtatHoraires& e);
 // options; leaves CheMin unchanged.
 std::vector<EtapeHoraire> EtapesHoraires(const EtatHoraires& e, std::int32_t i, std::int32_t j,
                                          bool arrivee);
+
+// A sweep computed as one profile: the timetable taken once, then for each reference time
+// of the sweep its connections made without a new preparation, and only the origins (the
+// destinations under the arrival constraint) whose journeys can change or be kept scanned.
+// It gives, for each reference time, exactly the journeys the preparation and the scan give.
+class ProfilHoraire {
+  public:
+    // From the arcs, ServicesPaires, the "Horaires" minimal-arc matrix and HeureDebut.
+    ProfilHoraire(const EtatHoraires& e, bool arrivee);
+    ~ProfilHoraire();
+    // The first departure of an option after h (under the arrival constraint, the first
+    // arrival), as the options prepared for h hold them; 32000 when there is none.
+    std::int32_t ProchainDepart(std::int32_t h) const;
+    // Departure constraint, reference time h: the best journey of every pair that leaves by
+    // `jusqua`, is timetabled or combined and has a value, as f(origin, destination, journey),
+    // origins then destinations in increasing order.
+    void Trajets(std::int32_t h, std::int32_t jusqua,
+                 const std::function<void(std::int32_t, std::int32_t, const Trajet&)>& f) const;
+    // Arrival constraint, reference time h (the times of a sweep in increasing order, `tout`
+    // for the first): the journeys timetabled or combined, with a value, that may differ from
+    // those given for the time before; the others are the same.
+    void Arrivees(std::int32_t h, bool tout,
+                  const std::function<void(std::int32_t, std::int32_t, const Trajet&)>& f);
+
+  private:
+    struct Donnees;
+    std::unique_ptr<Donnees> d_;
+};
 
 }  // namespace vek

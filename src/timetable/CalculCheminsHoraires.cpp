@@ -14,6 +14,7 @@
 #include "shell/Port.h"
 #include "shell/Progression.h"
 #include "shell/Texte.h"
+#include "timetable/BalayageConnexions.h"
 #include "timetable/EtatHoraires.h"
 #include "timetable/FichiersHoraires.h"
 #include "timetable/FloydHoraires.h"
@@ -180,6 +181,61 @@ void Calcule(EtatHoraires& e, bool arrivee) {
         FloydHorairesDepart(e);
 }
 
+// The departure sweep as one profile: at each reference time h, the journeys leaving by the
+// next one (ChercheProchainDepart's) are kept in Chem, exactly as the preparation, the scan and
+// RemplitTableauChemDepart give them; then the journeys of the last reference time are made
+// for the copy and the outputs.
+void BalayageDepart(EtatHoraires& e) {
+    const ProfilHoraire profil(e, false);
+    e.ChemParPaire.Dimensionne(e.NbNoeuds);
+    const std::int32_t debut = e.HeureDepart;
+    const double etendue = std::max(1.0, static_cast<double>(e.HeureFin) - debut + 1);
+    std::int32_t h = debut, suivante = debut;
+    for (;;) {
+        const std::int32_t d = profil.ProchainDepart(h);
+        suivante = d - 1 == h ? d : d - 1;
+        AfficheProgression(e, 1000,
+                           std::clamp<std::int64_t>(
+                               static_cast<std::int64_t>(1000 * (h - debut + 1) / etendue), 1, 999),
+                           "Balayage des départs de " + Hhmm(h) + "...");
+        profil.Trajets(h, suivante, [&](std::int32_t i, std::int32_t j, const Trajet& b) {
+            Retient(e, i, j, b);
+        });
+        if (suivante >= e.HeureFin) break;
+        h = suivante;
+    }
+    FermeProgressions(e);
+    e.HeureDepart = h;
+    Prepare(e, false);
+    Calcule(e, false);
+    e.HeureDepart = suivante;
+}
+
+// The arrival sweep as one profile: at each arrival time of the interval, the journeys
+// arriving by it kept in Chem, exactly as the preparation, the scan and
+// RemplitTableauChemArrivee give them. The arrivals at the end of the interval belong to it.
+void BalayageArrivee(EtatHoraires& e) {
+    ProfilHoraire profil(e, true);
+    e.ChemParPaire.Dimensionne(e.NbNoeuds);
+    const std::int32_t debut = e.HeureDepart;
+    const double etendue = std::max(1.0, static_cast<double>(e.HeureFin) - debut + 1);
+    std::int32_t h = debut;
+    for (bool premier = true;; premier = false) {
+        AfficheProgression(e, 1000,
+                           std::clamp<std::int64_t>(
+                               static_cast<std::int64_t>(1000 * (h - debut + 1) / etendue), 1, 999),
+                           "Balayage des arrivées de " + Hhmm(h) + "...");
+        profil.Arrivees(h, premier, [&](std::int32_t i, std::int32_t j, const Trajet& b) {
+            Retient(e, i, j, b);
+        });
+        const std::int32_t a = profil.ProchainDepart(h);
+        e.HeureDepart = a == kAucunTrajet ? kAucunTrajet - 1 : a;
+        if (e.HeureDepart > e.HeureFin) break;
+        h = e.HeureDepart;
+    }
+    FermeProgressions(e);
+}
+
 }  // namespace
 
 int HeureSaisie(const std::string& texte) {
@@ -287,29 +343,20 @@ bool CalculCheminsHoraires(EtatHoraires& e, bool interactif, bool* montrerSortie
     FermeProgressions(e);
     const bool arrivee = e.ContrainteArrivee;
     bool balayage = false;
-    Prepare(e, arrivee);
-    Calcule(e, arrivee);
     if (arrivee) {
-        if (e.TempsMinimauxIntervalle) {
+        if (!e.TempsMinimauxIntervalle) {
+            Prepare(e, true);
+            Calcule(e, true);
+        } else {
             balayage = true;
-            for (;;) {
-                RemplitTableauChemArrivee(e);
-                ChercheProchainDepart(e);
-                // The arrivals at the end of the interval belong to it.
-                if (e.HeureDepart > e.HeureFin) break;
-                Prepare(e, true);
-                Calcule(e, true);
-            }
+            BalayageArrivee(e);
         }
-    } else if (!e.ContrainteDepart) {
+    } else if (e.ContrainteDepart) {
+        Prepare(e, false);
+        Calcule(e, false);
+    } else {
         balayage = true;
-        for (;;) {
-            ChercheProchainDepart(e);
-            RemplitTableauChemDepart(e);
-            if (e.HeureDepart >= e.HeureFin) break;
-            ActualisePCheMin(e);
-            Calcule(e, false);
-        }
+        BalayageDepart(e);
     }
     e.ChemParPaire.Libere();
     FermeProgressions(e);

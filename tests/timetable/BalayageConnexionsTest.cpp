@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
 #include <sstream>
 
 #include "Reseaux.h"
 #include "network/Temps.h"
 #include "timetable/BalayageConnexions.h"
+#include "timetable/CalculCheminsHoraires.h"
 #include "timetable/FloydHoraires.h"
 #include "timetable/MatriceArcsMinHoraires.h"
 #include "timetable/ModesHoraires.h"
@@ -253,6 +255,108 @@ TEST(BalayageConnexions, CommeLaRelaxationOuMieuxSurCaltrainEtTriMet) {
                   << bilan.autresValeurs << " autres valeurs, " << bilan.autresModes
                   << " autres modes\n";
     }
+}
+
+// The sweeps as the steps run them one reference time after the other: the whole
+// preparation and scan at each time, then the records kept from every pair.
+void BalayageDeReference(Etat& e) {
+    e.Chem.assign(3, ConnexionChem{});
+    e.Chem[1] = SentinelleChem();
+    e.NbChem = 2;
+    e.ChemParPaire.Libere();
+    e.HeureDepart = static_cast<std::int32_t>(e.HeureDebut);
+    if (e.ContrainteArrivee) {
+        PreparationFloydHorairesArrivee(e);
+        FloydHorairesArrivee(e);
+        for (;;) {
+            RemplitTableauChemArrivee(e);
+            ChercheProchainDepart(e);
+            if (e.HeureDepart > e.HeureFin) return;
+            PreparationFloydHorairesArrivee(e);
+            FloydHorairesArrivee(e);
+        }
+    }
+    PreparationFloydHorairesDepart(e);
+    FloydHorairesDepart(e);
+    for (;;) {
+        ChercheProchainDepart(e);
+        RemplitTableauChemDepart(e);
+        if (e.HeureDepart >= e.HeureFin) break;
+        ActualisePCheMin(e);
+        FloydHorairesDepart(e);
+    }
+}
+
+bool operator==(const ConnexionChem& a, const ConnexionChem& b) {
+    return a.Origine == b.Origine && a.Destination == b.Destination && a.Valeur == b.Valeur &&
+           a.Depart == b.Depart && a.Arrivee == b.Arrivee && a.Attente == b.Attente &&
+           a.Mission1 == b.Mission1 && a.Mission2 == b.Mission2 && a.Mode == b.Mode;
+}
+
+// The sweep computed as one profile keeps exactly the records of the step-by-step sweep, in
+// the same order, and ends on the same journeys.
+void CompareBalayages(Etat& e, std::int32_t debut, std::int32_t fin, bool arrivee) {
+    SCOPED_TRACE(std::string(arrivee ? "arrivées " : "départs ") + std::to_string(debut) + "-" +
+                 std::to_string(fin));
+    e.ContrainteDepart = false;
+    e.ContrainteArrivee = e.TempsMinimauxIntervalle = arrivee;
+    e.HeureDebut = static_cast<float>(debut);
+    e.HeureFin = static_cast<float>(fin);
+    BalayageDeReference(e);
+    const std::vector<ConnexionChem> reference = e.Chem;
+    const TrajetsHoraires derniers = e.CheMin;
+    const std::int32_t heure = e.HeureDepart;
+    ASSERT_TRUE(CalculCheminsHoraires(e, false));
+    EXPECT_EQ(e.HeureDepart, heure);
+    ASSERT_EQ(e.Chem.size(), reference.size());
+    for (std::size_t p = 3; p < reference.size(); ++p)
+        ASSERT_TRUE(e.Chem[p] == reference[p]) << "enregistrement " << p;
+    // The journeys of the last reference time, left for the copy (an arrival sweep leaves the
+    // minimal times, made from Chem).
+    if (arrivee) return;
+    const TrajetsHoraires& fins = derniers;
+    for (std::int32_t i = 1; i <= e.NbNoeuds; ++i)
+        for (std::int32_t j = 1; j <= e.NbNoeuds; ++j) {
+            ASSERT_EQ(e.CheMin.Existe(i, j), fins.Existe(i, j));
+            ASSERT_EQ(e.CheMin.Meilleur(i, j).Arrivee, fins.Meilleur(i, j).Arrivee);
+            ASSERT_EQ(e.CheMin.Meilleur(i, j).Depart, fins.Meilleur(i, j).Depart);
+        }
+}
+
+TEST(BalayageConnexions, BalayageEnUnProfilCommePasAPas) {
+    // The files of the sweeps go to the current folder: a folder of the test's own.
+    test::DossierTemporaire dossier;
+    const auto avant = std::filesystem::current_path();
+    std::filesystem::current_path(dossier.Chemin());
+    std::mt19937 alea(2026);
+    std::size_t enregistrements = 0;
+    for (int essai = 0; essai < 40; ++essai) {
+        test::PortTest port;
+        Etat e(port);
+        Remplit(e, alea, 4 + static_cast<std::int32_t>(alea() % 16));
+        CreeMatriceArcsMinHoraires(e, "Horaires");
+        const std::int32_t debut = static_cast<std::int32_t>(alea() % 1440);
+        const std::int32_t fin = debut + static_cast<std::int32_t>(alea() % 300);
+        for (bool arrivee : {false, true}) {
+            CompareBalayages(e, debut, fin, arrivee);
+            enregistrements += e.Chem.size() - 3;
+        }
+    }
+    EXPECT_GT(enregistrements, 1000u);
+    for (const char* jeu : {"caltrain", "trimet"}) {
+        SCOPED_TRACE(jeu);
+        test::Session s;
+        const std::string d = test::Source(std::string("tests/data/horaires/") + jeu);
+        s.port.fichiers.push_back(d + "/noeuds.dat");
+        s.port.fichiers.push_back(d + "/arcs.dat");
+        menOuvrir(s.e);
+        CreeMatriceArcsMinHoraires(s.e, "Horaires");
+        for (bool arrivee : {false, true}) {
+            CompareBalayages(s.e, 420, 480, arrivee);
+            CompareBalayages(s.e, 1400, 1500, arrivee);  // past midnight
+        }
+    }
+    std::filesystem::current_path(avant);
 }
 
 TEST(BalayageConnexions, DeuxTrainsALaMemeMinuteAHillsdale) {
