@@ -30,10 +30,6 @@ struct Connexion {
     bool premier;  // may be the first leg
 };
 
-struct Arrivee {
-    std::int32_t heure, noeud, ref;
-};
-
 struct Marche {
     std::int32_t vers, duree;
     float valeur;
@@ -43,11 +39,20 @@ struct Marche {
 struct Reseau {
     bool inverse = false;
     std::int32_t n = 0, t0 = 0, trains = 0;
-    std::vector<Connexion> c;               // by departure, then arrival
-    std::vector<Arrivee> parArrivee;        // the arrivals of c in time order
+    std::vector<Connexion> c;           // by departure, then arrival
+    std::vector<std::int32_t> groupes;  // where each departure minute of c starts, then c.size()
     std::vector<std::int32_t> debutMarche;  // walks of node x: [debutMarche[x], [x + 1])
     std::vector<Marche> marches;
 };
+
+// The connections sorted by departure, grouped by departure minute.
+void Groupe(Reseau& r) {
+    r.groupes.clear();
+    for (std::size_t k = 0; k < r.c.size(); ++k)
+        if (k == 0 || r.c[k].depart != r.c[k - 1].depart)
+            r.groupes.push_back(static_cast<std::int32_t>(k));
+    r.groupes.push_back(static_cast<std::int32_t>(r.c.size()));
+}
 
 Reseau Construit(const EtatHoraires& e, bool arrivee) {
     Reseau r;
@@ -95,10 +100,7 @@ Reseau Construit(const EtatHoraires& e, bool arrivee) {
     std::stable_sort(r.c.begin(), r.c.end(), [](const Connexion& a, const Connexion& b) {
         return a.depart != b.depart ? a.depart < b.depart : a.arrivee < b.arrivee;
     });
-    for (std::size_t k = 0; k < r.c.size(); ++k)
-        r.parArrivee.push_back({r.c[k].arrivee, r.c[k].v, static_cast<std::int32_t>(k)});
-    std::stable_sort(r.parArrivee.begin(), r.parArrivee.end(),
-                     [](const Arrivee& a, const Arrivee& b) { return a.heure < b.heure; });
+    Groupe(r);
     std::stable_sort(marches.begin(), marches.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     r.debutMarche.assign(static_cast<std::size_t>(n) + 2, 0);
@@ -152,9 +154,8 @@ class Balayage {
   public:
     explicit Balayage(const Reseau& r)
         : r_(r),
-          atteint_(r.c.size(), -1),
           marcheFaite_(r.c.size(), -1),
-          etiquettes_(r.c.size()),
+          parents_(r.c.size()),
           froid_(r.c.size()),
           marqueFroid_(r.c.size(), -1),
           cles_(r.c.size()),
@@ -177,8 +178,16 @@ class Balayage {
     std::vector<EtapeHoraire> Etapes(std::int32_t x) const;
 
   private:
-    const Etiquette& L(std::int32_t ref) const {
-        return ref >= 0 ? etiquettes_[ref] : evenements_[-1 - ref].l;
+    Etiquette L(std::int32_t ref) const {
+        if (ref < 0) return evenements_[-1 - ref].l;
+        Etiquette l;
+        l.D = cles_[ref].D;
+        l.changements = cles_[ref].changements;
+        l.parent = parents_[ref];
+        return l;
+    }
+    std::int32_t Parent(std::int32_t ref) const {
+        return ref >= 0 ? parents_[ref] : evenements_[-1 - ref].l.parent;
     }
     Cle C(std::int32_t ref) const {
         if (ref >= 0) return cles_[ref];
@@ -207,8 +216,8 @@ class Balayage {
 
     const Reseau& r_;
     std::int32_t s_ = 0;
-    std::vector<std::int32_t> atteint_, marcheFaite_;
-    std::vector<Etiquette> etiquettes_;  // of the connections, only D, changements, parent
+    std::vector<std::int32_t> marcheFaite_;
+    std::vector<std::int32_t> parents_;  // of the connections; their D and changes in cles_
     mutable std::vector<Froid> froid_;
     mutable std::vector<std::int32_t> marqueFroid_, pile_;
     std::vector<Cle> cles_;
@@ -218,6 +227,8 @@ class Balayage {
     std::vector<std::int32_t> marqueNoeud_, marqueMarche_, marqueResultat_;
     // The arrivals at the current minute, per node.
     std::vector<std::int32_t> tete_, minuteTete_, seau_, seauSuivant_, minuteMarches_;
+    // The connections reached, by the minute of their arrival after t0.
+    std::vector<std::vector<std::int32_t>> seaux_;
     std::int32_t minute_ = 0;
     // The last connection reached of each mission: where and when it arrives.
     std::vector<Retenu> train_;
@@ -256,12 +267,11 @@ Froid Balayage::FroidDe(std::int32_t ref) const {
         return {l.attente, l.missionPremiere, l.valeur, l.mode, l.premiereContinue};
     }
     pile_.clear();
-    for (std::int32_t r = ref; r >= 0 && marqueFroid_[r] != s_; r = etiquettes_[r].parent)
-        pile_.push_back(r);
+    for (std::int32_t r = ref; r >= 0 && marqueFroid_[r] != s_; r = parents_[r]) pile_.push_back(r);
     for (std::size_t k = pile_.size(); k-- > 0;) {
         const std::int32_t ci = pile_[k];
         const Connexion& c = r_.c[ci];
-        const std::int32_t p = etiquettes_[ci].parent;
+        const std::int32_t p = parents_[ci];
         Froid f;
         if (p == kOrigine) {
             f = {0, c.mission, c.valeur, c.mode, false};
@@ -346,19 +356,31 @@ void Balayage::Depuis(std::int32_t s) {
     minuteMarches_.clear();
     trouves_ = 0;
     derniere_ = std::numeric_limits<std::int32_t>::min();
-    const std::int32_t nc = static_cast<std::int32_t>(r_.c.size());
-    const Arrivee* arr = r_.parArrivee.data();
-    MarchesDepuis(s, Etiquette{}, r_.t0, kOrigine);
-    std::int32_t pa = 0;  // next arrival to settle, in arrival order
-    // Settles every arrival before `avant`, in time order.
+    const std::int32_t t0 = r_.t0;
+    MarchesDepuis(s, Etiquette{}, t0, kOrigine);
+    // The arrivals of the connections reached wait in the bucket of their minute (from t0),
+    // in the order the connections were reached, which is their order in c.
+    std::int32_t minute = 0;     // the first minute not settled yet
+    std::size_t dansMinute = 0;  // arrivals of that minute already settled
+    // Settles every arrival before `avant`, in time order; at the same minute the connections
+    // before the walks.
     auto poseAvant = [&](std::int32_t avant) {
         for (;;) {
-            const std::int32_t ta = pa < nc ? arr[pa].heure : kJamais;
+            while (minute < static_cast<std::int32_t>(seaux_.size()) && t0 + minute < avant &&
+                   dansMinute >= seaux_[minute].size()) {
+                seaux_[minute].clear();
+                ++minute;
+                dansMinute = 0;
+            }
+            const std::int32_t ta = minute < static_cast<std::int32_t>(seaux_.size()) &&
+                                            dansMinute < seaux_[minute].size()
+                                        ? t0 + minute
+                                        : kJamais;
             const std::int32_t tm = tas_.empty() ? kJamais : -tas_.front().first;
             if (std::min(ta, tm) >= avant) break;
             if (ta <= tm) {
-                if (atteint_[arr[pa].ref] == s_) Pose(arr[pa].ref, arr[pa].noeud, ta, true);
-                ++pa;
+                const std::int32_t ref = seaux_[minute][dansMinute++];
+                Pose(ref, r_.c[ref].v, ta, true);
             } else {
                 std::pop_heap(tas_.begin(), tas_.end());
                 const std::int32_t k = tas_.back().second;
@@ -367,17 +389,20 @@ void Balayage::Depuis(std::int32_t s) {
             }
         }
     };
-    for (std::int32_t g = 0; g < nc;) {
+    const std::size_t ng = r_.groupes.size() - 1;
+    for (std::size_t gi = 0; gi < ng; ++gi) {
+        const std::int32_t g = r_.groupes[gi], fin = r_.groupes[gi + 1];
         const std::int32_t d = r_.c[g].depart;
-        std::int32_t fin = g;
-        while (fin < nc && r_.c[fin].depart == d) ++fin;
         // The arrivals before this minute.
         for (std::int32_t ref : minuteMarches_) Pose(ref, Noeud(ref), Heure(ref), false);
         minuteMarches_.clear();
         poseAvant(d);
         // Every destination found, and every arrival at their times settled: nothing later
         // can change them.
-        if (trouves_ == r_.n - 1 && d > derniere_) return;
+        if (trouves_ == r_.n - 1 && d > derniere_) {
+            for (auto& b : seaux_) b.clear();
+            return;
+        }
         // The arrivals at this minute: a connection on the same mission, or next to a walk.
         ++minute_;
         seau_.clear();
@@ -392,10 +417,16 @@ void Balayage::Depuis(std::int32_t s) {
             seauSuivant_.push_back(tete_[x]);
             tete_[x] = static_cast<std::int32_t>(seau_.size()) - 1;
         };
-        for (std::int32_t q = pa; q < nc && arr[q].heure == d; ++q) {
-            if (atteint_[arr[q].ref] != s_) continue;
-            versSeau(arr[q].ref, arr[q].noeud);
-            Marches(arr[q].ref);
+        const std::int32_t m = d - t0;
+        if (m >= 0 && m < static_cast<std::int32_t>(seaux_.size())) {
+            // Those reached before this minute's connections (settled ones excepted).
+            const std::size_t debut = m == minute ? dansMinute : 0;
+            const std::size_t nb = seaux_[m].size();
+            for (std::size_t q = debut; q < nb; ++q) {
+                const std::int32_t ref = seaux_[m][q];
+                versSeau(ref, r_.c[ref].v);
+                Marches(ref);
+            }
         }
         while (!tas_.empty() && -tas_.front().first == d) {
             std::pop_heap(tas_.begin(), tas_.end());
@@ -447,22 +478,22 @@ void Balayage::Depuis(std::int32_t s) {
                     }
                 if (!trouve) continue;
             }
-            etiquettes_[ci].D = meilleurD;
-            etiquettes_[ci].changements = meilleurCh;
-            etiquettes_[ci].parent = de;
+            parents_[ci] = de;
             cles_[ci] = {meilleurD, meilleurCh};
-            atteint_[ci] = s_;
             if (c.train >= 0) {
                 train_[c.train] = {ci, c.arrivee, meilleurD, meilleurCh, c.v};
                 marqueTrain_[c.train] = s_;
             }
+            const std::size_t a = static_cast<std::size_t>(std::max(0, c.arrivee - t0));
+            if (a >= seaux_.size()) seaux_.resize(a + 1);
+            seaux_[a].push_back(ci);
         }
-        g = fin;
     }
-    // What is left after the last departure.
+    // What is left after the last departure (or after the scan stopped).
     for (std::int32_t ref : minuteMarches_) Pose(ref, Noeud(ref), Heure(ref), false);
     minuteMarches_.clear();
     poseAvant(kJamais);
+    for (auto& b : seaux_) b.clear();
 }
 
 Trajet Balayage::Record(std::int32_t x) const {
@@ -493,7 +524,7 @@ Trajet Balayage::Record(std::int32_t x) const {
 std::vector<EtapeHoraire> Balayage::Etapes(std::int32_t x) const {
     std::vector<EtapeHoraire> etapes;
     if (!Trouve(x)) return etapes;
-    for (std::int32_t ref = resultat_[x].ref; ref != kOrigine; ref = L(ref).parent) {
+    for (std::int32_t ref = resultat_[x].ref; ref != kOrigine; ref = Parent(ref)) {
         EtapeHoraire p;
         if (ref >= 0) {
             const Connexion& c = r_.c[ref];
@@ -655,11 +686,7 @@ struct ProfilHoraire::Donnees {
         std::stable_sort(r.c.begin(), r.c.end(), [](const Connexion& a, const Connexion& b) {
             return a.depart != b.depart ? a.depart < b.depart : a.arrivee < b.arrivee;
         });
-        r.parArrivee.reserve(r.c.size());
-        for (std::size_t k = 0; k < r.c.size(); ++k)
-            r.parArrivee.push_back({r.c[k].arrivee, r.c[k].v, static_cast<std::int32_t>(k)});
-        std::stable_sort(r.parArrivee.begin(), r.parArrivee.end(),
-                         [](const Arrivee& a, const Arrivee& b) { return a.heure < b.heure; });
+        Groupe(r);
         r.debutMarche = debutMarche;
         r.marches = marches;
         return r;
