@@ -162,11 +162,8 @@ class Balayage {
           resultat_(static_cast<std::size_t>(r.n) + 1),
           suite_(static_cast<std::size_t>(r.n) + 1),
           suiteMarche_(static_cast<std::size_t>(r.n) + 1),
-          marqueNoeud_(static_cast<std::size_t>(r.n) + 1, -1),
-          marqueMarche_(static_cast<std::size_t>(r.n) + 1, -1),
+          marques_(static_cast<std::size_t>(r.n) + 1),
           marqueResultat_(static_cast<std::size_t>(r.n) + 1, -1),
-          tete_(static_cast<std::size_t>(r.n) + 1, -1),
-          minuteTete_(static_cast<std::size_t>(r.n) + 1, -1),
           train_(static_cast<std::size_t>(r.trains)),
           marqueTrain_(static_cast<std::size_t>(r.trains), -1) {}
 
@@ -224,9 +221,15 @@ class Balayage {
     std::vector<EvenementMarche> evenements_;
     std::vector<std::pair<std::int32_t, std::int32_t>> tas_;  // (-time, walk) max-heap
     std::vector<Retenu> resultat_, suite_, suiteMarche_;
-    std::vector<std::int32_t> marqueNoeud_, marqueMarche_, marqueResultat_;
+    // Per node, read together for every connection: the origin its best journeys to go on
+    // from were found for, and the minute its list of arrivals at the current minute is of.
+    struct Marques {
+        std::int32_t noeud = -1, marche = -1, minuteTete = -1, tete = -1;
+    };
+    std::vector<Marques> marques_;
+    std::vector<std::int32_t> marqueResultat_;
     // The arrivals at the current minute, per node.
-    std::vector<std::int32_t> tete_, minuteTete_, seau_, seauSuivant_, minuteMarches_;
+    std::vector<std::int32_t> seau_, seauSuivant_, minuteMarches_;
     // The connections reached, by the minute of their arrival after t0.
     std::vector<std::vector<std::int32_t>> seaux_;
     std::int32_t minute_ = 0;
@@ -332,16 +335,16 @@ void Balayage::Pose(std::int32_t ref, std::int32_t x, std::int32_t a, bool march
         // A walk from the origin under the arrival constraint leaves when it must: the
         // shortest one is best.
         const Retenu& p = suiteMarche_[x];
-        if (marqueMarche_[x] != s_ || a < p.heure ||
+        if (marques_[x].marche != s_ || a < p.heure ||
             (a == p.heure && k.changements < p.changements)) {
-            marqueMarche_[x] = s_;
+            marques_[x].marche = s_;
             suiteMarche_[x] = {ref, a, k.D, k.changements, x};
             utile = true;
         }
     } else {
         const Retenu& p = suite_[x];
-        if (marqueNoeud_[x] != s_ || k.D > p.D || (k.D == p.D && k.changements < p.changements)) {
-            marqueNoeud_[x] = s_;
+        if (marques_[x].noeud != s_ || k.D > p.D || (k.D == p.D && k.changements < p.changements)) {
+            marques_[x].noeud = s_;
             suite_[x] = {ref, a, k.D, k.changements, x};
             utile = true;
         }
@@ -409,13 +412,13 @@ void Balayage::Depuis(std::int32_t s) {
         seauSuivant_.clear();
         auto versSeau = [&](std::int32_t ref, std::int32_t x) {
             if (x == s_) return;
-            if (minuteTete_[x] != minute_) {
-                minuteTete_[x] = minute_;
-                tete_[x] = -1;
+            if (marques_[x].minuteTete != minute_) {
+                marques_[x].minuteTete = minute_;
+                marques_[x].tete = -1;
             }
             seau_.push_back(ref);
-            seauSuivant_.push_back(tete_[x]);
-            tete_[x] = static_cast<std::int32_t>(seau_.size()) - 1;
+            seauSuivant_.push_back(marques_[x].tete);
+            marques_[x].tete = static_cast<std::int32_t>(seau_.size()) - 1;
         };
         const std::int32_t m = d - t0;
         if (m >= 0 && m < static_cast<std::int32_t>(seaux_.size())) {
@@ -455,11 +458,11 @@ void Balayage::Depuis(std::int32_t s) {
                 meilleurD = c.depart;
                 meilleurCh = 0;
             } else {
-                if (marqueNoeud_[u] == s_) {
+                if (marques_[u].noeud == s_) {
                     const Retenu& p = suite_[u];
                     essai(p.ref, p.D, p.changements + 1);
                 }
-                if (marqueMarche_[u] == s_) {
+                if (marques_[u].marche == s_) {
                     const Retenu& p = suiteMarche_[u];
                     essai(p.ref, d - (p.heure - r_.t0), p.changements + 1);
                 }
@@ -467,8 +470,8 @@ void Balayage::Depuis(std::int32_t s) {
                     const Retenu& p = train_[c.train];
                     if (p.noeud == u && p.heure <= d) essai(p.ref, p.D, p.changements);
                 }
-                if (minuteTete_[u] == minute_)
-                    for (std::int32_t b = tete_[u]; b >= 0; b = seauSuivant_[b]) {
+                if (marques_[u].minuteTete == minute_)
+                    for (std::int32_t b = marques_[u].tete; b >= 0; b = seauSuivant_[b]) {
                         const std::int32_t ref = seau_[b];
                         const Cle k = C(ref);
                         if (Continu(ref))
