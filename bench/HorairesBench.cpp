@@ -86,18 +86,20 @@ void HorairesGeneres(benchmark::State& etat) {
     Mesure(etat, e);
 }
 
-// The timetables kept with the tests.
-void HorairesReels(benchmark::State& etat, const char* jeu) {
-    vek::PortMuet port;
-    vek::Etat e(port);
+// Loads a timetable kept with the tests; false (the benchmark skipped) when it is missing.
+bool ChargeJeu(benchmark::State& etat, vek::Etat& e, const char* jeu) {
     const std::string dossier = std::string(VEK_SOURCE_DIR) + "/tests/data/horaires/" + jeu;
     e.NomFichierNoeuds = dossier + "/noeuds.dat";
     e.NomFichierArcs = dossier + "/arcs.dat";
-    if (!vek::ChargementReseau(e)) {
-        etat.SkipWithError("timetable files not found");
-        return;
-    }
-    Mesure(etat, e);
+    if (vek::ChargementReseau(e)) return true;
+    etat.SkipWithError("timetable files not found");
+    return false;
+}
+
+void HorairesReels(benchmark::State& etat, const char* jeu) {
+    vek::PortMuet port;
+    vek::Etat e(port);
+    if (ChargeJeu(etat, e, jeu)) Mesure(etat, e);
 }
 
 // The sweeps from 07:00 to 09:30: departures (Arg 0), arrivals with the minimal times (Arg 1).
@@ -131,14 +133,7 @@ void BalayageGenere(benchmark::State& etat) {
 void BalayageReel(benchmark::State& etat, const char* jeu) {
     vek::PortMuet port;
     vek::Etat e(port);
-    const std::string dossier = std::string(VEK_SOURCE_DIR) + "/tests/data/horaires/" + jeu;
-    e.NomFichierNoeuds = dossier + "/noeuds.dat";
-    e.NomFichierArcs = dossier + "/arcs.dat";
-    if (!vek::ChargementReseau(e)) {
-        etat.SkipWithError("timetable files not found");
-        return;
-    }
-    Balayage(etat, e);
+    if (ChargeJeu(etat, e, jeu)) Balayage(etat, e);
 }
 
 BENCHMARK_CAPTURE(BalayageReel, TriMet, "trimet")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

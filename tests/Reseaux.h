@@ -31,6 +31,12 @@ inline std::string LigneArc(long long o, long long d, int mode, double distance,
     return t;
 }
 
+// A timetabled arc: mode 41 (railcar), departure and arrival as hhmm, the train number.
+inline std::string LigneTrain(long long o, long long d, int depart, int arrivee, long mission,
+                              double km = 10) {
+    return LigneArc(o, d, 41, km, 0, depart, arrivee, 31, mission);
+}
+
 // A program state started as at launch, on a recording port.
 struct Session {
     PortTest port;

@@ -181,6 +181,14 @@ void Calcule(EtatHoraires& e, bool arrivee) {
         FloydHorairesDepart(e);
 }
 
+// The progress of a sweep through its interval, at the reference time h.
+void Avancement(EtatHoraires& e, std::int32_t debut, std::int32_t h, const std::string& texte) {
+    const double etendue = std::max(1.0, static_cast<double>(e.HeureFin) - debut + 1);
+    const auto pour1000 = static_cast<std::int64_t>(1000 * (h - debut + 1) / etendue);
+    AfficheProgression(e, 1000, std::clamp<std::int64_t>(pour1000, 1, 999),
+                       texte + Hhmm(h) + "...");
+}
+
 // The departure sweep as one profile: at each reference time h, the journeys leaving by the
 // next one (ChercheProchainDepart's) are kept in Chem, exactly as the preparation, the scan and
 // RemplitTableauChemDepart give them; then the journeys of the last reference time are made
@@ -189,15 +197,11 @@ void BalayageDepart(EtatHoraires& e) {
     const ProfilHoraire profil(e, false);
     e.ChemParPaire.Dimensionne(e.NbNoeuds);
     const std::int32_t debut = e.HeureDepart;
-    const double etendue = std::max(1.0, static_cast<double>(e.HeureFin) - debut + 1);
     std::int32_t h = debut, suivante = debut;
     for (;;) {
         const std::int32_t d = profil.ProchainDepart(h);
         suivante = d - 1 == h ? d : d - 1;
-        AfficheProgression(e, 1000,
-                           std::clamp<std::int64_t>(
-                               static_cast<std::int64_t>(1000 * (h - debut + 1) / etendue), 1, 999),
-                           "Balayage des départs de " + Hhmm(h) + "...");
+        Avancement(e, debut, h, "Balayage des départs de ");
         profil.Trajets(h, suivante, [&](std::int32_t i, std::int32_t j, const Trajet& b) {
             Retient(e, i, j, b);
         });
@@ -218,13 +222,9 @@ void BalayageArrivee(EtatHoraires& e) {
     ProfilHoraire profil(e, true);
     e.ChemParPaire.Dimensionne(e.NbNoeuds);
     const std::int32_t debut = e.HeureDepart;
-    const double etendue = std::max(1.0, static_cast<double>(e.HeureFin) - debut + 1);
     std::int32_t h = debut;
     for (bool premier = true;; premier = false) {
-        AfficheProgression(e, 1000,
-                           std::clamp<std::int64_t>(
-                               static_cast<std::int64_t>(1000 * (h - debut + 1) / etendue), 1, 999),
-                           "Balayage des arrivées de " + Hhmm(h) + "...");
+        Avancement(e, debut, h, "Balayage des arrivées de ");
         profil.Arrivees(h, premier, [&](std::int32_t i, std::int32_t j, const Trajet& b) {
             Retient(e, i, j, b);
         });

@@ -19,16 +19,13 @@ namespace {
 
 using test::LigneArc;
 using test::LigneNoeud;
-
-std::string Train(long long o, long long d, int depart, int arrivee, long mission) {
-    return LigneArc(o, d, 41, 10, 0, depart, arrivee, 31, mission);
-}
+using test::LigneTrain;
 
 // Gare A, B, C. Train 11: A 07:05, B 07:20, C 07:40; train 12: A 08:00, B 08:15; train 13:
 // B 08:30, C 08:50; train 14: A 23:50, C 00:10 the next day.
-const std::string kArcs = Train(1, 2, 705, 720, 11) + Train(2, 3, 720, 740, 11) +
-                          Train(1, 2, 800, 815, 12) + Train(2, 3, 830, 850, 13) +
-                          Train(1, 3, 2350, 10, 14);
+const std::string kArcs = LigneTrain(1, 2, 705, 720, 11) + LigneTrain(2, 3, 720, 740, 11) +
+                          LigneTrain(1, 2, 800, 815, 12) + LigneTrain(2, 3, 830, 850, 13) +
+                          LigneTrain(1, 3, 2350, 10, 14);
 
 // A session on the three stations, under "Horaires", working in its own current folder.
 struct Gares : test::SessionScript {

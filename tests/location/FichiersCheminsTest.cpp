@@ -20,10 +20,7 @@ namespace {
 
 using test::LigneArc;
 using test::LigneNoeud;
-
-std::string Train(long long o, long long d, int depart, int arrivee, long mission) {
-    return LigneArc(o, d, 41, 10, 0, depart, arrivee, 31, mission);
-}
+using test::LigneTrain;
 
 // A written file against its golden copy.
 void CommeLeModele(const std::string& ecrit, const std::string& modele) {
@@ -42,8 +39,8 @@ struct Gares : test::Session {
     Gares() {
         EXPECT_TRUE(Ouvre(LigneNoeud("Gare d'Aval", 1) + LigneNoeud("Bourg-Saint-Étienne", 2) +
                               LigneNoeud("Col", 3) + LigneNoeud("Dune", 4),
-                          Train(1, 2, 800, 830, 11) + Train(2, 3, 830, 905, 11) +
-                              Train(2, 3, 915, 940, 12) + LigneArc(3, 4, 91, 1, 12)));
+                          LigneTrain(1, 2, 800, 830, 11) + LigneTrain(2, 3, 830, 905, 11) +
+                              LigneTrain(2, 3, 915, 940, 12) + LigneArc(3, 4, 91, 1, 12)));
         e.Valuation = "Horaires";
         CreeMatriceArcsMinHoraires(e, "Horaires");
     }

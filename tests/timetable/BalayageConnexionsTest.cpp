@@ -230,16 +230,21 @@ TEST(BalayageConnexions, CommeLaRelaxationOuMieuxSurHorairesAleatoires) {
     EXPECT_GT(bilan.meilleures, 0);
 }
 
+// Opens a timetable kept with the tests and makes its "Horaires" minimal-arc matrix.
+void OuvreJeu(test::Session& s, const std::string& jeu) {
+    const std::string dossier = test::Source("tests/data/horaires/" + jeu);
+    s.port.fichiers.push_back(dossier + "/noeuds.dat");
+    s.port.fichiers.push_back(dossier + "/arcs.dat");
+    menOuvrir(s.e);
+    CreeMatriceArcsMinHoraires(s.e, "Horaires");
+}
+
 TEST(BalayageConnexions, CommeLaRelaxationOuMieuxSurCaltrainEtTriMet) {
     for (const char* jeu : {"caltrain", "trimet"}) {
         SCOPED_TRACE(jeu);
         test::Session s;
-        const std::string dossier = test::Source(std::string("tests/data/horaires/") + jeu);
-        s.port.fichiers.push_back(dossier + "/noeuds.dat");
-        s.port.fichiers.push_back(dossier + "/arcs.dat");
-        menOuvrir(s.e);
+        OuvreJeu(s, jeu);
         ASSERT_GT(s.e.NbArcs, 1000);
-        CreeMatriceArcsMinHoraires(s.e, "Horaires");
         s.e.HeureDebut = 0;
         Bilan bilan;
         for (int hhmm : {450, 1000, 1200, 1700, 2330}) {
@@ -346,11 +351,7 @@ TEST(BalayageConnexions, BalayageEnUnProfilCommePasAPas) {
     for (const char* jeu : {"caltrain", "trimet"}) {
         SCOPED_TRACE(jeu);
         test::Session s;
-        const std::string d = test::Source(std::string("tests/data/horaires/") + jeu);
-        s.port.fichiers.push_back(d + "/noeuds.dat");
-        s.port.fichiers.push_back(d + "/arcs.dat");
-        menOuvrir(s.e);
-        CreeMatriceArcsMinHoraires(s.e, "Horaires");
+        OuvreJeu(s, jeu);
         for (bool arrivee : {false, true}) {
             CompareBalayages(s.e, 420, 480, arrivee);
             CompareBalayages(s.e, 1400, 1500, arrivee);  // past midnight
@@ -362,11 +363,7 @@ TEST(BalayageConnexions, BalayageEnUnProfilCommePasAPas) {
 TEST(BalayageConnexions, DeuxTrainsALaMemeMinuteAHillsdale) {
     // Leaving 70281 after 12:00 for 70121: the relaxation is ten minutes late, the scan is not.
     test::Session s;
-    const std::string dossier = test::Source("tests/data/horaires/caltrain");
-    s.port.fichiers.push_back(dossier + "/noeuds.dat");
-    s.port.fichiers.push_back(dossier + "/arcs.dat");
-    menOuvrir(s.e);
-    CreeMatriceArcsMinHoraires(s.e, "Horaires");
+    OuvreJeu(s, "caltrain");
     std::int32_t i = 0, j = 0;
     for (std::int32_t x = 1; x <= s.e.NbNoeuds; ++x) {
         if (s.e.Noeuds[x].Code == 70281) i = x;

@@ -20,10 +20,7 @@ namespace {
 using test::LigneArc;
 using test::LigneNoeud;
 
-// A timetabled arc: mode 41, departure and arrival as hhmm, the train number.
-std::string Train(long long o, long long d, int depart, int arrivee, long mission, double km = 10) {
-    return LigneArc(o, d, 41, km, 0, depart, arrivee, 31, mission);
-}
+using test::LigneTrain;
 
 std::string Noeuds(int n) {
     std::string s;
@@ -64,9 +61,9 @@ TEST(Horaires, ClassesEtCombinaisonsDeModes) {
 TEST(Horaires, MatriceDesServices) {
     // A -> B: a train, then a road (permanent link) read after it, then another train.
     // B -> A: only trains, the road's other cell. C -> D: the road first, then a slower train.
-    Horaires h(Train(1, 2, 800, 830, 11) + LigneArc(1, 2, 7, 35, 0) + Train(1, 2, 900, 920, 12) +
-               Train(2, 1, 1000, 1030, 13) + LigneArc(3, 4, 7, 1, 0) +
-               Train(3, 4, 700, 800, 14, 2));
+    Horaires h(LigneTrain(1, 2, 800, 830, 11) + LigneArc(1, 2, 7, 35, 0) +
+               LigneTrain(1, 2, 900, 920, 12) + LigneTrain(2, 1, 1000, 1030, 13) +
+               LigneArc(3, 4, 7, 1, 0) + LigneTrain(3, 4, 700, 800, 14, 2));
     const Etat& e = h.e;
     EXPECT_EQ(e.MatArcsMin(1, 2).NbServices, 3);  // slot 1 for the road, two trains
     EXPECT_EQ(e.ServicesPaires.De(1, 2), (std::vector<std::int32_t>{1, 3}));
@@ -86,8 +83,8 @@ TEST(Horaires, CentDixServicesParPaire) {
         std::string s;
         for (int t = 0; t < nombre; ++t) {
             const double depart = 300 + 3 * t;
-            s += Train(o, d, static_cast<int>(MinutesEnHeuresMinutes(depart)),
-                       static_cast<int>(MinutesEnHeuresMinutes(depart + 10)), t + 1);
+            s += LigneTrain(o, d, static_cast<int>(MinutesEnHeuresMinutes(depart)),
+                            static_cast<int>(MinutesEnHeuresMinutes(depart + 10)), t + 1);
         }
         return s;
     };
@@ -123,9 +120,10 @@ TEST(Horaires, CentDixServicesParPaire) {
 TEST(Horaires, PreparationPourUneHeure) {
     // A -> B only by trains: 06:00 (already gone at 07:30), 08:10, 23:50 -> 00:20.
     // A -> C: road of 30 min (35 km at 70 km/h) beside trains at 07:45, 21:50 and 22:10.
-    Horaires h(Train(1, 2, 600, 700, 1) + Train(1, 2, 810, 900, 2) + Train(1, 2, 2350, 20, 3) +
-               LigneArc(1, 3, 7, 35, 30) + Train(1, 3, 745, 755, 4) + Train(1, 3, 2150, 2200, 5) +
-               Train(1, 3, 2210, 2230, 6));
+    Horaires h(LigneTrain(1, 2, 600, 700, 1) + LigneTrain(1, 2, 810, 900, 2) +
+               LigneTrain(1, 2, 2350, 20, 3) + LigneArc(1, 3, 7, 35, 30) +
+               LigneTrain(1, 3, 745, 755, 4) + LigneTrain(1, 3, 2150, 2200, 5) +
+               LigneTrain(1, 3, 2210, 2230, 6));
     Etat& e = h.e;
     const std::vector<Arc> arcs = e.Arcs;
     e.HeureDepart = 450;  // 07:30
@@ -175,8 +173,8 @@ TEST(Horaires, PreparationPourUneHeure) {
 TEST(Horaires, CorrespondancesSousContrainteDeDepart) {
     // Train 1 runs A -> B -> C with no stop time at B; train 2 leaves B for D at the minute
     // train 1 arrives (no connection), train 3 one minute later (a connection).
-    Horaires h(Train(1, 2, 930, 1000, 1) + Train(2, 3, 1000, 1030, 1) + Train(2, 4, 1000, 1020, 2) +
-               Train(2, 4, 1001, 1040, 3));
+    Horaires h(LigneTrain(1, 2, 930, 1000, 1) + LigneTrain(2, 3, 1000, 1030, 1) +
+               LigneTrain(2, 4, 1000, 1020, 2) + LigneTrain(2, 4, 1001, 1040, 3));
     h.Calcule(900);
     EXPECT_EQ(h.Meilleur(1, 3).Arrivee, 630);
     EXPECT_EQ(h.Meilleur(1, 3).Attente, 0);
@@ -197,7 +195,7 @@ TEST(Horaires, CorrespondancesSousContrainteDeDepart) {
     EXPECT_EQ(h.e.StatutHoraires, "pas de chemins modifiés");
 
     // Nothing to compose: one pass.
-    Horaires seul(Train(1, 2, 930, 1000, 1));
+    Horaires seul(LigneTrain(1, 2, 930, 1000, 1));
     seul.Calcule(900);
     EXPECT_EQ(seul.e.PassesHoraires, 1);
     EXPECT_EQ(seul.e.StatutHoraires, "pas de chemins modifiés");
@@ -207,8 +205,8 @@ TEST(Horaires, CorrespondancesSousContrainteDeDepart) {
 TEST(Horaires, ModesContinusApresUnTrain) {
     // A -> B by train at 09:30, then a 15-minute walk B - C (750 m at 3 km/h) boarded on
     // arrival, then a train C -> D one minute after the walk ends; B - D by metro, 5 minutes.
-    Horaires h(Train(1, 2, 930, 1000, 1) + LigneArc(2, 3, 91, 0.75, 0) +
-               Train(3, 4, 1016, 1030, 5) + LigneArc(2, 4, 8, 2, 0));
+    Horaires h(LigneTrain(1, 2, 930, 1000, 1) + LigneArc(2, 3, 91, 0.75, 0) +
+               LigneTrain(3, 4, 1016, 1030, 5) + LigneArc(2, 4, 8, 2, 0));
     h.Calcule(900);
     EXPECT_EQ(h.Meilleur(1, 3).Arrivee, 615);
     EXPECT_EQ(h.Meilleur(1, 3).Attente, 0);
@@ -218,8 +216,8 @@ TEST(Horaires, ModesContinusApresUnTrain) {
     EXPECT_EQ(h.Meilleur(1, 4).Arrivee, 605);
     EXPECT_EQ(h.Meilleur(1, 4).Mode, 9999);
     // Without the metro, the walk then the train.
-    Horaires sans(Train(1, 2, 930, 1000, 1) + LigneArc(2, 3, 91, 0.75, 0) +
-                  Train(3, 4, 1016, 1030, 5));
+    Horaires sans(LigneTrain(1, 2, 930, 1000, 1) + LigneArc(2, 3, 91, 0.75, 0) +
+                  LigneTrain(3, 4, 1016, 1030, 5));
     sans.Calcule(900);
     EXPECT_EQ(sans.Meilleur(1, 4).Arrivee, 630);
     EXPECT_EQ(sans.Meilleur(1, 4).Attente, 1);
@@ -228,8 +226,9 @@ TEST(Horaires, ModesContinusApresUnTrain) {
 TEST(Horaires, ContrainteDArrivee) {
     // By 10:30 at C: train 1 A -> B -> C leaves A at 09:30; train 7 reaches B at 10:00 (no
     // connection with train 1 leaving then), train 8 at 09:59 (a connection) leaving A at 09:40.
-    Horaires h(Train(1, 2, 930, 1000, 1) + Train(2, 3, 1000, 1030, 1) + Train(1, 2, 945, 1000, 7) +
-               Train(1, 2, 940, 959, 8) + LigneArc(3, 4, 91, 0.5, 0));
+    Horaires h(LigneTrain(1, 2, 930, 1000, 1) + LigneTrain(2, 3, 1000, 1030, 1) +
+               LigneTrain(1, 2, 945, 1000, 7) + LigneTrain(1, 2, 940, 959, 8) +
+               LigneArc(3, 4, 91, 0.5, 0));
     h.Calcule(1030, true);
     EXPECT_EQ(h.Meilleur(1, 3).Depart, 580);
     EXPECT_EQ(h.Meilleur(1, 3).Arrivee, 630);
@@ -253,11 +252,15 @@ TEST(Horaires, ModesContinusDesDeuxCotesSousLesDeuxContraintes) {
     // 10-minute walk, 500 m at 3 km/h) connects with a train at the same minute on either
     // side of it, leaving after a time as well as arriving by a time; two trains still need
     // one minute between them.
-    const std::string trainPuisMarche = Train(1, 3, 1040, 1050, 1) + LigneArc(3, 4, 91, 0.5, 0);
-    const std::string marchePuisTrain = LigneArc(1, 3, 91, 0.5, 0) + Train(3, 4, 1040, 1050, 1);
-    const std::string trainMarcheTrain =
-        Train(1, 2, 1000, 1010, 1) + LigneArc(2, 3, 91, 0.5, 0) + Train(3, 4, 1020, 1030, 2);
-    const std::string deuxTrains = Train(1, 3, 1040, 1050, 1) + Train(3, 4, 1050, 1100, 2);
+    const std::string trainPuisMarche =
+        LigneTrain(1, 3, 1040, 1050, 1) + LigneArc(3, 4, 91, 0.5, 0);
+    const std::string marchePuisTrain =
+        LigneArc(1, 3, 91, 0.5, 0) + LigneTrain(3, 4, 1040, 1050, 1);
+    const std::string trainMarcheTrain = LigneTrain(1, 2, 1000, 1010, 1) +
+                                         LigneArc(2, 3, 91, 0.5, 0) +
+                                         LigneTrain(3, 4, 1020, 1030, 2);
+    const std::string deuxTrains =
+        LigneTrain(1, 3, 1040, 1050, 1) + LigneTrain(3, 4, 1050, 1100, 2);
     struct Cas {
         const char* nom;
         std::string arcs;
@@ -307,14 +310,15 @@ TEST(Horaires, FenetreDuTempsDeCalcul) {
         std::vector<std::string> textes;
     };
     const Cas cas[] = {
-        {Train(1, 2, 930, 1000, 1) + Train(2, 3, 1000, 1030, 1) + Train(2, 4, 1000, 1020, 2) +
-             Train(2, 4, 1001, 1040, 3),
+        {LigneTrain(1, 2, 930, 1000, 1) + LigneTrain(2, 3, 1000, 1030, 1) +
+             LigneTrain(2, 4, 1000, 1020, 2) + LigneTrain(2, 4, 1001, 1040, 3),
          900,
          false,
          {"1" + depart + "pas de chemins modifiés", "1" + depart + "pas de chemins modifiés",
           "1" + depart + "2 chemins changés\rpour k = " + b + "\r(2 changements)",
           "2" + depart + "pas de chemins modifiés", "2" + depart + "pas de chemins modifiés"}},
-        {Train(1, 2, 930, 1000, 1) + Train(2, 3, 1000, 1030, 1) + Train(3, 4, 1000, 1010, 2),
+        {LigneTrain(1, 2, 930, 1000, 1) + LigneTrain(2, 3, 1000, 1030, 1) +
+             LigneTrain(3, 4, 1000, 1010, 2),
          1030,
          true,
          {"1" + arrivee + "pas de chemins modifiés", "1" + arrivee + "pas de chemins modifiés",
