@@ -1,6 +1,7 @@
 #include "timetable/BalayageConnexions.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <tuple>
@@ -633,6 +634,9 @@ struct ProfilHoraire::Donnees {
     double heureDebut = 0;  // the bound of the options beside a link, arrival constraint
     std::int32_t n = 0, trains = 0;
     std::vector<Entree> entrees;
+    // The options, by departure then arrival (by arrival then departure, latest first, under
+    // the arrival constraint), and the links by duration; ties in the order of entrees.
+    std::vector<std::int32_t> ordreOptions, ordreLiens;
     std::vector<std::int32_t> debutMarche;
     std::vector<Marche> marches;
     // The nodes with a permanent link (from them, or towards them under the arrival
@@ -672,23 +676,50 @@ struct ProfilHoraire::Donnees {
         r.n = n;
         r.t0 = arrivee ? -h : h;
         r.trains = trains;
-        r.c.reserve(entrees.size());
-        for (const Entree& x : entrees) {
+        // Three streams already in the order of the scan (by departure, arrival, then the
+        // order of addition): the options on their own day, those moved a day, the links;
+        // merged, they give what sorting all the connections would.
+        struct Candidat {
+            Connexion c;
+            std::int32_t rang;
+        };
+        auto avant = [](const Candidat& a, const Candidat& b) {
+            if (a.c.depart != b.c.depart) return a.c.depart < b.c.depart;
+            if (a.c.arrivee != b.c.arrivee) return a.c.arrivee < b.c.arrivee;
+            return a.rang < b.rang;
+        };
+        std::vector<Candidat> flots[3];
+        auto ajoute = [&](std::int32_t k, int flot) {
+            const Entree& x = entrees[static_cast<std::size_t>(k)];
             std::int32_t dep = 0, arr = 0;
             bool premier = true;
-            if (!Heures(x, h, dep, arr, premier)) continue;
+            if (!Heures(x, h, dep, arr, premier)) return;
             if (arrivee) {
                 if (premier && arr == jusqua) marque[static_cast<std::size_t>(x.v)] = 1;
-                r.c.push_back(
-                    {x.v, x.u, -arr, -dep, x.mission, x.train, x.valeur, x.mode, premier});
+                flots[flot].push_back(
+                    {{x.v, x.u, -arr, -dep, x.mission, x.train, x.valeur, x.mode, premier}, k});
             } else {
                 if (premier && dep == jusqua) marque[static_cast<std::size_t>(x.u)] = 1;
-                r.c.push_back({x.u, x.v, dep, arr, x.mission, x.train, x.valeur, x.mode, premier});
+                flots[flot].push_back(
+                    {{x.u, x.v, dep, arr, x.mission, x.train, x.valeur, x.mode, premier}, k});
             }
+        };
+        for (std::int32_t k : ordreOptions) {
+            const Entree& x = entrees[static_cast<std::size_t>(k)];
+            const bool decale = x.genre == Option && (arrivee ? x.arrivee > h : x.depart <= h);
+            ajoute(k, decale ? 1 : 0);
         }
-        std::stable_sort(r.c.begin(), r.c.end(), [](const Connexion& a, const Connexion& b) {
-            return a.depart != b.depart ? a.depart < b.depart : a.arrivee < b.arrivee;
-        });
+        for (std::int32_t k : ordreLiens) ajoute(k, 2);
+        std::vector<Candidat> deux;
+        deux.reserve(flots[0].size() + flots[1].size());
+        std::merge(flots[0].begin(), flots[0].end(), flots[1].begin(), flots[1].end(),
+                   std::back_inserter(deux), avant);
+        r.c.reserve(deux.size() + flots[2].size());
+        std::vector<Candidat> tous;
+        tous.reserve(deux.size() + flots[2].size());
+        std::merge(deux.begin(), deux.end(), flots[2].begin(), flots[2].end(),
+                   std::back_inserter(tous), avant);
+        for (const Candidat& x : tous) r.c.push_back(x.c);
         Groupe(r);
         r.debutMarche = debutMarche;
         r.marches = marches;
@@ -791,6 +822,19 @@ ProfilHoraire::ProfilHoraire(const EtatHoraires& e, bool arrivee)
     for (const auto& m : marches) d.marches.push_back(m.second);
     for (std::int32_t i = 1; i <= n; ++i)
         if (toujours[static_cast<std::size_t>(i)]) d.toujours.push_back(i);
+    for (std::size_t k = 0; k < d.entrees.size(); ++k)
+        (d.entrees[k].genre == Donnees::Lien ? d.ordreLiens : d.ordreOptions)
+            .push_back(static_cast<std::int32_t>(k));
+    auto cle = [&](std::int32_t k) {
+        const Donnees::Entree& x = d.entrees[static_cast<std::size_t>(k)];
+        return arrivee ? std::pair{-x.arrivee, -x.depart} : std::pair{x.depart, x.arrivee};
+    };
+    std::stable_sort(d.ordreOptions.begin(), d.ordreOptions.end(),
+                     [&](std::int32_t a, std::int32_t b) { return cle(a) < cle(b); });
+    std::stable_sort(d.ordreLiens.begin(), d.ordreLiens.end(), [&](std::int32_t a, std::int32_t b) {
+        return d.entrees[static_cast<std::size_t>(a)].arrivee <
+               d.entrees[static_cast<std::size_t>(b)].arrivee;
+    });
 }
 
 ProfilHoraire::~ProfilHoraire() = default;

@@ -1,5 +1,7 @@
 #include "timetable/FichiersHoraires.h"
 
+#include <charconv>
+#include <string_view>
 #include <unordered_set>
 
 #include "network/Temps.h"
@@ -23,9 +25,30 @@ std::string Droite4(std::string texte) {
     return texte;
 }
 
-std::string HeuresMinutes(std::int32_t minutes) {
-    return Format(MinutesEnHeuresMinutes(minutes), "00:00");
+// A whole number on at least `chiffres` digits (the patterns "00", "0000000000"); "####"
+// (0 digits) writes nothing for 0. The chem file has millions of lines: no general pattern
+// engine for these.
+std::string Entier(std::int64_t v, int chiffres, std::string_view motif) {
+    if (v < 0) return Format(static_cast<double>(v), motif);
+    if (v == 0 && chiffres == 0) return {};
+    char t[24];
+    const auto r = std::to_chars(t, t + sizeof t, v);
+    std::string texte(t, r.ptr);
+    if (static_cast<int>(texte.size()) < chiffres)
+        texte.insert(0, static_cast<std::size_t>(chiffres) - texte.size(), '0');
+    return texte;
 }
+
+}  // namespace
+
+std::string HeuresMinutes(std::int32_t minutes) {
+    if (minutes < 0) return Format(MinutesEnHeuresMinutes(minutes), "00:00");
+    std::string t = Entier(std::int64_t{minutes / 60} * 100 + minutes % 60, 4, "0000");
+    t.insert(t.size() - 2, 1, ':');
+    return t;
+}
+
+namespace {
 
 const std::string& NomNoeud(const EtatHoraires& e, std::int32_t i) {
     return e.Noeuds[static_cast<std::size_t>(i)].Nom;
@@ -68,13 +91,14 @@ void CreeFichierChem(EtatHoraires& e, const std::string& nom) {
         // before (an arrival computation takes the late services on the day before), is kept
         // in Chem but not written.
         if (!(c.Arrivee < kMinutesParJour && c.Depart >= 0 && c.Valeur < kAucunTrajet)) continue;
-        f.Ligne(Cadre(NomNoeud(e, c.Origine), 20) + ' ' + Cadre(NomNoeud(e, c.Destination), 20) +
-                ' ' + HeuresMinutes(c.Depart) + ' ' + HeuresMinutes(c.Arrivee) + ' ' +
-                Droite4(Format(c.Mode, "####")) + ' ' + HeuresMinutes(c.Arrivee - c.Depart) + ' ' +
-                HeuresMinutes(c.Attente) + ' ' + Format(c.Valeur, "0000.000", kChiffresSingle) +
-                ' ' + Droite4(Format(c.Mission1, "00")) + ' ' + Droite4(Format(c.Mission2, "00")) +
-                ' ' + Format(e.Noeuds[static_cast<std::size_t>(c.Origine)].Code, "0000000000") +
-                ' ' + Format(e.Noeuds[static_cast<std::size_t>(c.Destination)].Code, "0000000000"));
+        f.Ligne(
+            Cadre(NomNoeud(e, c.Origine), 20) + ' ' + Cadre(NomNoeud(e, c.Destination), 20) + ' ' +
+            HeuresMinutes(c.Depart) + ' ' + HeuresMinutes(c.Arrivee) + ' ' +
+            Droite4(Entier(c.Mode, 0, "####")) + ' ' + HeuresMinutes(c.Arrivee - c.Depart) + ' ' +
+            HeuresMinutes(c.Attente) + ' ' + Format(c.Valeur, "0000.000", kChiffresSingle) + ' ' +
+            Droite4(Entier(c.Mission1, 2, "00")) + ' ' + Droite4(Entier(c.Mission2, 2, "00")) +
+            ' ' + Entier(e.Noeuds[static_cast<std::size_t>(c.Origine)].Code, 10, "0000000000") +
+            ' ' + Entier(e.Noeuds[static_cast<std::size_t>(c.Destination)].Code, 10, "0000000000"));
     }
     FermeProgressions(e);
     f.Ferme();

@@ -24,7 +24,10 @@ void CalculTrainsEntrants(EtatHoraires& e);
 // sweep. Times as hhmm from midnight of the reference day (2400 and up the next day, -hhmm
 // before midnight for the day before).
 void EcritureExportTrajets(EtatHoraires& e, bool balayage);
-// The time field of that file.
+// The "00:00" field of the chem file: the hhmm of a time or a duration in minutes (09:05,
+// 123:45).
+std::string HeuresMinutes(std::int32_t minutes);
+// The time field of the journeys table.
 std::string HeureExport(std::int32_t minutes);
 
 }  // namespace vek

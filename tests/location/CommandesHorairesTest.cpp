@@ -8,6 +8,7 @@
 
 #include "Reseaux.h"
 #include "ScriptTest.h"
+#include "network/Temps.h"
 #include "paths/Floyd.h"
 #include "shell/Format.h"
 #include "shell/Texte.h"
@@ -240,6 +241,9 @@ TEST(CommandesHoraires, SelectionBorneeParLaFinDeLIntervalle) {
     EXPECT_EQ(g.e.CheMin.Meilleur(1, 2).Valeur, 50);
     EXPECT_FALSE(g.e.CheMin.Existe(2, 1));
     EXPECT_EQ(HeureExport(-30), "-0030");
+    // The chem file's own "00:00" field is the general pattern's.
+    for (std::int32_t m : {0, 5, 59, 60, 545, 1439, 1440, 5999, 6000, 60000, 1234567, -75})
+        EXPECT_EQ(HeuresMinutes(m), Format(MinutesEnHeuresMinutes(m), "00:00")) << m;
     EXPECT_EQ(HeureExport(1470), "2430");
 }
 
