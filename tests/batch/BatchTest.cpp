@@ -88,6 +88,31 @@ TEST(VekBatch, ExempleFourniParNomEtSurLEntreeStandard) {
     }
 }
 
+TEST(VekBatch, QuatreCommandesHoraires) {
+    // The example's trains: a query each way ending in the outputs dialog, then both sweeps,
+    // every time answered by "saisie"; the sweeps' files in the working directory.
+    DossierTemporaire d;
+    const Execution x =
+        Lance(d, "reglage RepResultats \"" + d.Chemin().string() + "\"\n" +
+                     Ouvre(Source("examples/utf8/noeuds.dat"), Source("examples/utf8/arcs.dat")) +
+                     "dialogue Valu ChapHeur ValuOk\nmenu menChangerValuation\n"
+                     "reglage ExportTrajets depart.tsv\n"
+                     "saisie 0700\ndialogue VekForCM Consult Ok\nmenu menHoraireContrainteDépart\n"
+                     "reglage ExportTrajets arrivee.tsv\n"
+                     "saisie 0930\ndialogue VekForCM Annuler\nmenu menHoraireContrainteArrivée\n"
+                     "saisie 0700\nsaisie 0930\nmenu menCheminsSurIntervalleHoraire\n"
+                     "saisie 0600\nsaisie 1000\ndialogue VekForCM Consult Ok\n"
+                     "menu menTMSurIntervalleHoraire\n");
+    EXPECT_EQ(x.code, 0) << x.erreurs << x.sortie;
+    EXPECT_GT(Lignes(d / "nCMin000.dat"), 20u);  // the minimal times of 06:00-10:00
+    for (const char* f : {"0000-0930chem.dat", "0700-0930chem.dat", "0700-0930TrainsEntrants.dat",
+                          "0700-0930TrainsSortants.dat", "0600-1000chem.dat"})
+        EXPECT_TRUE(std::filesystem::exists(d / f)) << f;
+    EXPECT_GT(Lignes(d / "0700-0930chem.dat"), 10u);
+    EXPECT_EQ(LitOctets(d / "depart.tsv").substr(0, 8), "origine\t");
+    EXPECT_GT(Lignes(d / "arrivee.tsv"), Lignes(d / "0700-0930chem.dat"));
+}
+
 TEST(VekBatch, CodesDeSortie) {
     struct Cas {
         const char* script;
