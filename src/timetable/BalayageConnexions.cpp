@@ -496,8 +496,7 @@ void Balayage::Depuis(std::int32_t s) {
     // What is left after the last departure (or after the scan stopped).
     for (std::int32_t ref : minuteMarches_) Pose(ref, Noeud(ref), Heure(ref), false);
     minuteMarches_.clear();
-    poseAvant(kJamais);
-    for (auto& b : seaux_) b.clear();
+    poseAvant(kJamais);  // which empties every bucket
 }
 
 Trajet Balayage::Record(std::int32_t x) const {
@@ -714,12 +713,12 @@ struct ProfilHoraire::Donnees {
         deux.reserve(flots[0].size() + flots[1].size());
         std::merge(flots[0].begin(), flots[0].end(), flots[1].begin(), flots[1].end(),
                    std::back_inserter(deux), avant);
-        r.c.reserve(deux.size() + flots[2].size());
-        std::vector<Candidat> tous;
-        tous.reserve(deux.size() + flots[2].size());
-        std::merge(deux.begin(), deux.end(), flots[2].begin(), flots[2].end(),
-                   std::back_inserter(tous), avant);
-        for (const Candidat& x : tous) r.c.push_back(x.c);
+        const std::vector<Candidat>& liens = flots[2];
+        r.c.reserve(deux.size() + liens.size());
+        for (std::size_t a = 0, b = 0; a < deux.size() || b < liens.size();) {
+            const bool lien = a == deux.size() || (b < liens.size() && avant(liens[b], deux[a]));
+            r.c.push_back(lien ? liens[b++].c : deux[a++].c);
+        }
         Groupe(r);
         r.debutMarche = debutMarche;
         r.marches = marches;

@@ -167,20 +167,6 @@ void RemplitTableauChem(EtatHoraires& e, bool arrivee) {
     }
 }
 
-void Prepare(EtatHoraires& e, bool arrivee) {
-    if (arrivee)
-        PreparationFloydHorairesArrivee(e);
-    else
-        PreparationFloydHorairesDepart(e);
-}
-
-void Calcule(EtatHoraires& e, bool arrivee) {
-    if (arrivee)
-        FloydHorairesArrivee(e);
-    else
-        FloydHorairesDepart(e);
-}
-
 // The progress of a sweep through its interval, at the reference time h.
 void Avancement(EtatHoraires& e, std::int32_t debut, std::int32_t h, const std::string& texte) {
     const double etendue = std::max(1.0, static_cast<double>(e.HeureFin) - debut + 1);
@@ -210,8 +196,8 @@ void BalayageDepart(EtatHoraires& e) {
     }
     FermeProgressions(e);
     e.HeureDepart = h;
-    Prepare(e, false);
-    Calcule(e, false);
+    PreparationFloydHorairesDepart(e);
+    FloydHorairesDepart(e);
     e.HeureDepart = suivante;
 }
 
@@ -343,17 +329,11 @@ bool CalculCheminsHoraires(EtatHoraires& e, bool interactif, bool* montrerSortie
     FermeProgressions(e);
     const bool arrivee = e.ContrainteArrivee;
     bool balayage = false;
-    if (arrivee) {
-        if (!e.TempsMinimauxIntervalle) {
-            Prepare(e, true);
-            Calcule(e, true);
-        } else {
-            balayage = true;
-            BalayageArrivee(e);
-        }
-    } else if (e.ContrainteDepart) {
-        Prepare(e, false);
-        Calcule(e, false);
+    if (arrivee ? !e.TempsMinimauxIntervalle : e.ContrainteDepart) {
+        CalculTrajetsHoraires(e, arrivee);
+    } else if (arrivee) {
+        balayage = true;
+        BalayageArrivee(e);
     } else {
         balayage = true;
         BalayageDepart(e);
