@@ -37,10 +37,17 @@ struct Marche {
     std::int16_t mode;
 };
 
+// What the scan reads of every connection, apart: where it goes, when it arrives, its mission.
+struct Chaude {
+    std::int32_t u, v, arrivee;
+    std::int32_t train;  // -1 for the mission 0
+};
+
 struct Reseau {
     bool inverse = false;
     std::int32_t n = 0, t0 = 0, trains = 0;
     std::vector<Connexion> c;           // by departure, then arrival
+    std::vector<Chaude> chaud;          // the same, as the scan reads them
     std::vector<std::int32_t> groupes;  // where each departure minute of c starts, then c.size()
     std::vector<std::int32_t> debutMarche;  // walks of node x: [debutMarche[x], [x + 1])
     std::vector<Marche> marches;
@@ -49,9 +56,14 @@ struct Reseau {
 // The connections sorted by departure, grouped by departure minute.
 void Groupe(Reseau& r) {
     r.groupes.clear();
-    for (std::size_t k = 0; k < r.c.size(); ++k)
-        if (k == 0 || r.c[k].depart != r.c[k - 1].depart)
+    r.chaud.clear();
+    r.chaud.reserve(r.c.size());
+    for (std::size_t k = 0; k < r.c.size(); ++k) {
+        const Connexion& c = r.c[k];
+        r.chaud.push_back({c.u, c.v, c.arrivee, c.train});
+        if (k == 0 || c.depart != r.c[k - 1].depart)
             r.groupes.push_back(static_cast<std::int32_t>(k));
+    }
     r.groupes.push_back(static_cast<std::int32_t>(r.c.size()));
 }
 
@@ -193,10 +205,10 @@ class Balayage {
         return {l.D, l.changements};
     }
     std::int32_t Heure(std::int32_t ref) const {
-        return ref >= 0 ? r_.c[ref].arrivee : evenements_[-1 - ref].heure;
+        return ref >= 0 ? r_.chaud[ref].arrivee : evenements_[-1 - ref].heure;
     }
     std::int32_t Noeud(std::int32_t ref) const {
-        return ref >= 0 ? r_.c[ref].v : evenements_[-1 - ref].noeud;
+        return ref >= 0 ? r_.chaud[ref].v : evenements_[-1 - ref].noeud;
     }
     bool Continu(std::int32_t ref) const { return ref < 0; }
     std::int32_t Mission(std::int32_t ref) const { return ref >= 0 ? r_.c[ref].mission : 0; }
@@ -350,7 +362,7 @@ void Balayage::Pose(std::int32_t ref, std::int32_t x, std::int32_t a, bool march
             utile = true;
         }
     }
-    if (marches && utile) Marches(ref);
+    if (marches && utile && r_.debutMarche[x] != r_.debutMarche[x + 1]) Marches(ref);
 }
 
 void Balayage::Depuis(std::int32_t s) {
@@ -384,7 +396,7 @@ void Balayage::Depuis(std::int32_t s) {
             if (std::min(ta, tm) >= avant) break;
             if (ta <= tm) {
                 const std::int32_t ref = seaux_[minute][dansMinute++];
-                Pose(ref, r_.c[ref].v, ta, true);
+                Pose(ref, r_.chaud[ref].v, ta, true);
             } else {
                 std::pop_heap(tas_.begin(), tas_.end());
                 const std::int32_t k = tas_.back().second;
@@ -428,7 +440,7 @@ void Balayage::Depuis(std::int32_t s) {
             const std::size_t nb = seaux_[m].size();
             for (std::size_t q = debut; q < nb; ++q) {
                 const std::int32_t ref = seaux_[m][q];
-                versSeau(ref, r_.c[ref].v);
+                versSeau(ref, r_.chaud[ref].v);
                 Marches(ref);
             }
         }
@@ -441,7 +453,7 @@ void Balayage::Depuis(std::int32_t s) {
             Marches(-1 - k);
         }
         for (std::int32_t ci = g; ci < fin; ++ci) {
-            const Connexion& c = r_.c[ci];
+            const Chaude& c = r_.chaud[ci];
             bool trouve = false;
             std::int32_t meilleurD = 0, meilleurCh = 0, de = kOrigine;
             auto essai = [&](std::int32_t ref, std::int32_t D, std::int32_t ch) {
@@ -454,9 +466,9 @@ void Balayage::Depuis(std::int32_t s) {
             };
             const std::int32_t u = c.u;
             if (u == s_) {
-                if (!c.premier || c.depart < r_.t0) continue;
+                if (!r_.c[ci].premier || d < r_.t0) continue;
                 trouve = true;
-                meilleurD = c.depart;
+                meilleurD = d;
                 meilleurCh = 0;
             } else {
                 if (marques_[u].noeud == s_) {
@@ -477,8 +489,8 @@ void Balayage::Depuis(std::int32_t s) {
                         const Cle k = C(ref);
                         if (Continu(ref))
                             essai(ref, ColleRef(ref) ? d - (d - r_.t0) : k.D, k.changements + 1);
-                        else if (Mission(ref) == c.mission)
-                            essai(ref, k.D, k.changements + (c.mission != 0 ? 0 : 1));
+                        else if (r_.chaud[ref].train == c.train)
+                            essai(ref, k.D, k.changements + (c.train >= 0 ? 0 : 1));
                     }
                 if (!trouve) continue;
             }

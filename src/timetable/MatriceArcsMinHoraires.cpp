@@ -51,7 +51,7 @@ void CreeMatriceArcsMinHoraires(EtatHoraires& e, const std::string& valuation) {
                 }
             }
             for (CelluleArcMin* m : {&od, &e.MatArcsMin(d, o)})
-                m->NbServices = std::max(1, m->NbServices);
+                m->NbServices = std::max<std::int16_t>(1, m->NbServices);
             continue;
         }
         // A timetabled arc: beside a permanent link, only one not slower than it.
@@ -60,7 +60,7 @@ void CreeMatriceArcsMinHoraires(EtatHoraires& e, const std::string& valuation) {
             refus.Note(e, o, d);
             continue;
         }
-        od.NbServices = od.NbServices == 0 ? 2 : od.NbServices + 1;
+        od.NbServices = static_cast<std::int16_t>(od.NbServices == 0 ? 2 : od.NbServices + 1);
     }
     refus.Signale(e, kMaxServicesParPaire);
     ecartes.Signale(e, "Horaires");
