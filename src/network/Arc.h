@@ -26,6 +26,34 @@ struct Arc {
     std::int32_t IndiceDestination = 0;  // index in Noeuds; 0 = not found
     std::string EtiquetteOrigine = std::string(kLongueurEtiquette, ' ');
     std::string EtiquetteDestination = std::string(kLongueurEtiquette, ' ');
+
+    // What the flow and connection-time commands start from, so that running them again never
+    // compounds: the flow, speed and time the arc had before either changed them, its time
+    // without the connection time, and the connection time added to it.
+    bool ValeursGardees = false;
+    std::int32_t DebitLu = 0;
+    float VitesseLue = 0;
+    float TempsLu = 0;
+    float TempsHorsConnexion = 0;
+    double TempsConnexion = 0;
 };
+
+// Keeps the arc's flow, speed and time as they are, the first time a command changes them.
+inline void GardeValeursLues(Arc& a) {
+    if (a.ValeursGardees) return;
+    a.ValeursGardees = true;
+    a.DebitLu = a.Debit;
+    a.VitesseLue = a.Vitesse;
+    a.TempsLu = a.TempsHorsConnexion = a.Temps;
+    a.TempsConnexion = 0;
+}
+
+// The arc's time from its time without connection and the connection time (a mean of whole
+// minutes, added in Double and kept as a Single).
+inline void RecomposeTemps(Arc& a) {
+    a.Temps = a.TempsConnexion != 0
+                  ? static_cast<float>(static_cast<double>(a.TempsHorsConnexion) + a.TempsConnexion)
+                  : a.TempsHorsConnexion;
+}
 
 }  // namespace vek
