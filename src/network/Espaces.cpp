@@ -287,17 +287,6 @@ namespace {
 // flies at 600), and low enough that no time or distance computed from them overflows.
 constexpr double kVitesseMaximale = 1000;
 
-// The typed text as a number; nothing when it is not one from end to end.
-std::optional<double> LitNombre(const std::string& texte) {
-    std::string t = SansBlancsFinaux(texte);
-    std::size_t debut = t.find_first_not_of(' ');
-    if (debut == std::string::npos) return std::nullopt;
-    double v = 0;
-    auto r = std::from_chars(t.data() + debut, t.data() + t.size(), v);
-    if (r.ec != std::errc() || r.ptr != t.data() + t.size()) return std::nullopt;
-    return v;
-}
-
 // A whole number typed: nothing when it is not one, or no int holds it.
 std::optional<int> LitEntier(const std::string& texte) {
     const std::optional<double> v = LitNombre(texte);

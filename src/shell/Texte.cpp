@@ -1,5 +1,7 @@
 #include "shell/Texte.h"
 
+#include <charconv>
+
 namespace vek {
 
 std::u32string VersUtf32(std::string_view s) {
@@ -89,6 +91,16 @@ std::string SousChaine(std::u32string_view ligne, std::size_t premier, std::size
 std::string SansBlancsFinaux(std::string_view t) {
     std::size_t fin = t.find_last_not_of(' ');
     return fin == std::string_view::npos ? std::string() : std::string(t.substr(0, fin + 1));
+}
+
+std::optional<double> LitNombre(const std::string& texte) {
+    const std::string t = SansBlancsFinaux(texte);
+    const std::size_t debut = t.find_first_not_of(' ');
+    if (debut == std::string::npos) return std::nullopt;
+    double v = 0;
+    const auto r = std::from_chars(t.data() + debut, t.data() + t.size(), v);
+    if (r.ec != std::errc() || r.ptr != t.data() + t.size()) return std::nullopt;
+    return v;
 }
 
 }  // namespace vek

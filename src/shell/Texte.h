@@ -3,6 +3,7 @@
 // wherever a fixed column or a fixed width is involved.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,5 +28,9 @@ std::string SousChaine(std::u32string_view ligne, std::size_t premier, std::size
 
 // Text without its trailing blanks.
 std::string SansBlancsFinaux(std::string_view texte);
+
+// A typed text as a number (blanks around it allowed, "." as the decimal point); nothing when
+// it is not one from end to end.
+std::optional<double> LitNombre(const std::string& texte);
 
 }  // namespace vek

@@ -4,6 +4,7 @@
 #include "accessibility/CriteresAccessibilite.h"
 #include "accessibility/VitesseMoyenne.h"
 #include "flows/Affectation.h"
+#include "flows/Debits.h"
 #include "flows/EditionFlux.h"
 #include "gravity/DialoguesGravite.h"
 #include "gravity/FichiersGravitaires.h"
@@ -63,8 +64,9 @@ const Entree kMenu[] = {
      Cmd<menChangerValuation>, C},
     {"menFichiers", "menTempsDébit", "&Calculer le temps en fonction de la congestion routière",
      nullptr, M},
-    {"menTempsDébit", "menDébitsHoraires", "Débits &Horaires", ND, C},
-    {"menTempsDébit", "menDébitsJournaliers", "Débits &Journaliers...", ND, C},
+    {"menTempsDébit", "menDébitsHoraires", "Débits &Horaires", Cmd<menDébitsHoraires>, C},
+    {"menTempsDébit", "menDébitsJournaliers", "Débits &Journaliers...", Cmd<menDébitsJournaliers>,
+     C},
     {"menFichiers", "menConnexionsNodales", "Ajouter un temps moyen de connexion nodale", ND, C},
     {"menFichiers", "menSep22", "-", nullptr, C},
     {"menFichiers", "menEditNoeuds", "Enregistrer les &noeuds sous...", Cmd<menEditNoeuds>, C},
