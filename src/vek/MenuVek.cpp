@@ -9,6 +9,7 @@
 #include "gravity/DialoguesGravite.h"
 #include "gravity/FichiersGravitaires.h"
 #include "gravity/ModeleGravitaire.h"
+#include "indicators/ConnexionsNodales.h"
 #include "indicators/Homogeneite.h"
 #include "indicators/IndicVek.h"
 #include "location/CommandesHoraires.h"
@@ -67,7 +68,8 @@ const Entree kMenu[] = {
     {"menTempsDébit", "menDébitsHoraires", "Débits &Horaires", Cmd<menDébitsHoraires>, C},
     {"menTempsDébit", "menDébitsJournaliers", "Débits &Journaliers...", Cmd<menDébitsJournaliers>,
      C},
-    {"menFichiers", "menConnexionsNodales", "Ajouter un temps moyen de connexion nodale", ND, C},
+    {"menFichiers", "menConnexionsNodales", "Ajouter un temps moyen de connexion nodale",
+     Cmd<menConnexionsNodales>, C},
     {"menFichiers", "menSep22", "-", nullptr, C},
     {"menFichiers", "menEditNoeuds", "Enregistrer les &noeuds sous...", Cmd<menEditNoeuds>, C},
     {"menFichiers", "menEditArcs", "Enregistrer les &arcs sous...", Cmd<menEditArcs>, C},
@@ -137,7 +139,7 @@ const Entree kMenu[] = {
     {"menValeursNodales", "menTevrinTemps", "&Temps (45 min)", Cmd<menTevrinTemps>, C},
     {"menLoiTevrin", "menRespectCritères", "&Respect des critères (50 km/45 min)",
      Cmd<menRespectCritères>, C},
-    {"menIndicateursN", "menConnexions", "&Connexions", ND, C},
+    {"menIndicateursN", "menConnexions", "&Connexions", Cmd<menConnexions>, C},
     {"menIndicateursN", "menHomogénéité", "&Homogénéité", Cmd<menHomogénéité>, C},
     {"menIndicateursN", "menHiérarchNoeuds", "&Hiérarchisation des noeuds par suppression", ND, C},
     {"menIndicateursN", "menPerteTpsNod", "&Perte de temps nodale", ND, C},
