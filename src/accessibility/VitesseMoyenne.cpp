@@ -34,9 +34,10 @@ void CheminsTemps(EtatAccessibilite& e) {
     e.MatArcsMin.Libere();
 }
 
-// D (km) and T (minutes) of each pair in the fields the paths left; E from MatArcsMin.
-void Vitesses(EtatAccessibilite& e, Indicateur indicateur, bool distanceEnValeur,
-              bool tempsEnValeur) {
+// D (km) and T (minutes) of each pair in the fields the paths left; E from MatArcsMin. The
+// speeds go to ValeursNoeuds; the matrices used are released.
+void CalculeVitesses(EtatAccessibilite& e, Indicateur indicateur, bool distanceEnValeur,
+                     bool tempsEnValeur) {
     const std::int32_t n = e.NbNoeuds;
     e.ValeursNoeuds.assign(static_cast<std::size_t>(std::max(n, 0)) + 1, 0.0);
     std::int64_t sansChemin = 0, tempsNuls = 0, noeudsNuls = 0;
@@ -92,6 +93,11 @@ void Vitesses(EtatAccessibilite& e, Indicateur indicateur, bool distanceEnValeur
     e.CheminsMin.Libere();
     if (indicateur == Indicateur::Droite) e.MatArcsMin.Libere();
     ++e.GenerationReseau;  // the paths used are gone
+}
+
+void Vitesses(EtatAccessibilite& e, Indicateur indicateur, bool distanceEnValeur,
+              bool tempsEnValeur) {
+    CalculeVitesses(e, indicateur, distanceEnValeur, tempsEnValeur);
     e.NomFichierResultat = CheminResultat(e, "\\NoeudVal.dat");
     EcritureValeursNoeuds(e, e.NomFichierResultat);
     OuvreDansEditeur(e, e.NomFichierResultat);
@@ -128,6 +134,12 @@ void menMinKm3(EtatAccessibilite& e) {
     CheminsDeCircuite(e, "Distance2Temps");
     CreationMatriceDistancesEuclidiennes(e);
     Vitesses(e, Indicateur::Droite, false, false);
+}
+
+void VitessesMoyennesEuclidiennes(EtatAccessibilite& e) {
+    CheminsTemps(e);
+    CreationMatriceDistancesEuclidiennes(e);
+    CalculeVitesses(e, Indicateur::Droite, false, true);
 }
 
 void menMinTemps3(EtatAccessibilite& e) {

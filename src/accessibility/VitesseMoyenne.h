@@ -16,6 +16,9 @@ void menMinTemps2(EtatAccessibilite& e);
 void menMinKm2(EtatAccessibilite& e);
 // "Vitesse moyenne euclidienne": 60 x the sum of the straight-line distances / the times.
 void menMinTemps3(EtatAccessibilite& e);
+// The same speeds without a file: the shortest paths by time computed on the arcs' times,
+// then each node's speed into ValeursNoeuds (Valuation is left at "Temps").
+void VitessesMoyennesEuclidiennes(EtatAccessibilite& e);
 void menMinKm3(EtatAccessibilite& e);
 
 }  // namespace vek

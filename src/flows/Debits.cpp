@@ -127,7 +127,27 @@ void ConvertitDebitsJournaliers(EtatFlux& e) {
     }
 }
 
-bool AppliqueDebits(EtatFlux& e) {
+std::optional<float> TempsLibre(const Arc& a) {
+    if (a.VitesseMax <= 0 || EstModeHoraire(a.Mode)) return std::nullopt;
+    return static_cast<float>(static_cast<double>(a.Distance) * 60.0 /
+                              static_cast<double>(a.VitesseMax));
+}
+
+std::int64_t TempsLibres(EtatFlux& e) {
+    std::int64_t sans = 0;
+    for (std::int32_t a = 1; a <= e.NbArcs; ++a) {
+        Arc& arc = e.Arcs[static_cast<std::size_t>(a)];
+        if (EstModeHoraire(arc.Mode)) continue;
+        GardeValeursLues(arc);
+        const std::optional<float> libre = TempsLibre(arc);
+        if (!libre) ++sans;
+        arc.TempsHorsConnexion = libre ? *libre : arc.TempsLu;
+        RecomposeTemps(arc);
+    }
+    return sans;
+}
+
+bool AppliqueDebits(EtatFlux& e, bool tempsLibres) {
     GardeTout(e);
     if (!VerifieCapacites(e, false)) return false;
     std::int64_t horsClasse = 0, sansVitesseMax = 0;
@@ -135,7 +155,8 @@ bool AppliqueDebits(EtatFlux& e) {
         Arc& arc = e.Arcs[static_cast<std::size_t>(a)];
         if (EstModeHoraire(arc.Mode)) continue;
         arc.Vitesse = arc.VitesseLue;
-        float temps = arc.TempsLu;
+        const std::optional<float> libre = tempsLibres ? TempsLibre(arc) : std::nullopt;
+        float temps = libre ? *libre : arc.TempsLu;
         if (arc.Debit != 0) {
             e.Capacite = static_cast<float>(arc.CapaciteHoraire != 0 ? arc.CapaciteHoraire
                                                                      : CapaciteParMode(arc.Mode));

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "network/Arc.h"
 #include "shell/Dialogue.h"
 
 namespace vek {
@@ -30,9 +31,17 @@ std::int32_t DebitDeLHeure(std::int32_t debitJournalier, float pourcentage);
 // the percentages of their class (the other arcs keep their flow as read).
 void ConvertitDebitsJournaliers(EtatFlux& e);
 // Rewrites the speed and time of every road arc from its flow; a ferry takes 15 minutes more.
-// False, with one message naming every arc at fault and nothing changed, when an arc carries
-// a flow on a mode that has no capacity and its record gives none.
-bool AppliqueDebits(EtatFlux& e);
+// The arcs without flow keep the time they were read with or, with `tempsLibres`, their
+// free-flow time. False, with one message naming every arc at fault and nothing changed, when
+// an arc carries a flow on a mode that has no capacity and its record gives none.
+bool AppliqueDebits(EtatFlux& e, bool tempsLibres = false);
+// The free-flow time of an arc: its distance at its free-flow speed; nothing for an arc whose
+// mode has none (rail, ferry, walking), which keeps its time.
+std::optional<float> TempsLibre(const Arc& a);
+// Gives every road arc its free-flow time, and every other arc that is not timetabled the time
+// it was read with (the connection time added to them stays); returns how many arcs have no
+// free-flow speed.
+std::int64_t TempsLibres(EtatFlux& e);
 
 Dialogue DialogueDebits(EtatFlux& e, bool& valide);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "flows/EtatFlux.h"
+#include "network/ListeCouples.h"
 #include "network/ValeursNoeuds.h"
 #include "shell/Fichiers.h"
 #include "shell/Port.h"
@@ -10,7 +11,7 @@
 namespace vek {
 
 void ListeCouplesDepuisMatrice(EtatFlux& e) {
-    e.ListeCouples.assign(1, Couple{});
+    DimensionneListeCouples(e, 0);
     std::int32_t n = 0;
     const Matrice<float>& m = e.FluxAffectes;
     const std::int32_t taille = std::min<std::int32_t>(

@@ -1,9 +1,9 @@
 #include "indicators/Homogeneite.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "indicators/EtatIndicateurs.h"
+#include "network/ValeursNoeuds.h"
 #include "shell/Fichiers.h"
 
 namespace vek {
@@ -27,12 +27,8 @@ void CalculHomogeneite(EtatIndicateurs& e) {
         s += ecart * ecart;
     }
     const float sigma = static_cast<float>(std::sqrt(s / e.NbArcs));
-    char texte[32];
-    auto fin = std::to_chars(texte, texte + sizeof texte, sigma);  // its shortest decimal form
     e.NomFichierResultat = CheminResultat(e, "\\NoeudVal.dat");
-    EcrivainTexte f(CheminDe(e, e.NomFichierResultat), e.NomFichierResultat, e.EncodageNoeuds);
-    f.Ligne(std::string(texte, fin.ptr));
-    f.Ferme();
+    EcritureValeurUnique(e, e.NomFichierResultat, sigma);
     OuvreDansEditeur(e, e.NomFichierResultat);
 }
 

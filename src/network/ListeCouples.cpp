@@ -60,4 +60,11 @@ void EcritureListeCouples(EtatReseau& e, const std::string& chemin) {
     c.Signale(e, chemin);
 }
 
+void DimensionneListeCouples(EtatReseau& e, std::int32_t n) {
+    e.NbCouples = std::max<std::int32_t>(n, 0);
+    e.ListeCouples.assign(static_cast<std::size_t>(e.NbCouples) + 1, Couple{});
+    e.IndexCouples.clear();
+    e.IndexCouplesNb = -1;
+}
+
 }  // namespace vek

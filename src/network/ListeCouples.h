@@ -1,6 +1,7 @@
 #pragma once
 // The pair result list: one value per ordered node pair or per arc, in ListeCouples.
 
+#include <cstdint>
 #include <string>
 
 namespace vek {
@@ -13,5 +14,9 @@ struct EtatReseau;
 // spreadsheet instead: name j and value, names i and j and value, or name i and value,
 // according to the options of the output dialogs.
 void EcritureListeCouples(EtatReseau& e, const std::string& chemin);
+
+// Starts ListeCouples afresh with n entries 1..n (pairs 0, 0 and value 0), its lookup index
+// dropped.
+void DimensionneListeCouples(EtatReseau& e, std::int32_t n);
 
 }  // namespace vek

@@ -1,5 +1,7 @@
 #include "network/ValeursNoeuds.h"
 
+#include <charconv>
+
 #include "network/EtatReseau.h"
 #include "shell/Champs.h"
 #include "shell/Fichiers.h"
@@ -28,6 +30,14 @@ void EcritureValeursNoeuds(EtatReseau& e, const std::string& chemin) {
     }
     f.Ferme();
     c.Signale(e, chemin);
+}
+
+void EcritureValeurUnique(EtatReseau& e, const std::string& chemin, float valeur) {
+    char texte[32];
+    const auto fin = std::to_chars(texte, texte + sizeof texte, valeur);
+    EcrivainTexte f(CheminDe(e, chemin), chemin, e.EncodageNoeuds);
+    f.Ligne(std::string(texte, fin.ptr));
+    f.Ferme();
 }
 
 }  // namespace vek

@@ -10,6 +10,8 @@ namespace vek {
 struct EtatReseau;
 
 void EcritureValeursNoeuds(EtatReseau& e, const std::string& chemin);
+// The file of one network value: a single line, the value in its shortest decimal form.
+void EcritureValeurUnique(EtatReseau& e, const std::string& chemin, float valeur);
 // The 41-character value field of the result files.
 std::string ChampValeur(double valeur);
 

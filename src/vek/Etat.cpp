@@ -12,7 +12,8 @@ Etat::Etat(Port& port)
       EtatGravite(port),
       EtatFlux(port),
       EtatAccessibilite(port),
-      EtatLocalisation(port) {
+      EtatLocalisation(port),
+      EtatHierarchie(port) {
     ConstruitMenuVek(*this);
 }
 

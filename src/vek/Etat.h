@@ -7,6 +7,7 @@
 
 #include "accessibility/EtatAccessibilite.h"
 #include "flows/EtatFlux.h"
+#include "hierarchy/EtatHierarchie.h"
 #include "indicators/EtatIndicateurs.h"
 #include "location/EtatLocalisation.h"
 #include "timetable/EtatHoraires.h"
@@ -19,7 +20,8 @@ struct Etat : virtual EtatHoraires,
               virtual EtatGravite,
               virtual EtatFlux,
               virtual EtatAccessibilite,
-              virtual EtatLocalisation {
+              virtual EtatLocalisation,
+              virtual EtatHierarchie {
     // Builds the tables of a program with no network and the menu tree.
     explicit Etat(Port& port);
 };

@@ -9,6 +9,7 @@
 #include "gravity/DialoguesGravite.h"
 #include "gravity/FichiersGravitaires.h"
 #include "gravity/ModeleGravitaire.h"
+#include "hierarchy/Congestion.h"
 #include "indicators/ConnexionsNodales.h"
 #include "indicators/Homogeneite.h"
 #include "indicators/IndicVek.h"
@@ -142,16 +143,17 @@ const Entree kMenu[] = {
     {"menIndicateursN", "menConnexions", "&Connexions", Cmd<menConnexions>, C},
     {"menIndicateursN", "menHomogénéité", "&Homogénéité", Cmd<menHomogénéité>, C},
     {"menIndicateursN", "menHiérarchNoeuds", "&Hiérarchisation des noeuds par suppression", ND, C},
-    {"menIndicateursN", "menPerteTpsNod", "&Perte de temps nodale", ND, C},
-    {"menIndicateursN", "menPerteVitMoyEucl", "Perte vit moy euclidienne", ND, C},
+    {"menIndicateursN", "menPerteTpsNod", "&Perte de temps nodale", Cmd<menPerteTpsNod>, C},
+    {"menIndicateursN", "menPerteVitMoyEucl", "Perte vit moy euclidienne", Cmd<menPerteVitMoyEucl>,
+     C},
 
     {"", "menArcs", "&Liens", nullptr, M},
     {"menArcs", "menVisuMatArcsMin", "&Arcs minimaux", Cmd<menVisuMatArcsMin>, C},
     {"menArcs", "menHiérarc", "&Hiérarchisation des arcs", nullptr, M},
     {"menHiérarc", "menDestructionRes", "Par &destruction du réseau", ND, C},
     {"menHiérarc", "menProductionRes", "Par &production de réseau", Cmd<AucuneAction>, C},
-    {"menArcs", "menCongLoc", "&Congestion locale", ND, C},
-    {"menArcs", "menAfficheVitRéelle", "&Vitesse réelle", ND, C},
+    {"menArcs", "menCongLoc", "&Congestion locale", Cmd<menCongLoc>, C},
+    {"menArcs", "menAfficheVitRéelle", "&Vitesse réelle", Cmd<menAfficheVitRéelle>, C},
     {"menArcs", "menDistance", "&Distance", nullptr, M},
     {"menDistance", "menOptionsDistance", "&Options...", Cmd<menOptionsDistance>, C},
     {"menDistance", "menDémarrageDistance", "&Démarrage", Cmd<menDémarrageDistance>, C},
@@ -164,9 +166,10 @@ const Entree kMenu[] = {
     {"menConnectivité", "menAlpha", "&Indice Alpha", Cmd<menAlpha>, C},
     {"menConnectivité", "menDispersion", "&Dispersion", nullptr, M},
     {"menDispersion", "menSomChem", "&Somme des plus courts chemins", Cmd<menSomChem>, C},
-    {"menIndicateursG", "mencongglob", "&Congestion globale", ND, C},
-    {"menIndicateursG", "menPerteTpsGlob", "Perte de temps globale", ND, C},
-    {"menIndicateursG", "menPerteVitMoyGlobale", "Perte de vit. moy. euclid. globale", ND, C},
+    {"menIndicateursG", "mencongglob", "&Congestion globale", Cmd<mencongglob>, C},
+    {"menIndicateursG", "menPerteTpsGlob", "Perte de temps globale", Cmd<menPerteTpsGlob>, C},
+    {"menIndicateursG", "menPerteVitMoyGlobale", "Perte de vit. moy. euclid. globale",
+     Cmd<menPerteVitMoyGlobale>, C},
 
     {"", "menAide", "&?", nullptr, M},
     {"menAide", "menAPropos", "&A propos de VEK", Cmd<menAPropos>, C},
