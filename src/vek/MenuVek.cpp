@@ -10,6 +10,7 @@
 #include "gravity/FichiersGravitaires.h"
 #include "gravity/ModeleGravitaire.h"
 #include "hierarchy/Congestion.h"
+#include "hierarchy/Hierarchie.h"
 #include "indicators/ConnexionsNodales.h"
 #include "indicators/Homogeneite.h"
 #include "indicators/IndicVek.h"
@@ -142,7 +143,8 @@ const Entree kMenu[] = {
      Cmd<menRespectCritères>, C},
     {"menIndicateursN", "menConnexions", "&Connexions", Cmd<menConnexions>, C},
     {"menIndicateursN", "menHomogénéité", "&Homogénéité", Cmd<menHomogénéité>, C},
-    {"menIndicateursN", "menHiérarchNoeuds", "&Hiérarchisation des noeuds par suppression", ND, C},
+    {"menIndicateursN", "menHiérarchNoeuds", "&Hiérarchisation des noeuds par suppression",
+     Cmd<menHiérarchNoeuds>, C},
     {"menIndicateursN", "menPerteTpsNod", "&Perte de temps nodale", Cmd<menPerteTpsNod>, C},
     {"menIndicateursN", "menPerteVitMoyEucl", "Perte vit moy euclidienne", Cmd<menPerteVitMoyEucl>,
      C},
@@ -150,7 +152,7 @@ const Entree kMenu[] = {
     {"", "menArcs", "&Liens", nullptr, M},
     {"menArcs", "menVisuMatArcsMin", "&Arcs minimaux", Cmd<menVisuMatArcsMin>, C},
     {"menArcs", "menHiérarc", "&Hiérarchisation des arcs", nullptr, M},
-    {"menHiérarc", "menDestructionRes", "Par &destruction du réseau", ND, C},
+    {"menHiérarc", "menDestructionRes", "Par &destruction du réseau", Cmd<menDestructionRes>, C},
     {"menHiérarc", "menProductionRes", "Par &production de réseau", Cmd<AucuneAction>, C},
     {"menArcs", "menCongLoc", "&Congestion locale", Cmd<menCongLoc>, C},
     {"menArcs", "menAfficheVitRéelle", "&Vitesse réelle", Cmd<menAfficheVitRéelle>, C},
