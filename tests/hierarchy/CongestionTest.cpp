@@ -72,7 +72,9 @@ TEST(Congestion, PertesDeTempsEtDeVitesse) {
         SCOPED_TRACE(debit);
         const double f = debit ? 0.92 : 1.0;
         test::Session s;
-        ASSERT_TRUE(s.Ouvre(kNoeuds, Routes(debit)));
+        // A slow railcar beside the roads has no free-flow speed: it keeps its time (no
+        // division by its VMax of 0) and carries no shortest path.
+        ASSERT_TRUE(s.Ouvre(kNoeuds, Routes(debit) + LigneArc(1, 4, 41, 30, 500, 0, 0, 0, 7)));
         s.e.Valuation = "Distance";
         const std::string avant = Arcs(s, "avant.dat");
 
