@@ -60,6 +60,14 @@ void EcritureReseau(EtatHierarchie& e, float valeur) {
     OuvreDansEditeur(e, e.NomFichierResultat);
 }
 
+// The network total of a per-node result, summed in Double.
+float SommeDesNoeuds(const EtatHierarchie& e) {
+    double somme = 0;
+    for (std::int32_t i = 1; i <= e.NbNoeuds; ++i)
+        somme += e.ValeursNoeuds[static_cast<std::size_t>(i)];
+    return static_cast<float>(somme);
+}
+
 // The sum of the shortest-path values from each origin to the others it reaches.
 std::vector<double> SommesParOrigine(const EtatHierarchie& e, bool seconde) {
     const std::size_t n = static_cast<std::size_t>(e.NbNoeuds);
@@ -197,10 +205,7 @@ bool PerteTempsNodale(EtatHierarchie& e) {
 
 void PerteTempsGlobaleReseau(EtatHierarchie& e) {
     if (!PerteTempsNodale(e)) return;
-    double somme = 0;
-    for (std::int32_t i = 1; i <= e.NbNoeuds; ++i)
-        somme += e.ValeursNoeuds[static_cast<std::size_t>(i)];
-    e.PerteTempsGlobale = static_cast<float>(somme);
+    e.PerteTempsGlobale = SommeDesNoeuds(e);
     EcritureReseau(e, e.PerteTempsGlobale);
 }
 
@@ -212,10 +217,7 @@ bool PerteVitesseMoyEucl(EtatHierarchie& e) {
 
 void PerteVitesseGlobaleReseau(EtatHierarchie& e) {
     if (!PerteVitesseMoyEucl(e)) return;
-    double somme = 0;
-    for (std::int32_t i = 1; i <= e.NbNoeuds; ++i)
-        somme += e.ValeursNoeuds[static_cast<std::size_t>(i)];
-    e.PerteVitesseGlobale = static_cast<float>(somme);
+    e.PerteVitesseGlobale = SommeDesNoeuds(e);
     EcritureReseau(e, e.PerteVitesseGlobale);
 }
 
