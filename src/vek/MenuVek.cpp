@@ -51,7 +51,6 @@ void Cmd(Etat& e) {
 
 constexpr bool M = true;                // a sub-menu
 constexpr bool C = false;               // a command
-constexpr void (*ND)(Etat&) = nullptr;  // a command this version does not offer yet
 
 // In the order of the menu bar; a parent always comes before its children.
 const Entree kMenu[] = {
