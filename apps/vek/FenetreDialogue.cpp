@@ -10,7 +10,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vek {
 
@@ -23,7 +28,17 @@ QString Q(const std::string& s) {
 FenetreDialogue::FenetreDialogue(Dialogue& d, QWidget* parent) : QDialog(parent), d_(d) {
     setWindowTitle(Q(d.legende));
     setObjectName(Q(d.nom));
-    auto* principal = new QVBoxLayout(this);
+    auto* fenetre = new QVBoxLayout(this);
+    controles_ = new QWidget;
+    controles_->setObjectName("Controles");
+    auto* principal = new QVBoxLayout(controles_);
+    principal->setContentsMargins(0, 0, 0, 0);
+    defilement_ = new QScrollArea;
+    defilement_->setObjectName("Defilement");
+    defilement_->setFrameShape(QFrame::NoFrame);
+    defilement_->setWidgetResizable(true);
+    defilement_->setWidget(controles_);
+    fenetre->addWidget(defilement_, 1);
     auto* boutons = new QHBoxLayout;
     boutons->addStretch();
     std::map<std::string, QVBoxLayout*> cadres;
@@ -119,8 +134,36 @@ FenetreDialogue::FenetreDialogue(Dialogue& d, QWidget* parent) : QDialog(parent)
         dans->addWidget(w);
     }
     principal->addStretch();
-    principal->addLayout(boutons);
+    fenetre->addLayout(boutons);
     Synchronise();
+    QScreen* ecran = parent ? parent->screen() : screen();
+    if (ecran) AjusteA(ecran->availableGeometry());
+}
+
+void FenetreDialogue::AjusteA(const QRect& disponible) {
+    ensurePolished();
+    controles_->ensurePolished();
+    const QSize controles = controles_->sizeHint();
+    const QMargins marges = layout()->contentsMargins();
+    const int espace = layout()->spacing();
+    const QSize boutons = layout()->itemAt(1)->sizeHint();
+    const int largeurMax = std::max(200, disponible.width() - kMargeLargeur);
+    const int hauteurMax = std::max(150, disponible.height() - kMargeHauteur);
+    const int barre = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    int largeur = std::max(controles.width(), boutons.width()) + marges.left() + marges.right();
+    int hauteur = controles.height() + espace + boutons.height() + marges.top() + marges.bottom();
+    // A scroll bar takes its room beside the controls it scrolls.
+    if (hauteur > hauteurMax) largeur += barre;
+    if (largeur > largeurMax) hauteur += barre;
+    largeur = std::min(largeur, largeurMax);
+    hauteur = std::min(hauteur, hauteurMax);
+    setMaximumSize(largeurMax, hauteurMax);
+    taille_ = QSize(largeur, hauteur);
+    resize(taille_);
+}
+
+QSize FenetreDialogue::sizeHint() const {
+    return taille_.isValid() ? taille_ : QDialog::sizeHint();
 }
 
 void FenetreDialogue::Synchronise() {

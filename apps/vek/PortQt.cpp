@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
@@ -10,6 +11,7 @@
 #include "FenetreDialogue.h"
 #include "FenetreVek.h"
 #include "Progressions.h"
+#include "ReglagesBureau.h"
 #include "shell/Chemins.h"
 
 namespace vek {
@@ -111,8 +113,20 @@ std::optional<std::string> PortQt::ChoixFichier(const DemandeFichier& d) {
     std::optional<std::string> r;
     SurInterface([&] {
         QFileDialog* f = Selecteur(fenetre_, d, fenetre_ ? fenetre_->Etat_().Disques : Lecteurs{});
-        if (f->exec() == QDialog::Accepted && !f->selectedFiles().isEmpty())
+        // A chooser opens where it was last used, when that folder is still there.
+        ReglagesBureau* reglages = ReglagesBureau::Actifs();
+        const QString titre = Q(d.titre);
+        if (reglages) {
+            const QString dossier = reglages->DernierDossier(titre);
+            if (!dossier.isEmpty() && QFileInfo(dossier).isDir()) {
+                f->setDirectory(dossier);
+                if (!d.nomPropose.empty()) f->selectFile(QFileInfo(Q(d.nomPropose)).fileName());
+            }
+        }
+        if (f->exec() == QDialog::Accepted && !f->selectedFiles().isEmpty()) {
             r = f->selectedFiles()[0].toStdString();
+            if (reglages) reglages->RetientDossier(titre, QFileInfo(f->selectedFiles()[0]).path());
+        }
         delete f;
     });
     return r;

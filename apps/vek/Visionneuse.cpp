@@ -7,8 +7,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "LectureResultats.h"
+#include "TableResultats.h"
 #include "shell/FichierTexte.h"
 
 namespace vek {
@@ -30,8 +33,14 @@ Visionneuse::Visionneuse(QWidget* parent) : QWidget(parent, Qt::Window) {
     texte_->setReadOnly(true);
     texte_->setLineWrapMode(QPlainTextEdit::NoWrap);
     texte_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    onglets_ = new QTabWidget;
+    onglets_->setObjectName("Onglets");
+    onglets_->addTab(texte_, "Texte");
+    table_ = new TableResultats;
+    onglets_->addTab(table_, "Tableau");
+    onglets_->setTabVisible(1, false);
     split->addWidget(fichiers_);
-    split->addWidget(texte_);
+    split->addWidget(onglets_);
     split->setStretchFactor(1, 4);
     l->addWidget(split, 1);
     connect(recherche_, &QLineEdit::returnPressed, this, [this] { Cherche(); });
@@ -54,16 +63,28 @@ void Visionneuse::Affiche(const QString& chemin) {
     TexteLu t;
     if (!LitFichierTexte(chemin.toStdString(), t)) {
         texte_->setPlainText("Impossible de lire le fichier : " + chemin);
+        onglets_->setTabVisible(1, false);
+        onglets_->setCurrentIndex(0);
         return;
     }
     QString contenu;
     for (const auto& ligne : t.lignes)
         contenu += QString::fromUcs4(ligne.data(), static_cast<qsizetype>(ligne.size())) + '\n';
     texte_->setPlainText(contenu);
+    const TableauResultat tableau = LitTableauResultat(t.lignes);
+    const bool visible = tableau.disposition != DispositionResultat::Aucune;
+    if (visible) table_->Montre(tableau, chemin);
+    onglets_->setTabVisible(1, visible);
+    if (!visible) onglets_->setCurrentIndex(0);
     setWindowTitle("VEK : " + chemin);
 }
 
+bool Visionneuse::TableauVisible() const {
+    return onglets_->isTabVisible(1);
+}
+
 void Visionneuse::Cherche() {
+    onglets_->setCurrentIndex(0);  // the search runs in the text
     if (!texte_->find(recherche_->text())) {
         texte_->moveCursor(QTextCursor::Start);
         texte_->find(recherche_->text());

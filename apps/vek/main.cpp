@@ -4,16 +4,16 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSettings>
 #include <QTimer>
-#include <fstream>
 #include <iostream>
 #include <optional>
 
+#include "ExecutionScript.h"
 #include "FenetreDialogue.h"
 #include "FenetreVek.h"
-#include "PortCapture.h"
 #include "PortQt.h"
-#include "Script.h"
+#include "ReglagesBureau.h"
 #include "Traductions.h"
 #include "vek/CommandesGenerales.h"
 #include "vek/Demarrage.h"
@@ -100,24 +100,11 @@ int main(int argc, char** argv) {
     const QString& capture = arguments.capture;
     QApplication app(argc, argv);
     vek::ChargeTraductionsQt(app);
-    if (!script.isEmpty()) {
-        vek::PortCapture port(std::cout, capture);
-        vek::Etat e(port);
-        vek::Demarrage(e);
-        vek::FenetreVek fenetre(e);
-        port.Fenetre(&fenetre);
-        fenetre.show();
-        std::ifstream f(script.toStdString());
-        if (!f) {
-            std::cerr << "vek : impossible de lire le script " << script.toStdString() << '\n';
-            return 2;
-        }
-        int code = vek::ExecuteScript(f, std::cerr, script.toStdString(), port, e);
-        std::cout.flush();
-        fenetre.Synchronise();
-        port.Capture(&fenetre, "Vek");
-        return code;
-    }
+    if (!script.isEmpty()) return vek::ExecuteScriptBureau(script, capture, std::cout, std::cerr);
+    // The results folder, the editor, the spreadsheet program and the folders of the file
+    // choosers are kept from one run to the next.
+    QSettings stockage("VEK", "vek");
+    vek::ReglagesBureau reglages(stockage);
     vek::PortQt port;
     vek::Etat e(port);
     vek::Dialogue apropos = vek::DialogueAPropos(true);
@@ -126,9 +113,12 @@ int main(int argc, char** argv) {
     app.processEvents();
     vek::Demarrage(e);
     e.Editeur = "vek";  // result files open in VEK's own viewer
+    reglages.Charge(e);
     vek::FenetreVek fenetre(e);
     port.Fenetre(&fenetre);
     fenetre.show();
     chargement.hide();
-    return app.exec();
+    const int code = app.exec();
+    reglages.Enregistre(e);
+    return code;
 }
