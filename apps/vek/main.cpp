@@ -9,6 +9,7 @@
 #include <iostream>
 #include <optional>
 
+#include "CarteEtat.h"
 #include "FenetreDialogue.h"
 #include "FenetreVek.h"
 #include "PortCapture.h"
@@ -100,6 +101,7 @@ int main(int argc, char** argv) {
     const QString& capture = arguments.capture;
     QApplication app(argc, argv);
     vek::ChargeTraductionsQt(app);
+    vek::DefinitEcritureCarte(&vek::carte::EcritCarte);
     if (!script.isEmpty()) {
         vek::PortCapture port(std::cout, capture);
         vek::Etat e(port);
