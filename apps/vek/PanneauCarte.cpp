@@ -131,25 +131,49 @@ bool PanneauCarte::event(QEvent* ev) {
     return QWidget::event(ev);
 }
 
+PanneauCarte::~PanneauCarte() {
+    // The drawing under way posts its image to this widget: it ends before the widget goes
+    // (an event posted to a widget that is gone is dropped).
+    if (dessin_.joinable()) dessin_.join();
+}
+
+void PanneauCarte::LanceDessin(QSize pixels, qreal ratio) {
+    imageAJour_ = true;  // until the view or the result changes again
+    dessin_ =
+        std::thread([this, modele = modele_, vue = vue_, taille = QSizeF(size()), pixels, ratio] {
+            QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(ratio);
+            {
+                QPainter p(&image);
+                if (modele.Vide()) {
+                    const QRectF cadre(QPointF(0, 0), taille);
+                    p.fillRect(cadre, Qt::white);
+                    p.setPen(QColor(120, 120, 120));
+                    p.drawText(cadre, Qt::AlignCenter, QStringLiteral("Aucun réseau chargé"));
+                } else {
+                    carte::DessineCarte(p, modele, vue, taille);
+                }
+            }
+            QMetaObject::invokeMethod(
+                this, [this, image = std::move(image)]() mutable { DessinFini(std::move(image)); },
+                Qt::QueuedConnection);
+        });
+}
+
+void PanneauCarte::DessinFini(QImage image) {
+    if (dessin_.joinable()) dessin_.join();
+    image_ = std::move(image);
+    update();  // shows it, and draws again if the view changed meanwhile
+}
+
 void PanneauCarte::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = size() * ratio;
-    if (!imageAJour_ || image_.size() != pixels) {
-        if (image_.size() != pixels) image_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-        image_.setDevicePixelRatio(ratio);
-        QPainter p(&image_);
-        if (modele_.Vide()) {
-            p.fillRect(rect(), Qt::white);
-            p.setPen(QColor(120, 120, 120));
-            p.drawText(rect(), Qt::AlignCenter, QStringLiteral("Aucun réseau chargé"));
-        } else {
-            carte::DessineCarte(p, modele_, vue_, size());
-        }
-        imageAJour_ = true;
-    }
+    if ((!imageAJour_ || image_.size() != pixels) && !dessin_.joinable())
+        LanceDessin(pixels, ratio);
     QPainter p(this);
-    if (glisse_) p.fillRect(rect(), Qt::white);
-    p.drawImage(glisse_ ? decalage_ : QPointF(0, 0), image_);
+    p.fillRect(rect(), Qt::white);
+    if (!image_.isNull()) p.drawImage(glisse_ ? decalage_ : QPointF(0, 0), image_);
 }
 
 void PanneauCarte::resizeEvent(QResizeEvent*) {

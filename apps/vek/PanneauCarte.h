@@ -2,11 +2,14 @@
 // The map beside the configuration panel: the network and its last result, zoomed by the
 // wheel around the pointer, moved by dragging, fitted to the network on demand; hovering a
 // node or an arc tells what it is. The geometry is rebuilt only when the network changes;
-// the drawing is kept in an image and repainted only when the view or the result changes.
+// the drawing is kept in an image and made again only when the view or the result changes,
+// on a worker thread (the image before stays shown meanwhile), so that a large network never
+// holds up the window.
 
 #include <QImage>
 #include <QWidget>
 #include <cstdint>
+#include <thread>
 
 #include "ModeleCarte.h"
 #include "VueCarte.h"
@@ -18,6 +21,7 @@ struct EtatReseau;
 class PanneauCarte : public QWidget {
   public:
     explicit PanneauCarte(QWidget* parent = nullptr);
+    ~PanneauCarte() override;
 
     // Follows the state after a command: a new network is built again (and fitted when its
     // extent changed), the last result applied again.
@@ -51,6 +55,9 @@ class PanneauCarte : public QWidget {
   private:
     void Reclasse();
     void Redessine();
+    // Starts drawing the image of the current view on the worker thread.
+    void LanceDessin(QSize pixels, qreal ratio);
+    void DessinFini(QImage image);
     const EtatReseau* etat_ = nullptr;
     carte::ModeleCarte modele_;
     bool construit_ = false;
@@ -60,8 +67,9 @@ class PanneauCarte : public QWidget {
     bool afficheResultat_ = true;
     carte::MethodeClasses methode_ = carte::MethodeClasses::Quantiles;
     int nbClasses_ = carte::kClassesDefaut;
-    QImage image_;
-    bool imageAJour_ = false;
+    QImage image_;             // the last image drawn
+    bool imageAJour_ = false;  // it shows the current view and result
+    std::thread dessin_;       // the drawing under way, if any
     bool glisse_ = false;
     QPointF depart_, decalage_;
 };
