@@ -1,5 +1,10 @@
 #include "Script.h"
 
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <filesystem>
+
 #include "PortScript.h"
 #include "shell/Echecs.h"
 #include "shell/Erreurs.h"
@@ -8,6 +13,21 @@
 #include "vek/Reglages.h"
 
 namespace vek {
+
+namespace {
+
+EcritureCarte ecritureCarte = nullptr;
+
+bool Dimension(const std::string& t, int& n) {
+    const auto [fin, ec] = std::from_chars(t.data(), t.data() + t.size(), n);
+    return ec == std::errc() && fin == t.data() + t.size() && n >= 1 && n <= 20000;
+}
+
+}  // namespace
+
+void DefinitEcritureCarte(EcritureCarte ecriture) {
+    ecritureCarte = ecriture;
+}
 
 bool DecoupeLigne(const std::string& ligne, std::vector<std::string>& jetons, std::string& erreur) {
     jetons.clear();
@@ -108,6 +128,33 @@ int ExecuteScript(std::istream& script, std::ostream& erreurs, const std::string
                 if (!ChangeReglage(e, j[1], j[2], erreur)) {
                     faute(erreur);
                     return kSortieCommandeRefusee;
+                }
+            } else if (mot == "carte") {
+                if (j.size() != 2 && j.size() != 4) {
+                    faute("« carte » attend un fichier, et sinon une largeur et une hauteur");
+                    return kSortieCommandeRefusee;
+                }
+                int largeur = 1600, hauteur = 1200;
+                if (j.size() == 4 && (!Dimension(j[2], largeur) || !Dimension(j[3], hauteur))) {
+                    faute("taille de carte invalide (1 à 20000 pixels) : " + j[2] + " " + j[3]);
+                    return kSortieCommandeRefusee;
+                }
+                std::string extension = std::filesystem::path(j[1]).extension().string();
+                std::transform(extension.begin(), extension.end(), extension.begin(),
+                               [](unsigned char c) { return std::tolower(c); });
+                if (extension != ".png" && extension != ".svg") {
+                    faute("« carte » écrit un fichier .png ou .svg : " + j[1]);
+                    return kSortieCommandeRefusee;
+                }
+                if (!ecritureCarte) {
+                    faute(
+                        "l'instruction « carte » n'est pas disponible (programme construit "
+                        "sans Qt)");
+                    return kSortieCommandeRefusee;
+                }
+                if (!ecritureCarte(e, j[1], largeur, hauteur, erreur)) {
+                    faute(erreur);
+                    ++enEchec;
                 }
             } else {
                 faute("instruction inconnue : " + mot);

@@ -12,6 +12,9 @@
 //                         selects a list item, CONTROL=#N selects the Nth item, CONTROL! is the
 //                         double-click; buttons that leave the dialog open may stand
 //                         mid-sequence; the last token is the button that closes it
+//   carte FILE [WIDTH HEIGHT]
+//                         writes the map of the network with the last result, PNG or SVG by
+//                         the file's extension, 1600 x 1200 pixels unless given
 
 #include <istream>
 #include <ostream>
@@ -33,6 +36,13 @@ bool DecoupeLigne(const std::string& ligne, std::vector<std::string>& jetons, st
 
 class PortScript;
 struct Etat;
+struct EtatReseau;
+
+// Writes the map of the state (PNG or SVG by the extension): false with the reason. The
+// programs built with the map library set it; without one, `carte` is not available.
+using EcritureCarte = bool (*)(const EtatReseau& e, const std::string& chemin, int largeur,
+                               int hauteur, std::string& erreur);
+void DefinitEcritureCarte(EcritureCarte ecriture);
 
 int ExecuteScript(std::istream& script, std::ostream& sortie, std::ostream& erreurs,
                   const std::string& nomScript);

@@ -4,8 +4,18 @@
 #include <iostream>
 
 #include "Script.h"
+#ifdef VEK_CARTE
+#include "CarteEtat.h"
+#endif
 
 int main(int argc, char** argv) {
+#ifdef VEK_CARTE
+    // The map is drawn on the offscreen platform, the first time a script asks for it.
+    vek::DefinitEcritureCarte(&vek::carte::EcritCarte);
+    struct Fin {
+        ~Fin() { vek::carte::LibereApplicationGraphique(); }
+    } fin;
+#endif
     if (argc != 2) {
         std::cerr << "usage : vek-batch SCRIPT   (SCRIPT = - pour l'entrée standard)\n";
         return 2;

@@ -1,18 +1,24 @@
 #include "FenetreVek.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ExportCarte.h"
+#include "PanneauCarte.h"
 #include "Progressions.h"
 #include "Visionneuse.h"
 #include "network/Configuration.h"
@@ -57,12 +63,22 @@ FenetreVek::FenetreVek(Etat& e) : e_(e) {
     bas->addStretch();
     bas->addWidget(imprimer);
     l->addLayout(bas);
-    setCentralWidget(centre);
+    l->addStretch();
+    carte_ = new PanneauCarte;
+    auto* separation = new QSplitter(Qt::Horizontal);
+    separation->setObjectName("Separation");
+    separation->addWidget(centre);
+    separation->addWidget(carte_);
+    separation->setStretchFactor(0, 0);
+    separation->setStretchFactor(1, 1);
+    separation->setChildrenCollapsible(false);
+    setCentralWidget(separation);
     progression_ = new FenetreProgression(false, this);
     tempsDeCalcul_ = new FenetreProgression(true, this);
     ConstruitMenus();
+    ConstruitMenuFenetre();
     Synchronise();
-    resize(720, 480);
+    resize(1280, 640);
 }
 
 FenetreVek::~FenetreVek() {
@@ -92,6 +108,59 @@ void FenetreVek::ConstruitMenus() {
     for (int r : e_.Menus.Racines()) ajoute(r, nullptr);
 }
 
+void FenetreVek::ConstruitMenuFenetre() {
+    QMenu* m = menuBar()->addMenu("Fenê&tre");
+    m->setObjectName("menFenetreCarte");
+    QAction* resultat = m->addAction("Afficher le dernier résultat sur la carte");
+    resultat->setObjectName("menCarteResultat");
+    resultat->setCheckable(true);
+    resultat->setChecked(carte_->AfficheResultat());
+    connect(resultat, &QAction::toggled, this, [this](bool oui) { carte_->AfficheResultat(oui); });
+    QAction* ajuster = m->addAction("Ajuster la carte au réseau");
+    ajuster->setObjectName("menCarteAjuster");
+    connect(ajuster, &QAction::triggered, this, [this] { carte_->Ajuste(); });
+    QAction* exporter = m->addAction("Exporter la carte...");
+    exporter->setObjectName("menCarteExporter");
+    connect(exporter, &QAction::triggered, this, [this] { ExporteCarte(); });
+    m->addSeparator();
+
+    QMenu* methodes = m->addMenu("Classification");
+    methodes->setObjectName("menCarteClassification");
+    auto* groupe = new QActionGroup(methodes);
+    for (auto [methode, texte] :
+         {std::pair{carte::MethodeClasses::Quantiles, "Quantiles"},
+          std::pair{carte::MethodeClasses::IntervallesEgaux, "Intervalles égaux"},
+          std::pair{carte::MethodeClasses::SeuilsNaturels, "Seuils naturels (Jenks)"}}) {
+        QAction* a = methodes->addAction(texte);
+        a->setCheckable(true);
+        a->setChecked(methode == carte_->Methode());
+        groupe->addAction(a);
+        connect(a, &QAction::triggered, this, [this, methode = methode] {
+            carte_->Classification(methode, carte_->NbClasses());
+        });
+    }
+    QMenu* classes = m->addMenu("Nombre de classes");
+    classes->setObjectName("menCarteNbClasses");
+    auto* groupeClasses = new QActionGroup(classes);
+    for (int n = carte::kClassesMin; n <= carte::kClassesMax; ++n) {
+        QAction* a = classes->addAction(QString::number(n));
+        a->setCheckable(true);
+        a->setChecked(n == carte_->NbClasses());
+        groupeClasses->addAction(a);
+        connect(a, &QAction::triggered, this,
+                [this, n] { carte_->Classification(carte_->Methode(), n); });
+    }
+}
+
+void FenetreVek::ExporteCarte() {
+    QString chemin = QFileDialog::getSaveFileName(this, "Exporter la carte", "carte.png",
+                                                  "Image PNG (*.png);;Dessin SVG (*.svg)");
+    if (chemin.isEmpty()) return;
+    std::string erreur;
+    if (!carte::ExporteCarte(carte_->Modele(), chemin.toStdString(), 1600, 1200, erreur))
+        QMessageBox::warning(this, "Exporter la carte", Q("Impossible : " + erreur));
+}
+
 void FenetreVek::Synchronise() {
     // The menu bar first: enabling it enables every sub-menu under it, which the tree then
     // corrects.
@@ -104,6 +173,17 @@ void FenetreVek::Synchronise() {
     }
     for (std::size_t k = 0; k < valeurs_.size() && k < e_.Configuration.size(); ++k)
         valeurs_[k]->setText(Q(e_.Configuration[k].valeur));
+    // The state is only read between commands.
+    if (!enCours_) {
+        carte_->Actualise(e_);
+        QString titre = kTitreFenetre;
+        if (e_.NbNoeuds > 0 && !e_.NomFichierArcs.empty()) {
+            const std::string& f = e_.NomFichierArcs;
+            const std::size_t barre = f.find_last_of("/\\");
+            titre = "VEK — " + Q(barre == std::string::npos ? f : f.substr(barre + 1));
+        }
+        setWindowTitle(titre);
+    }
 }
 
 FenetreProgression* FenetreVek::Progression(bool chronometre) {

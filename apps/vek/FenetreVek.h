@@ -19,6 +19,7 @@ class QMenu;
 namespace vek {
 
 class FenetreProgression;
+class PanneauCarte;
 class Visionneuse;
 
 class FenetreVek : public QMainWindow {
@@ -39,15 +40,20 @@ class FenetreVek : public QMainWindow {
     // A dialog shown beside the window: disabled while a command runs, so that its handlers
     // never meet one.
     void AjouteNonModal(QWidget* w);
+    PanneauCarte* Carte() { return carte_; }
+    // Writes the map as the window shows it (classes and result), fitted at 1600 x 1200.
+    void ExporteCarte();
 
   protected:
     void closeEvent(QCloseEvent* e) override;
 
   private:
     void ConstruitMenus();
+    void ConstruitMenuFenetre();
     Etat& e_;
     std::map<std::string, QAction*> actions_;
     QGroupBox* panneau_;
+    PanneauCarte* carte_;
     std::vector<QLabel*> valeurs_;
     FenetreProgression* progression_;
     FenetreProgression* tempsDeCalcul_;

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <optional>
 
+#include "CarteEtat.h"
 #include "ExecutionScript.h"
 #include "FenetreDialogue.h"
 #include "FenetreVek.h"
@@ -100,6 +101,7 @@ int main(int argc, char** argv) {
     const QString& capture = arguments.capture;
     QApplication app(argc, argv);
     vek::ChargeTraductionsQt(app);
+    vek::DefinitEcritureCarte(&vek::carte::EcritCarte);
     if (!script.isEmpty()) return vek::ExecuteScriptBureau(script, capture, std::cout, std::cerr);
     // The results folder, the editor, the spreadsheet program and the folders of the file
     // choosers are kept from one run to the next.

@@ -1,0 +1,33 @@
+#pragma once
+// Class breaks of a series of values for a graduated map: quantiles, equal intervals and
+// natural breaks (Jenks). The bounds run from the smallest value to the largest, k + 1 of them
+// for k classes; class c holds the values v with bornes[c] < v <= bornes[c + 1] (the first
+// class holds its lower bound too). Missing values never enter a series.
+
+#include <string>
+#include <vector>
+
+namespace vek::carte {
+
+enum class MethodeClasses { Quantiles, IntervallesEgaux, SeuilsNaturels };
+
+inline constexpr int kClassesMin = 3;
+inline constexpr int kClassesMax = 9;
+inline constexpr int kClassesDefaut = 5;
+
+// A value with nothing to show: not finite, or the 32000 the analyses write for "unreachable".
+bool ValeurManquante(double v);
+
+// The bounds of at most nbClasses classes of the values (missing values left out). Fewer
+// classes come out when the series has fewer distinct values or repeated quantiles; an empty
+// series gives no bounds.
+std::vector<double> BornesClasses(std::vector<double> valeurs, int nbClasses,
+                                  MethodeClasses methode);
+
+// The class of a value, from 0; -1 when there are no bounds.
+int ClasseDe(const std::vector<double>& bornes, double v);
+
+// The name of a method as the menu and the legend say it.
+std::string NomMethode(MethodeClasses m);
+
+}  // namespace vek::carte

@@ -1,0 +1,228 @@
+#include "PanneauCarte.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "DessinCarte.h"
+#include "Symbologie.h"
+#include "network/EtatReseau.h"
+
+namespace vek {
+
+namespace {
+
+double DistanceSegment(QPointF p, QPointF a, QPointF b) {
+    const QPointF ab = b - a;
+    const double l2 = ab.x() * ab.x() + ab.y() * ab.y();
+    double t = l2 > 0 ? QPointF::dotProduct(p - a, ab) / l2 : 0;
+    t = std::clamp(t, 0.0, 1.0);
+    const QPointF d = p - (a + t * ab);
+    return std::hypot(d.x(), d.y());
+}
+
+}  // namespace
+
+PanneauCarte::PanneauCarte(QWidget* parent) : QWidget(parent) {
+    setObjectName("Carte");
+    setMouseTracking(true);
+    setMinimumSize(200, 150);
+    setCursor(Qt::OpenHandCursor);
+}
+
+void PanneauCarte::Actualise(const EtatReseau& e) {
+    etat_ = &e;
+    if (!construit_ || e.GenerationReseau != modele_.generation || e.NbNoeuds != nbNoeuds_ ||
+        e.NbArcs != nbArcs_) {
+        const carte::ModeleCarte avant = std::move(modele_);
+        modele_ = carte::ConstruitModele(e);
+        nbNoeuds_ = e.NbNoeuds;
+        nbArcs_ = e.NbArcs;
+        const bool memeEtendue = construit_ && avant.noeuds.size() == modele_.noeuds.size() &&
+                                 avant.xMin == modele_.xMin && avant.xMax == modele_.xMax &&
+                                 avant.yMin == modele_.yMin && avant.yMax == modele_.yMax;
+        construit_ = true;
+        if (!memeEtendue) Ajuste();
+    }
+    Reclasse();
+}
+
+void PanneauCarte::Reclasse() {
+    if (etat_) carte::AppliqueResultat(modele_, *etat_, afficheResultat_, methode_, nbClasses_);
+    Redessine();
+}
+
+void PanneauCarte::Redessine() {
+    imageAJour_ = false;
+    update();
+}
+
+void PanneauCarte::Ajuste() {
+    vue_ = carte::VueAjustee(modele_, size());
+    suitReseau_ = true;
+    Redessine();
+}
+
+void PanneauCarte::AfficheResultat(bool oui) {
+    afficheResultat_ = oui;
+    Reclasse();
+}
+
+void PanneauCarte::Classification(carte::MethodeClasses methode, int nbClasses) {
+    methode_ = methode;
+    nbClasses_ = std::clamp(nbClasses, carte::kClassesMin, carte::kClassesMax);
+    Reclasse();
+}
+
+QPointF PanneauCarte::PositionNoeud(int i) const {
+    const carte::NoeudCarte& x = modele_.noeuds.at(static_cast<std::size_t>(i));
+    return vue_.VersEcran(x.x, x.y, size());
+}
+
+QString PanneauCarte::TexteSurvol(QPointF p) const {
+    const QSizeF taille = size();
+    const bool valeursNoeuds = modele_.resultat == carte::TypeResultat::Noeuds;
+    const int nb = modele_.NbClasses();
+    int plusProche = -1;
+    double meilleure = 0;
+    for (std::size_t i = 0; i < modele_.noeuds.size(); ++i) {
+        const carte::NoeudCarte& x = modele_.noeuds[i];
+        const QPointF d = vue_.VersEcran(x.x, x.y, taille) - p;
+        const double r = carte::RayonNoeud(valeursNoeuds ? x.classe : -1, nb) + 3;
+        const double d2 = d.x() * d.x() + d.y() * d.y();
+        if (d2 <= r * r && (plusProche < 0 || d2 < meilleure)) {
+            plusProche = static_cast<int>(i);
+            meilleure = d2;
+        }
+    }
+    if (plusProche >= 0)
+        return carte::DetailNoeud(modele_, modele_.noeuds[static_cast<std::size_t>(plusProche)]);
+    const carte::ArcCarte* arc = nullptr;
+    meilleure = 4;
+    for (const carte::ArcCarte& a : modele_.arcs) {
+        const carte::NoeudCarte &o = modele_.noeuds[static_cast<std::size_t>(a.origine)],
+                                &d = modele_.noeuds[static_cast<std::size_t>(a.destination)];
+        const QPointF u = vue_.VersEcran(o.x, o.y, taille), w = vue_.VersEcran(d.x, d.y, taille);
+        if (p.x() < std::min(u.x(), w.x()) - 4 || p.x() > std::max(u.x(), w.x()) + 4 ||
+            p.y() < std::min(u.y(), w.y()) - 4 || p.y() > std::max(u.y(), w.y()) + 4)
+            continue;
+        const double dist = DistanceSegment(p, u, w);
+        if (dist <= meilleure) {
+            meilleure = dist;
+            arc = &a;
+        }
+    }
+    return arc ? carte::DetailArc(modele_, *arc) : QString();
+}
+
+bool PanneauCarte::event(QEvent* ev) {
+    if (ev->type() == QEvent::ToolTip) {
+        auto* h = static_cast<QHelpEvent*>(ev);
+        const QString t = glisse_ ? QString() : TexteSurvol(h->pos());
+        if (t.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(h->globalPos(), t, this);
+        return true;
+    }
+    return QWidget::event(ev);
+}
+
+PanneauCarte::~PanneauCarte() {
+    // The drawing under way posts its image to this widget: it ends before the widget goes
+    // (an event posted to a widget that is gone is dropped).
+    if (dessin_.joinable()) dessin_.join();
+}
+
+void PanneauCarte::LanceDessin(QSize pixels, qreal ratio) {
+    imageAJour_ = true;  // until the view or the result changes again
+    dessin_ =
+        std::thread([this, modele = modele_, vue = vue_, taille = QSizeF(size()), pixels, ratio] {
+            QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(ratio);
+            {
+                QPainter p(&image);
+                if (modele.Vide()) {
+                    const QRectF cadre(QPointF(0, 0), taille);
+                    p.fillRect(cadre, Qt::white);
+                    p.setPen(QColor(120, 120, 120));
+                    p.drawText(cadre, Qt::AlignCenter, QStringLiteral("Aucun réseau chargé"));
+                } else {
+                    carte::DessineCarte(p, modele, vue, taille);
+                }
+            }
+            QMetaObject::invokeMethod(
+                this, [this, image = std::move(image)]() mutable { DessinFini(std::move(image)); },
+                Qt::QueuedConnection);
+        });
+}
+
+void PanneauCarte::DessinFini(QImage image) {
+    if (dessin_.joinable()) dessin_.join();
+    image_ = std::move(image);
+    update();  // shows it, and draws again if the view changed meanwhile
+}
+
+void PanneauCarte::paintEvent(QPaintEvent*) {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if ((!imageAJour_ || image_.size() != pixels) && !dessin_.joinable())
+        LanceDessin(pixels, ratio);
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    if (!image_.isNull()) p.drawImage(glisse_ ? decalage_ : QPointF(0, 0), image_);
+}
+
+void PanneauCarte::resizeEvent(QResizeEvent*) {
+    if (suitReseau_)
+        Ajuste();
+    else
+        Redessine();
+}
+
+void PanneauCarte::wheelEvent(QWheelEvent* ev) {
+    if (modele_.Vide()) return;
+    const double crans = ev->angleDelta().y() / 120.0;
+    if (crans == 0) return;
+    vue_.Zoome(std::pow(1.25, crans), ev->position(), size());
+    suitReseau_ = false;
+    Redessine();
+    ev->accept();
+}
+
+void PanneauCarte::mousePressEvent(QMouseEvent* ev) {
+    if (ev->button() != Qt::LeftButton) return;
+    glisse_ = true;
+    depart_ = ev->position();
+    decalage_ = {};
+    setCursor(Qt::ClosedHandCursor);
+    QToolTip::hideText();
+}
+
+void PanneauCarte::mouseMoveEvent(QMouseEvent* ev) {
+    if (!glisse_) return;
+    // The image drawn is only moved while dragging; it is drawn again at the release.
+    decalage_ = ev->position() - depart_;
+    update();
+}
+
+void PanneauCarte::mouseReleaseEvent(QMouseEvent* ev) {
+    if (!glisse_ || ev->button() != Qt::LeftButton) return;
+    glisse_ = false;
+    setCursor(Qt::OpenHandCursor);
+    const QPointF d = ev->position() - depart_;
+    if (d.manhattanLength() > 0) {
+        vue_.Deplace(d);
+        suitReseau_ = false;
+    }
+    Redessine();
+}
+
+void PanneauCarte::mouseDoubleClickEvent(QMouseEvent*) {
+    Ajuste();
+}
+
+}  // namespace vek

@@ -1,0 +1,77 @@
+#pragma once
+// The map beside the configuration panel: the network and its last result, zoomed by the
+// wheel around the pointer, moved by dragging, fitted to the network on demand; hovering a
+// node or an arc tells what it is. The geometry is rebuilt only when the network changes;
+// the drawing is kept in an image and made again only when the view or the result changes,
+// on a worker thread (the image before stays shown meanwhile), so that a large network never
+// holds up the window.
+
+#include <QImage>
+#include <QWidget>
+#include <cstdint>
+#include <thread>
+
+#include "ModeleCarte.h"
+#include "VueCarte.h"
+
+namespace vek {
+
+struct EtatReseau;
+
+class PanneauCarte : public QWidget {
+  public:
+    explicit PanneauCarte(QWidget* parent = nullptr);
+    ~PanneauCarte() override;
+
+    // Follows the state after a command: a new network is built again (and fitted when its
+    // extent changed), the last result applied again.
+    void Actualise(const EtatReseau& e);
+    void Ajuste();
+    void AfficheResultat(bool oui);
+    bool AfficheResultat() const { return afficheResultat_; }
+    void Classification(carte::MethodeClasses methode, int nbClasses);
+    carte::MethodeClasses Methode() const { return methode_; }
+    int NbClasses() const { return nbClasses_; }
+
+    const carte::ModeleCarte& Modele() const { return modele_; }
+    const carte::VueCarte& Vue() const { return vue_; }
+    // Where node i of the model (from 0) is drawn in the widget.
+    QPointF PositionNoeud(int i) const;
+    // The tooltip at a point of the widget: the node there, else the arc; empty over nothing.
+    QString TexteSurvol(QPointF p) const;
+
+    QSize sizeHint() const override { return {640, 480}; }
+
+  protected:
+    bool event(QEvent* ev) override;
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void wheelEvent(QWheelEvent* ev) override;
+    void mousePressEvent(QMouseEvent* ev) override;
+    void mouseMoveEvent(QMouseEvent* ev) override;
+    void mouseReleaseEvent(QMouseEvent* ev) override;
+    void mouseDoubleClickEvent(QMouseEvent* ev) override;
+
+  private:
+    void Reclasse();
+    void Redessine();
+    // Starts drawing the image of the current view on the worker thread.
+    void LanceDessin(QSize pixels, qreal ratio);
+    void DessinFini(QImage image);
+    const EtatReseau* etat_ = nullptr;
+    carte::ModeleCarte modele_;
+    bool construit_ = false;
+    int nbNoeuds_ = -1, nbArcs_ = -1;
+    carte::VueCarte vue_;
+    bool suitReseau_ = true;  // fitted again on resize until the user moves the view
+    bool afficheResultat_ = true;
+    carte::MethodeClasses methode_ = carte::MethodeClasses::Quantiles;
+    int nbClasses_ = carte::kClassesDefaut;
+    QImage image_;             // the last image drawn
+    bool imageAJour_ = false;  // it shows the current view and result
+    std::thread dessin_;       // the drawing under way, if any
+    bool glisse_ = false;
+    QPointF depart_, decalage_;
+};
+
+}  // namespace vek

@@ -1,0 +1,351 @@
+// The map of the network and its results: the class breaks on known series, the example
+// network exported as SVG (one circle per node, one line per arc, their titles, the legend)
+// and as PNG, the degree of the nodes and a per-pair result shown, the `carte` instruction
+// of vek-batch, and what the map of the main window says under the pointer.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QTimer>
+#include <QWheelEvent>
+#include <QXmlStreamReader>
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+
+#include "Classification.h"
+#include "ExportCarte.h"
+#include "FenetreVek.h"
+#include "ModeleCarte.h"
+#include "PanneauCarte.h"
+#include "PortEssai.h"
+#include "Reseaux.h"
+#include "indicators/Nodalite.h"
+#include "vek/CommandesReseau.h"
+
+namespace vek {
+namespace {
+
+using carte::BornesClasses;
+using carte::ClasseDe;
+using carte::MethodeClasses;
+
+// The application object the drawing needs, unless a test before left one.
+struct Application {
+    int argc = 1;
+    char nom[4] = "vek";
+    char* argv[2] = {nom, nullptr};
+    std::unique_ptr<QApplication> app;
+    Application() {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (!QCoreApplication::instance()) app = std::make_unique<QApplication>(argc, argv);
+    }
+};
+
+// The example network loaded as the "Ouvrir" command loads it.
+struct Exemple : test::Session {
+    Exemple() {
+        port.fichiers = {test::Source("examples/utf8/noeuds.dat"),
+                         test::Source("examples/utf8/arcs.dat")};
+        menOuvrir(e);
+    }
+    void Degre() {
+        e.IndicVek = {"Degré", "Ordre1", "Booléenne", "Multimodal", ""};
+        CalculNodalite(e);
+    }
+};
+
+// What an SVG document holds: its circles and lines with their titles, the texts of the group
+// "legende".
+struct Svg {
+    std::vector<QString> cercles, lignes, legende;
+    bool groupeLegende = false;
+    QString erreur;
+};
+
+Svg Analyse(const QByteArray& texte) {
+    Svg s;
+    QXmlStreamReader x(texte);
+    std::vector<QString> pile;  // names of the open elements
+    int profondeurLegende = -1;
+    while (!x.atEnd()) {
+        x.readNext();
+        if (x.isStartElement()) {
+            const QString nom = x.name().toString();
+            if (nom == "g" && x.attributes().value("id") == QLatin1String("legende")) {
+                s.groupeLegende = true;
+                profondeurLegende = static_cast<int>(pile.size());
+            }
+            if (nom == "circle") s.cercles.emplace_back();
+            if (nom == "line") s.lignes.emplace_back();
+            if (nom == "title" && !pile.empty()) {
+                const QString t = x.readElementText();
+                if (pile.back() == "circle") s.cercles.back() = t;
+                if (pile.back() == "line") s.lignes.back() = t;
+                continue;  // the title's end is read
+            }
+            if (nom == "text" && profondeurLegende >= 0) {
+                s.legende.push_back(x.readElementText());
+                continue;
+            }
+            pile.push_back(nom);
+        } else if (x.isEndElement()) {
+            pile.pop_back();
+            if (static_cast<int>(pile.size()) == profondeurLegende) profondeurLegende = -1;
+        }
+    }
+    if (x.hasError()) s.erreur = x.errorString();
+    return s;
+}
+
+bool Contient(const std::vector<QString>& textes, const QString& fragment) {
+    return std::any_of(textes.begin(), textes.end(),
+                       [&](const QString& t) { return t.contains(fragment); });
+}
+
+TEST(Classes, SeriesConnues) {
+    std::vector<double> un_a_dix;
+    for (int i = 1; i <= 10; ++i) un_a_dix.push_back(i);
+    EXPECT_EQ(BornesClasses(un_a_dix, 5, MethodeClasses::Quantiles),
+              (std::vector<double>{1, 2, 4, 6, 8, 10}));
+    EXPECT_EQ(BornesClasses(un_a_dix, 3, MethodeClasses::IntervallesEgaux),
+              (std::vector<double>{1, 4, 7, 10}));
+    // Three clear groups: the natural breaks fall between them, whatever the order.
+    const std::vector<double> groupes = {21, 1, 12, 2, 22, 3, 10, 11, 20};
+    EXPECT_EQ(BornesClasses(groupes, 3, MethodeClasses::SeuilsNaturels),
+              (std::vector<double>{1, 3, 12, 22}));
+    EXPECT_EQ(BornesClasses({1, 1, 1, 2, 2, 50, 52, 53, 90}, 3, MethodeClasses::SeuilsNaturels),
+              (std::vector<double>{1, 2, 53, 90}));
+    // Missing and unreachable values never enter; repeated quantiles merge.
+    EXPECT_EQ(BornesClasses({5, NAN, 32000, INFINITY, 1, 3}, 2, MethodeClasses::IntervallesEgaux),
+              (std::vector<double>{1, 3, 5}));
+    EXPECT_EQ(BornesClasses({0, 0, 0, 0, 0, 0, 0, 1}, 5, MethodeClasses::Quantiles),
+              (std::vector<double>{0, 0, 1}));
+    EXPECT_EQ(BornesClasses({2.5, 7.5}, 5, MethodeClasses::Quantiles),
+              (std::vector<double>{2.5, 2.5, 7.5}));
+    EXPECT_EQ(BornesClasses({2.5, 7.5, 7.5, 7.5}, 5, MethodeClasses::Quantiles),
+              (std::vector<double>{2.5, 2.5, 7.5}));
+    EXPECT_EQ(BornesClasses({7, 7, 7}, 5, MethodeClasses::SeuilsNaturels),
+              (std::vector<double>{7, 7}));
+    EXPECT_TRUE(BornesClasses({NAN, 40000}, 5, MethodeClasses::Quantiles).empty());
+    // A long series: the natural breaks stay between the groups.
+    std::vector<double> longue;
+    for (int i = 0; i < 3000; ++i) longue.push_back(i % 3 == 0 ? i % 7 : 1000 + i % 5);
+    const auto b = BornesClasses(longue, 2, MethodeClasses::SeuilsNaturels);
+    ASSERT_EQ(b.size(), 3u);
+    EXPECT_EQ(b[1], 6);
+
+    const std::vector<double> bornes = {1, 3, 12, 22};
+    EXPECT_EQ(ClasseDe(bornes, 1), 0);
+    EXPECT_EQ(ClasseDe(bornes, 3), 0);
+    EXPECT_EQ(ClasseDe(bornes, 3.5), 1);
+    EXPECT_EQ(ClasseDe(bornes, 22), 2);
+    EXPECT_EQ(ClasseDe({}, 5), -1);
+    EXPECT_TRUE(carte::ValeurManquante(32000));
+    EXPECT_TRUE(carte::ValeurManquante(NAN));
+    EXPECT_FALSE(carte::ValeurManquante(31999.5));
+}
+
+TEST(Carte, ReseauExempleEnSvgEtEnPng) {
+    Application application;
+    Exemple x;
+    ASSERT_EQ(x.e.NbNoeuds, 44);
+    carte::ModeleCarte m = carte::ConstruitModele(x.e);
+    carte::AppliqueResultat(m, x.e, true, MethodeClasses::Quantiles, 5);
+    EXPECT_EQ(m.resultat, carte::TypeResultat::Aucun);
+    ASSERT_EQ(static_cast<int>(m.arcs.size()), x.e.NbArcs);
+    EXPECT_GT(m.arcsParFamille[static_cast<std::size_t>(carte::FamilleMode::Fer)], 0);
+    EXPECT_GT(m.arcsParFamille[static_cast<std::size_t>(carte::FamilleMode::Ferry)], 0);
+
+    const Svg s = Analyse(carte::TexteSvg(m, 1600, 1200));
+    ASSERT_TRUE(s.erreur.isEmpty()) << s.erreur.toStdString();
+    EXPECT_EQ(static_cast<int>(s.cercles.size()), x.e.NbNoeuds);
+    EXPECT_EQ(static_cast<int>(s.lignes.size()), x.e.NbArcs);
+    for (int i = 1; i <= x.e.NbNoeuds; ++i)
+        EXPECT_TRUE(Contient(s.cercles, QString::number(x.e.Noeuds[i].Code))) << i;
+    const Arc& a = x.e.Arcs[1];
+    EXPECT_TRUE(s.lignes.front().startsWith(QString::number(a.Origine)));
+    EXPECT_TRUE(s.lignes.front().contains(QString::number(a.Destination)));
+    EXPECT_FALSE(s.cercles.front().contains(":"));  // no result, no value
+    EXPECT_TRUE(s.groupeLegende);
+    EXPECT_TRUE(Contient(s.legende, "Réseau"));
+    EXPECT_TRUE(Contient(s.legende, "Route"));
+    EXPECT_TRUE(Contient(s.legende, "km"));  // the scale bar
+
+    // PNG at the size asked, with something drawn on the white.
+    const std::string png = x.dossier / "carte.PNG";
+    std::string erreur;
+    ASSERT_TRUE(carte::ExporteCarte(m, png, 800, 600, erreur)) << erreur;
+    QImage image(QString::fromStdString(png));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(800, 600));
+    int colores = 0;
+    for (int y = 0; y < 600; y += 3)
+        for (int xx = 0; xx < 800; xx += 3) colores += image.pixel(xx, y) != qRgb(255, 255, 255);
+    EXPECT_GT(colores, 500);
+    EXPECT_FALSE(carte::ExporteCarte(m, x.dossier / "carte.jpg", 800, 600, erreur));
+    EXPECT_FALSE(carte::ExporteCarte(m, "/dossier/absent/carte.svg", 800, 600, erreur));
+    EXPECT_NE(erreur.find("/dossier/absent/carte.svg"), std::string::npos);
+}
+
+TEST(Carte, DegreDesNoeudsEtValeursParLiaison) {
+    Application application;
+    Exemple x;
+    x.Degre();
+    carte::ModeleCarte m = carte::ConstruitModele(x.e);
+    carte::AppliqueResultat(m, x.e, true, MethodeClasses::Quantiles, 5);
+    ASSERT_EQ(m.resultat, carte::TypeResultat::Noeuds);
+    EXPECT_EQ(m.NbClasses(), 5);
+    EXPECT_EQ(m.manquants, 0);
+    int total = 0;
+    for (int n : m.effectifs) total += n;
+    EXPECT_EQ(total, 44);
+    for (std::size_t i = 0; i < m.noeuds.size(); ++i) {
+        EXPECT_EQ(m.noeuds[i].valeur, x.e.ValeursNoeuds[i + 1]);
+        EXPECT_GE(m.noeuds[i].classe, 0);
+    }
+    Svg s = Analyse(carte::TexteSvg(m, 1600, 1200));
+    EXPECT_EQ(static_cast<int>(s.cercles.size()), 44);
+    EXPECT_TRUE(Contient(s.legende, "Valeur par nœud"));
+    EXPECT_TRUE(Contient(s.legende, "quantiles, 5 classes"));
+    int classes = 0;
+    for (const QString& t : s.legende) classes += t.contains(" – ");
+    EXPECT_EQ(classes, 5);
+    EXPECT_FALSE(Contient(s.legende, "Sans valeur"));
+    const QString premier =
+        QString::number(x.e.Noeuds[1].Code) + " : " + QString::number(x.e.ValeursNoeuds[1]);
+    EXPECT_TRUE(Contient(s.cercles, premier)) << premier.toStdString();
+
+    // An unreachable node is drawn apart and counted in the legend.
+    x.e.ValeursNoeuds[3] = 32000;
+    carte::AppliqueResultat(m, x.e, true, MethodeClasses::SeuilsNaturels, 3);
+    EXPECT_EQ(m.noeuds[2].classe, -1);
+    EXPECT_EQ(m.manquants, 1);
+    s = Analyse(carte::TexteSvg(m, 1600, 1200));
+    EXPECT_TRUE(Contient(s.legende, "Sans valeur ou inaccessible (1)"));
+    EXPECT_TRUE(Contient(s.legende, "seuils naturels, 3 classes"));
+
+    // No per-node values: the per-pair values go on the arcs joining each pair, either way.
+    x.e.ValeursNoeuds.clear();
+    const Arc& a1 = x.e.Arcs[1];
+    const Arc& a2 = x.e.Arcs[2];
+    x.e.ListeCouples = {Couple{}, Couple{a1.IndiceDestination, a1.IndiceOrigine, 2.5},
+                        Couple{a2.IndiceOrigine, a2.IndiceDestination, 7.5}};
+    x.e.NbCouples = 2;
+    carte::AppliqueResultat(m, x.e, true, MethodeClasses::Quantiles, 5);
+    ASSERT_EQ(m.resultat, carte::TypeResultat::Couples);
+    EXPECT_EQ(m.arcs[0].valeur, 2.5);
+    EXPECT_EQ(m.arcs[1].valeur, 7.5);
+    EXPECT_EQ(m.NbClasses(), 2);
+    int avecValeur = 0;
+    for (const carte::ArcCarte& a : m.arcs) avecValeur += !std::isnan(a.valeur);
+    EXPECT_GE(avecValeur, 2);  // an arc the other way between the same nodes too
+    EXPECT_EQ(m.manquants, x.e.NbArcs - avecValeur);
+    s = Analyse(carte::TexteSvg(m, 1600, 1200));
+    EXPECT_TRUE(s.lignes[0].endsWith(" : 2,5")) << s.lignes[0].toStdString();
+    EXPECT_TRUE(Contient(s.legende, "Valeur par liaison"));
+    EXPECT_TRUE(Contient(s.legende, "Sans valeur ou inaccessible"));
+    // Hidden on demand.
+    carte::AppliqueResultat(m, x.e, false, MethodeClasses::Quantiles, 5);
+    EXPECT_EQ(m.resultat, carte::TypeResultat::Aucun);
+    EXPECT_TRUE(std::isnan(m.arcs[0].valeur));
+}
+
+int LanceBatch(const test::DossierTemporaire& d, const std::string& script) {
+    test::EcritOctets(d / "s.vek", script);
+    const std::string commande = "cd '" + d.Chemin().string() +
+                                 "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
+                                 VEK_BATCH + "' s.vek > sortie.txt 2> erreurs.txt";
+    const int statut = std::system(commande.c_str());
+    return statut != -1 && WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
+}
+
+TEST(Carte, InstructionCarteDeVekBatch) {
+    Application application;
+    test::DossierTemporaire d;
+    const std::string ouvre = "fichier \"" + test::Source("examples/utf8/noeuds.dat") +
+                              "\"\nfichier \"" + test::Source("examples/utf8/arcs.dat") +
+                              "\"\nmenu menOuvrir\n";
+    EXPECT_EQ(LanceBatch(d, ouvre + "carte reseau.svg\n"
+                                    "dialogue IndicVek Degré Ordre1 Booléenne Ok\n"
+                                    "menu menCalculNodalité\n"
+                                    "carte degre.png 640 480\n"),
+              0)
+        << test::LitOctets(d / "erreurs.txt");
+    const Svg s = Analyse(QByteArray::fromStdString(test::LitOctets(d / "reseau.svg")));
+    EXPECT_EQ(s.cercles.size(), 44u);
+    EXPECT_TRUE(s.groupeLegende);
+    const QImage image(QString::fromStdString(d / "degre.png"));
+    EXPECT_EQ(image.size(), QSize(640, 480));
+
+    EXPECT_EQ(LanceBatch(d, ouvre + "carte reseau.jpg\n"), 2);
+    EXPECT_NE(test::LitOctets(d / "erreurs.txt").find("s.vek:4: « carte » écrit un fichier"),
+              std::string::npos);
+    EXPECT_EQ(LanceBatch(d, "carte a.png 0 10\n"), 2);
+    EXPECT_EQ(LanceBatch(d, "carte\n"), 2);
+    // A file that cannot be written: the run ends with status 5, as a command's failure.
+    EXPECT_EQ(LanceBatch(d, ouvre + "carte absent/carte.png\n"), 5);
+}
+
+TEST(Carte, SurvolEtTitreDeLaFenetre) {
+    Application application;
+    Exemple x;
+    x.Degre();
+    PanneauCarte panneau;
+    panneau.resize(800, 600);
+    panneau.Actualise(x.e);
+    ASSERT_EQ(panneau.Modele().noeuds.size(), 44u);
+    const QString noeud = panneau.TexteSurvol(panneau.PositionNoeud(0));
+    EXPECT_TRUE(noeud.contains(QString::number(x.e.Noeuds[1].Code))) << noeud.toStdString();
+    EXPECT_TRUE(noeud.contains("Brenne-la-Ville"));
+    EXPECT_TRUE(noeud.contains("Valeur : " + QString::number(x.e.ValeursNoeuds[1])));
+    EXPECT_TRUE(panneau.TexteSurvol(QPointF(-50, -50)).isEmpty());
+    // The middle of the longest arc on screen names its two ends and its mode.
+    const carte::ArcCarte* long_ = nullptr;
+    double l = 0;
+    for (const carte::ArcCarte& a : panneau.Modele().arcs) {
+        const QPointF d = panneau.PositionNoeud(a.origine) - panneau.PositionNoeud(a.destination);
+        if (std::hypot(d.x(), d.y()) > l) {
+            l = std::hypot(d.x(), d.y());
+            long_ = &a;
+        }
+    }
+    ASSERT_NE(long_, nullptr);
+    const QString arc = panneau.TexteSurvol(
+        (panneau.PositionNoeud(long_->origine) + panneau.PositionNoeud(long_->destination)) / 2);
+    EXPECT_TRUE(arc.startsWith("Arc ")) << arc.toStdString();
+    EXPECT_TRUE(arc.contains(QString::number(panneau.Modele().noeuds[long_->origine].code)));
+    EXPECT_TRUE(arc.contains(QStringLiteral("Mode : %1").arg(long_->mode)));
+    EXPECT_TRUE(arc.contains("Longueur : "));
+    // Zoomed in around a node, it stays under the pointer.
+    const QPointF p = panneau.PositionNoeud(5);
+    QWheelEvent roue(p, panneau.mapToGlobal(p), {}, {0, 240}, Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&panneau, &roue);
+    EXPECT_NEAR(panneau.PositionNoeud(5).x(), p.x(), 1e-6);
+    EXPECT_GT(panneau.Vue().echelle,
+              1.5 * carte::VueAjustee(panneau.Modele(), panneau.size()).echelle);
+    panneau.Ajuste();
+    EXPECT_EQ(panneau.Vue(), carte::VueAjustee(panneau.Modele(), panneau.size()));
+
+    // The main window: its title names the arc file, its map follows the commands.
+    test::PortEssai port;
+    Etat e(port);
+    Demarrage(e);
+    FenetreVek fenetre(e);
+    port.Fenetre(&fenetre);
+    fenetre.show();
+    port.fichiers = {test::Source("examples/utf8/noeuds.dat"),
+                     test::Source("examples/utf8/arcs.dat")};
+    EXPECT_TRUE(fenetre.Carte()->Modele().Vide());
+    fenetre.Lance("menOuvrir", [] { QTimer::singleShot(0, qApp, &QApplication::quit); });
+    qApp->exec();
+    EXPECT_EQ(fenetre.windowTitle(), QStringLiteral("VEK — arcs.dat"));
+    EXPECT_EQ(fenetre.Carte()->Modele().noeuds.size(), 44u);
+    EXPECT_FALSE(fenetre.grab().isNull());
+}
+
+}  // namespace
+}  // namespace vek
