@@ -15,6 +15,7 @@
 #include "FenetreVek.h"
 #include "PortQt.h"
 #include "ReglagesBureau.h"
+#include "Script.h"
 #include "Traductions.h"
 #include "vek/CommandesGenerales.h"
 #include "vek/Demarrage.h"
