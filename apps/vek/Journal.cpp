@@ -178,16 +178,19 @@ struct Originaux {
 Gestionnaire Enveloppe(std::shared_ptr<SuiviDialogue> suivi, const std::string& nom,
                        Gestionnaire original, bool secondaire) {
     return [suivi, nom, original, secondaire](vek::Dialogue& d) {
-        if (suivi->ferme) {
-            if (original) original(d);
+        // A handler may add controls, and so move this one: what follows uses copies.
+        const std::shared_ptr<SuiviDialogue> s = suivi;
+        const Gestionnaire g = original;
+        if (s->ferme) {
+            if (g) g(d);
             return;
         }
-        suivi->Avant(d, nom, secondaire);
-        if (original) original(d);
-        suivi->Releve(d);
+        s->Avant(d, nom, secondaire);
+        if (g) g(d);
+        s->Releve(d);
         if (!d.ouvert) {
-            suivi->ferme = true;
-            if (suivi->aLaFermeture) suivi->aLaFermeture();
+            s->ferme = true;
+            if (s->aLaFermeture) s->aLaFermeture();
         }
     };
 }
