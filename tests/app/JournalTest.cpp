@@ -229,8 +229,9 @@ TEST(Journal, RejoueParVekBatchDonneLesMemesFichiers) {
     QApplication app(argc, argv);
     test::DossierTemporaire tmp;
     const std::string bureau = tmp / "bureau", batch = tmp / "batch";
-    std::filesystem::create_directories(bureau);
-    std::filesystem::create_directories(batch);
+    // The sum and the degree both write NoeudVal.dat: each goes to its own folder.
+    for (const std::string& d : {bureau, batch})
+        for (const char* sous : {"/somme", "/degre"}) std::filesystem::create_directories(d + sous);
 
     test::PortEssai essai;
     Journal journal;
@@ -248,12 +249,13 @@ TEST(Journal, RejoueParVekBatchDonneLesMemesFichiers) {
     Execute(app, fenetre, "menOuvrir");
     ASSERT_GT(e.NbNoeuds, 0);
     std::string erreur;
-    ASSERT_TRUE(fenetre.ChangeReglage("RepResultats", bureau, erreur)) << erreur;
+    ASSERT_TRUE(fenetre.ChangeReglage("RepResultats", bureau + "/somme", erreur)) << erreur;
     Clique("Valu", {"Distance", "ValuOk"});
     Execute(app, fenetre, "menChangerValuation");
     EXPECT_EQ(e.Valuation, "Distance");
     Execute(app, fenetre, "menUneFois");
     Execute(app, fenetre, "menSomChem");
+    ASSERT_TRUE(fenetre.ChangeReglage("RepResultats", bureau + "/degre", erreur)) << erreur;
     Clique("IndicVek", {"Degré", "Ok"});
     Execute(app, fenetre, "menCalculNodalité");
 
@@ -285,18 +287,22 @@ TEST(Journal, RejoueParVekBatchDonneLesMemesFichiers) {
                                  (tmp / "sortie.txt") + "\" 2>&1";
     ASSERT_EQ(std::system(commande.c_str()), 0) << test::LitOctets(tmp / "sortie.txt");
 
-    std::size_t fichiers = 0;
-    for (const auto& f : std::filesystem::directory_iterator(bureau)) {
-        const std::string nomFichier = f.path().filename().string();
-        SCOPED_TRACE(nomFichier);
-        ASSERT_TRUE(std::filesystem::exists(batch + "/" + nomFichier));
-        EXPECT_EQ(test::LitOctets(f.path().string()), test::LitOctets(batch + "/" + nomFichier));
+    std::size_t fichiers = 0, rejoues = 0;
+    for (const auto& f : std::filesystem::recursive_directory_iterator(bureau)) {
+        if (!f.is_regular_file()) continue;
+        const std::string relatif = std::filesystem::relative(f.path(), bureau).string();
+        SCOPED_TRACE(relatif);
+        ASSERT_TRUE(std::filesystem::exists(batch + "/" + relatif));
+        EXPECT_EQ(test::LitOctets(f.path().string()), test::LitOctets(batch + "/" + relatif));
         ++fichiers;
     }
-    EXPECT_EQ(fichiers, static_cast<std::size_t>(
-                            std::distance(std::filesystem::directory_iterator(batch), {})));
-    EXPECT_TRUE(std::filesystem::exists(bureau + "/NoeudVal.dat"));
-    EXPECT_GE(fichiers, 2u);
+    for (const auto& f : std::filesystem::recursive_directory_iterator(batch))
+        if (f.is_regular_file()) ++rejoues;
+    EXPECT_EQ(fichiers, rejoues);
+    EXPECT_TRUE(std::filesystem::exists(bureau + "/somme/NoeudVal.dat"));
+    EXPECT_TRUE(std::filesystem::exists(bureau + "/degre/NoeudVal.dat"));
+    EXPECT_NE(test::LitOctets(bureau + "/somme/NoeudVal.dat"),
+              test::LitOctets(bureau + "/degre/NoeudVal.dat"));
 }
 
 }  // namespace
