@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QMenu>
 #include <QTimer>
 #include <algorithm>
 #include <cstdlib>
@@ -258,6 +260,12 @@ TEST(Journal, RejoueParVekBatchDonneLesMemesFichiers) {
     ASSERT_TRUE(fenetre.ChangeReglage("RepResultats", bureau + "/degre", erreur)) << erreur;
     Clique("IndicVek", {"Degré", "Ok"});
     Execute(app, fenetre, "menCalculNodalité");
+
+    // The window's own entry, in "Fichiers".
+    QAction* enregistrer = fenetre.findChild<QAction*>("menEnregistrerJournal");
+    ASSERT_TRUE(enregistrer);
+    EXPECT_TRUE(enregistrer->isEnabled());
+    EXPECT_TRUE(fenetre.findChild<QMenu*>("menFichiers")->actions().contains(enregistrer));
 
     const std::string chemin = tmp / "journal.vek";
     QString probleme;
