@@ -193,7 +193,7 @@ TEST(Journal, UnDialogueACoteDeLaFenetrePrendSaPlaceQuandIlSeFerme) {
 }
 
 // On its next showing, the dialog `nom` gets a click on each of `boutons` in turn, as a
-// person would give them.
+// person would give them; with none, it is closed by the window frame.
 void Clique(const QString& nom, const QStringList& boutons) {
     auto* attente = new QTimer(qApp);
     attente->setInterval(10);
@@ -203,6 +203,7 @@ void Clique(const QString& nom, const QStringList& boutons) {
             if (!dialogue || dialogue->objectName() != nom || !dialogue->isVisible()) continue;
             attente->stop();
             attente->deleteLater();
+            if (boutons.isEmpty()) dialogue->reject();  // the window frame's close
             for (const QString& b : boutons) {
                 auto* bouton = dialogue->findChild<QAbstractButton*>(b);
                 if (!bouton) {
@@ -255,6 +256,9 @@ TEST(Journal, RejoueParVekBatchDonneLesMemesFichiers) {
     Clique("Valu", {"Distance", "ValuOk"});
     Execute(app, fenetre, "menChangerValuation");
     EXPECT_EQ(e.Valuation, "Distance");
+    Clique("Valu", {});
+    Execute(app, fenetre, "menChangerValuation");
+    EXPECT_EQ(e.Valuation, "Distance");
     Execute(app, fenetre, "menUneFois");
     Execute(app, fenetre, "menSomChem");
     ASSERT_TRUE(fenetre.ChangeReglage("RepResultats", bureau + "/degre", erreur)) << erreur;
@@ -283,6 +287,9 @@ TEST(Journal, RejoueParVekBatchDonneLesMemesFichiers) {
     EXPECT_EQ(position("dialogue Valu Distance ValuOk") + 1, position("menu menChangerValuation"))
         << texte;
     EXPECT_EQ(position("dialogue IndicVek Degré Ok") + 1, position("menu menCalculNodalité"))
+        << texte;
+    EXPECT_EQ(lignes[static_cast<std::size_t>(position("menu menChangerValuation") + 1)],
+              "dialogue Valu ValuAnnule")
         << texte;
     EXPECT_LT(position("menu menUneFois"), position("menu menSomChem")) << texte;
 
