@@ -274,16 +274,16 @@ void FenetreVek::Lance(const std::string& nom, std::function<void()> fin) {
         if (w) w->setEnabled(false);
     travail_ = std::thread([this, nom, fin] {
         bool fatale = false;
-        Issue issue = Issue::Refusee;
+        Issue resultat = Issue::Refusee;
         try {
-            issue = ExecuteCommande(e_, nom);
+            resultat = ExecuteCommande(e_, nom);
         } catch (const ErreurFatale&) {
             fatale = true;
         }
         QMetaObject::invokeMethod(
             this,
-            [this, fatale, fin, nom, issue] {
-                if (journal_) journal_->FinCommande(nom, issue == Issue::Faite && !fatale);
+            [this, fatale, fin, nom, resultat] {
+                if (journal_) journal_->FinCommande(nom, resultat == Issue::Faite && !fatale);
                 enCours_ = false;
                 for (auto& w : nonModaux_)
                     if (w) w->setEnabled(true);
