@@ -13,11 +13,13 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "ExportCarte.h"
+#include "Journal.h"
 #include "PanneauCarte.h"
 #include "Progressions.h"
 #include "Visionneuse.h"
@@ -25,6 +27,7 @@
 #include "shell/Erreurs.h"
 #include "vek/Demarrage.h"
 #include "vek/MenuVek.h"
+#include "vek/Reglages.h"
 
 namespace vek {
 
@@ -106,6 +109,60 @@ void FenetreVek::ConstruitMenus() {
         actions_[c.nom] = a;
     };
     for (int r : e_.Menus.Racines()) ajoute(r, nullptr);
+    // The journal is the window's own: it stands in "Fichiers", before "Quitter".
+    if (auto* fichiers = menuBar()->findChild<QMenu*>("menFichiers")) {
+        enregistreJournal_ = new QAction("Enregistrer le &journal...", fichiers);
+        enregistreJournal_->setObjectName("menEnregistrerJournal");
+        enregistreJournal_->setEnabled(false);
+        QAction* quitter = actions_.count("menQuitter") ? actions_["menQuitter"] : nullptr;
+        fichiers->insertAction(quitter, enregistreJournal_);
+        connect(enregistreJournal_, &QAction::triggered, this, [this] { ChoisitFichierJournal(); });
+    }
+}
+
+void FenetreVek::Journalise(Journal* journal) {
+    journal_ = journal;
+    if (enregistreJournal_) enregistreJournal_->setEnabled(journal_ != nullptr);
+    if (!journal_) return;
+    journal_->Reglage("RepResultats", e_.RepResultats);
+    journal_->Reglage("Editeur", e_.Editeur);
+    journal_->Reglage("Tableur", e_.Tableur);
+}
+
+bool FenetreVek::ChangeReglage(const std::string& nom, const std::string& valeur,
+                               std::string& erreur) {
+    if (enCours_) {
+        erreur = "une commande est en cours";
+        return false;
+    }
+    if (!vek::ChangeReglage(e_, nom, valeur, erreur)) return false;
+    if (journal_) journal_->Reglage(nom, valeur);
+    Synchronise();
+    return true;
+}
+
+bool FenetreVek::EnregistreJournal(const QString& chemin, QString& erreur) {
+    if (!journal_) {
+        erreur = "Aucun journal n'est tenu dans cette session.";
+        return false;
+    }
+    QSaveFile f(chemin);
+    const QByteArray texte = QByteArray::fromStdString(journal_->Texte());
+    if (!f.open(QIODevice::WriteOnly) || f.write(texte) != texte.size() || !f.commit()) {
+        erreur = f.errorString();
+        return false;
+    }
+    return true;
+}
+
+void FenetreVek::ChoisitFichierJournal() {
+    const QString chemin = QFileDialog::getSaveFileName(
+        this, "Enregistrer le journal", "journal.vek", "Script vek-batch (*.vek);;Tous (*)");
+    if (chemin.isEmpty()) return;
+    QString erreur;
+    if (!EnregistreJournal(chemin, erreur))
+        QMessageBox::warning(this, "Enregistrer le journal",
+                             "Impossible d'écrire " + chemin + " : " + erreur);
 }
 
 void FenetreVek::ConstruitMenuFenetre() {
@@ -211,19 +268,22 @@ void FenetreVek::Lance(const std::string& nom, std::function<void()> fin) {
     if (enCours_) return;  // commands never overlap
     if (travail_.joinable()) travail_.join();
     enCours_ = true;
+    if (journal_) journal_->DebutCommande();
     menuBar()->setEnabled(false);
     for (auto& w : nonModaux_)
         if (w) w->setEnabled(false);
     travail_ = std::thread([this, nom, fin] {
         bool fatale = false;
+        Issue resultat = Issue::Refusee;
         try {
-            ExecuteCommande(e_, nom);
+            resultat = ExecuteCommande(e_, nom);
         } catch (const ErreurFatale&) {
             fatale = true;
         }
         QMetaObject::invokeMethod(
             this,
-            [this, fatale, fin] {
+            [this, fatale, fin, nom, resultat] {
+                if (journal_) journal_->FinCommande(nom, resultat == Issue::Faite && !fatale);
                 enCours_ = false;
                 for (auto& w : nonModaux_)
                     if (w) w->setEnabled(true);

@@ -19,6 +19,7 @@ class QMenu;
 namespace vek {
 
 class FenetreProgression;
+class Journal;
 class PanneauCarte;
 class Visionneuse;
 
@@ -41,6 +42,12 @@ class FenetreVek : public QMainWindow {
     // never meet one.
     void AjouteNonModal(QWidget* w);
     PanneauCarte* Carte() { return carte_; }
+    // Notes the session in `journal` from now on, starting with the settings as they are.
+    void Journalise(Journal* journal);
+    // Changes a setting by name (noted in the journal): false with the reason.
+    bool ChangeReglage(const std::string& nom, const std::string& valeur, std::string& erreur);
+    // Writes the journal as a vek-batch script: false with the reason.
+    bool EnregistreJournal(const QString& chemin, QString& erreur);
     // Writes the map as the window shows it (classes and result), fitted at 1600 x 1200.
     void ExporteCarte();
 
@@ -50,6 +57,7 @@ class FenetreVek : public QMainWindow {
   private:
     void ConstruitMenus();
     void ConstruitMenuFenetre();
+    void ChoisitFichierJournal();
     Etat& e_;
     std::map<std::string, QAction*> actions_;
     QGroupBox* panneau_;
@@ -58,6 +66,8 @@ class FenetreVek : public QMainWindow {
     FenetreProgression* progression_;
     FenetreProgression* tempsDeCalcul_;
     Visionneuse* visionneuse_ = nullptr;
+    Journal* journal_ = nullptr;
+    QAction* enregistreJournal_ = nullptr;
     std::vector<QPointer<QWidget>> nonModaux_;
     std::thread travail_;
     std::atomic<bool> enCours_{false};

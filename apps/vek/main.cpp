@@ -13,6 +13,7 @@
 #include "ExecutionScript.h"
 #include "FenetreDialogue.h"
 #include "FenetreVek.h"
+#include "Journal.h"
 #include "PortQt.h"
 #include "ReglagesBureau.h"
 #include "Script.h"
@@ -109,7 +110,10 @@ int main(int argc, char** argv) {
     QSettings stockage("VEK", "vek");
     vek::ReglagesBureau reglages(stockage);
     vek::PortQt port;
-    vek::Etat e(port);
+    // Every answer is noted in the session's journal on its way to the command.
+    vek::Journal journal;
+    vek::PortJournal portJournal(port, journal);
+    vek::Etat e(portJournal);
     vek::Dialogue apropos = vek::DialogueAPropos(true);
     vek::FenetreDialogue chargement(apropos);
     chargement.show();
@@ -119,6 +123,7 @@ int main(int argc, char** argv) {
     reglages.Charge(e);
     vek::FenetreVek fenetre(e);
     port.Fenetre(&fenetre);
+    fenetre.Journalise(&journal);
     fenetre.show();
     chargement.hide();
     const int code = app.exec();
