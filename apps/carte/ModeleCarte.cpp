@@ -71,7 +71,9 @@ QString DetailArc(const ModeleCarte& m, const ArcCarte& a) {
     if (!o.nom.isEmpty() || !d.nom.isEmpty())
         t += QStringLiteral("\n") + o.nom + QStringLiteral(" – ") + d.nom;
     t += QStringLiteral("\nMode : %1").arg(a.mode);
-    if (!a.nomMode.isEmpty()) t += QStringLiteral(" (") + a.nomMode + ")";
+    const auto nom = m.nomsModes.find(a.mode);
+    if (nom != m.nomsModes.end() && !nom->second.isEmpty())
+        t += QStringLiteral(" (") + nom->second + ")";
     t += QStringLiteral("\nLongueur : ") + FormateValeur(a.distance) + QStringLiteral(" km");
     t += QStringLiteral("\nTemps : ") + FormateValeur(a.temps) + QStringLiteral(" min");
     if (m.resultat == TypeResultat::Couples) t += QStringLiteral("\nValeur : ") + Valeur(a.valeur);
@@ -102,11 +104,7 @@ ModeleCarte ConstruitModele(const EtatReseau& e) {
         m.noeuds.push_back(std::move(c));
     }
     // The direction of a mode, looked up once per code.
-    struct InfoMode {
-        bool oriente = false;
-        QString nom;
-    };
-    std::unordered_map<int, InfoMode> modes;
+    std::unordered_map<int, bool> modes;
     const int na = std::min<int>(e.NbArcs, static_cast<int>(e.Arcs.size()) - 1);
     m.arcs.reserve(static_cast<std::size_t>(std::max(na, 0)));
     for (int k = 1; k <= na; ++k) {
@@ -123,13 +121,10 @@ ModeleCarte ConstruitModele(const EtatReseau& e) {
         auto o = modes.find(a.Mode);
         if (o == modes.end()) {
             const Mode* x = ModeDe(e, a.Mode);
-            o = modes
-                    .emplace(a.Mode, InfoMode{x && x->Oriente,
-                                              x ? QString::fromStdString(x->Nom) : QString()})
-                    .first;
+            o = modes.emplace(a.Mode, x && x->Oriente).first;
+            m.nomsModes[a.Mode] = x ? QString::fromStdString(x->Nom) : QString();
         }
-        c.sensUnique = o->second.oriente;
-        c.nomMode = o->second.nom;
+        c.sensUnique = o->second;
         c.distance = a.Distance;
         c.temps = a.Temps;
         ++m.arcsParFamille[static_cast<std::size_t>(c.famille)];

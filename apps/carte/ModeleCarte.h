@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <map>
 #include <vector>
 
 #include "Classification.h"
@@ -34,7 +35,6 @@ struct ArcCarte {
     int origine = 0, destination = 0;  // positions in ModeleCarte::noeuds
     int indice = 0;                    // index in the state's arc table
     int mode = 0;
-    QString nomMode;
     FamilleMode famille = FamilleMode::Autre;
     bool sensUnique = false;
     float distance = 0, temps = 0;
@@ -47,6 +47,9 @@ enum class TypeResultat { Aucun, Noeuds, Couples };
 struct ModeleCarte {
     std::vector<NoeudCarte> noeuds;  // node i of the state at position i - 1
     std::vector<ArcCarte> arcs;      // arcs whose two ends are known
+    // The name of each mode present, kept once rather than with every arc: the model is
+    // built, and copied for drawing, after every command.
+    std::map<int, QString> nomsModes;
     double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
     std::uint64_t generation = 0;
     std::array<int, kFamilles.size()> arcsParFamille{};
