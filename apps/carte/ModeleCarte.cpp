@@ -103,8 +103,8 @@ ModeleCarte ConstruitModele(const EtatReseau& e) {
         }
         m.noeuds.push_back(std::move(c));
     }
-    // The direction of a mode, looked up once per code.
-    std::unordered_map<int, bool> modes;
+    // The direction of each mode, looked up once per code: -1 not yet, 0 two-way, 1 one-way.
+    std::vector<std::int8_t> sens;
     const int na = std::min<int>(e.NbArcs, static_cast<int>(e.Arcs.size()) - 1);
     m.arcs.reserve(static_cast<std::size_t>(std::max(na, 0)));
     for (int k = 1; k <= na; ++k) {
@@ -118,13 +118,14 @@ ModeleCarte ConstruitModele(const EtatReseau& e) {
         c.indice = k;
         c.mode = a.Mode;
         c.famille = FamilleDuMode(a.Mode);
-        auto o = modes.find(a.Mode);
-        if (o == modes.end()) {
+        const std::size_t code = static_cast<std::uint16_t>(a.Mode);
+        if (code >= sens.size()) sens.resize(code + 1, -1);
+        if (sens[code] < 0) {
             const Mode* x = ModeDe(e, a.Mode);
-            o = modes.emplace(a.Mode, x && x->Oriente).first;
+            sens[code] = x && x->Oriente ? 1 : 0;
             m.nomsModes[a.Mode] = x ? QString::fromStdString(x->Nom) : QString();
         }
-        c.sensUnique = o->second;
+        c.sensUnique = sens[code] == 1;
         c.distance = a.Distance;
         c.temps = a.Temps;
         ++m.arcsParFamille[static_cast<std::size_t>(c.famille)];

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "FenetreVek.h"
+#include "PanneauCarte.h"
 #include "PortCapture.h"
 #include "ReglagesBureau.h"
 #include "Script.h"
@@ -31,6 +32,7 @@ int ExecuteScriptBureau(const QString& script, const QString& capture, std::ostr
     int code = ExecuteScript(f, erreurs, script.toStdString(), port, e);
     sortie.flush();
     fenetre.Synchronise();
+    fenetre.Carte()->Termine();
     port.Capture(&fenetre, "Vek");
     return code;
 }

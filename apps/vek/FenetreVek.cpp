@@ -267,6 +267,7 @@ void FenetreVek::ImprimeConfiguration() {
 void FenetreVek::Lance(const std::string& nom, std::function<void()> fin) {
     if (enCours_) return;  // commands never overlap
     if (travail_.joinable()) travail_.join();
+    carte_->Termine();  // the map reads the state: done before a command changes it
     enCours_ = true;
     if (journal_) journal_->DebutCommande();
     menuBar()->setEnabled(false);

@@ -34,24 +34,49 @@ PanneauCarte::PanneauCarte(QWidget* parent) : QWidget(parent) {
 }
 
 void PanneauCarte::Actualise(const EtatReseau& e) {
+    Termine();
     etat_ = &e;
-    if (!construit_ || e.GenerationReseau != modele_.generation || e.NbNoeuds != nbNoeuds_ ||
-        e.NbArcs != nbArcs_) {
-        const carte::ModeleCarte avant = std::move(modele_);
-        modele_ = carte::ConstruitModele(e);
-        nbNoeuds_ = e.NbNoeuds;
-        nbArcs_ = e.NbArcs;
-        const bool memeEtendue = construit_ && avant.noeuds.size() == modele_.noeuds.size() &&
-                                 avant.xMin == modele_.xMin && avant.xMax == modele_.xMax &&
-                                 avant.yMin == modele_.yMin && avant.yMax == modele_.yMax;
-        construit_ = true;
-        if (!memeEtendue) Ajuste();
+    if (construit_ && e.GenerationReseau == modele_->generation && e.NbNoeuds == nbNoeuds_ &&
+        e.NbArcs == nbArcs_) {
+        Reclasse();
+        return;
     }
-    Reclasse();
+    nbNoeuds_ = e.NbNoeuds;
+    nbArcs_ = e.NbArcs;
+    construction_ =
+        std::thread([this, &e, afficher = afficheResultat_, methode = methode_, nb = nbClasses_] {
+            auto m = std::make_shared<carte::ModeleCarte>(carte::ConstruitModele(e));
+            carte::AppliqueResultat(*m, e, afficher, methode, nb);
+            pret_ = std::move(m);
+            QMetaObject::invokeMethod(
+                this, [this] { Termine(); }, Qt::QueuedConnection);
+        });
+}
+
+void PanneauCarte::Termine() {
+    if (construction_.joinable()) construction_.join();
+    if (!pret_) return;
+    const std::shared_ptr<carte::ModeleCarte> avant = std::move(modele_);
+    modele_ = std::move(pret_);
+    pret_.reset();
+    const bool memeEtendue = construit_ && avant->noeuds.size() == modele_->noeuds.size() &&
+                             avant->xMin == modele_->xMin && avant->xMax == modele_->xMax &&
+                             avant->yMin == modele_->yMin && avant->yMax == modele_->yMax;
+    construit_ = true;
+    if (!memeEtendue)
+        Ajuste();
+    else
+        Redessine();
+}
+
+carte::ModeleCarte& PanneauCarte::Modifiable() {
+    if (modele_.use_count() > 1) modele_ = std::make_shared<carte::ModeleCarte>(*modele_);
+    return *modele_;
 }
 
 void PanneauCarte::Reclasse() {
-    if (etat_) carte::AppliqueResultat(modele_, *etat_, afficheResultat_, methode_, nbClasses_);
+    if (etat_)
+        carte::AppliqueResultat(Modifiable(), *etat_, afficheResultat_, methode_, nbClasses_);
     Redessine();
 }
 
@@ -61,7 +86,7 @@ void PanneauCarte::Redessine() {
 }
 
 void PanneauCarte::Ajuste() {
-    vue_ = carte::VueAjustee(modele_, size());
+    vue_ = carte::VueAjustee(*modele_, size());
     suitReseau_ = true;
     Redessine();
 }
@@ -78,18 +103,19 @@ void PanneauCarte::Classification(carte::MethodeClasses methode, int nbClasses) 
 }
 
 QPointF PanneauCarte::PositionNoeud(int i) const {
-    const carte::NoeudCarte& x = modele_.noeuds.at(static_cast<std::size_t>(i));
+    const carte::NoeudCarte& x = modele_->noeuds.at(static_cast<std::size_t>(i));
     return vue_.VersEcran(x.x, x.y, size());
 }
 
 QString PanneauCarte::TexteSurvol(QPointF p) const {
+    const carte::ModeleCarte& modele = *modele_;
     const QSizeF taille = size();
-    const bool valeursNoeuds = modele_.resultat == carte::TypeResultat::Noeuds;
-    const int nb = modele_.NbClasses();
+    const bool valeursNoeuds = modele.resultat == carte::TypeResultat::Noeuds;
+    const int nb = modele.NbClasses();
     int plusProche = -1;
     double meilleure = 0;
-    for (std::size_t i = 0; i < modele_.noeuds.size(); ++i) {
-        const carte::NoeudCarte& x = modele_.noeuds[i];
+    for (std::size_t i = 0; i < modele.noeuds.size(); ++i) {
+        const carte::NoeudCarte& x = modele.noeuds[i];
         const QPointF d = vue_.VersEcran(x.x, x.y, taille) - p;
         const double r = carte::RayonNoeud(valeursNoeuds ? x.classe : -1, nb) + 3;
         const double d2 = d.x() * d.x() + d.y() * d.y();
@@ -99,12 +125,12 @@ QString PanneauCarte::TexteSurvol(QPointF p) const {
         }
     }
     if (plusProche >= 0)
-        return carte::DetailNoeud(modele_, modele_.noeuds[static_cast<std::size_t>(plusProche)]);
+        return carte::DetailNoeud(modele, modele.noeuds[static_cast<std::size_t>(plusProche)]);
     const carte::ArcCarte* arc = nullptr;
     meilleure = 4;
-    for (const carte::ArcCarte& a : modele_.arcs) {
-        const carte::NoeudCarte &o = modele_.noeuds[static_cast<std::size_t>(a.origine)],
-                                &d = modele_.noeuds[static_cast<std::size_t>(a.destination)];
+    for (const carte::ArcCarte& a : modele.arcs) {
+        const carte::NoeudCarte &o = modele.noeuds[static_cast<std::size_t>(a.origine)],
+                                &d = modele.noeuds[static_cast<std::size_t>(a.destination)];
         const QPointF u = vue_.VersEcran(o.x, o.y, taille), w = vue_.VersEcran(d.x, d.y, taille);
         if (p.x() < std::min(u.x(), w.x()) - 4 || p.x() > std::max(u.x(), w.x()) + 4 ||
             p.y() < std::min(u.y(), w.y()) - 4 || p.y() > std::max(u.y(), w.y()) + 4)
@@ -115,7 +141,7 @@ QString PanneauCarte::TexteSurvol(QPointF p) const {
             arc = &a;
         }
     }
-    return arc ? carte::DetailArc(modele_, *arc) : QString();
+    return arc ? carte::DetailArc(modele, *arc) : QString();
 }
 
 bool PanneauCarte::event(QEvent* ev) {
@@ -132,6 +158,7 @@ bool PanneauCarte::event(QEvent* ev) {
 }
 
 PanneauCarte::~PanneauCarte() {
+    if (construction_.joinable()) construction_.join();
     // The drawing under way posts its image to this widget: it ends before the widget goes
     // (an event posted to a widget that is gone is dropped).
     if (dessin_.joinable()) dessin_.join();
@@ -139,25 +166,25 @@ PanneauCarte::~PanneauCarte() {
 
 void PanneauCarte::LanceDessin(QSize pixels, qreal ratio) {
     imageAJour_ = true;  // until the view or the result changes again
-    dessin_ =
-        std::thread([this, modele = modele_, vue = vue_, taille = QSizeF(size()), pixels, ratio] {
-            QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
-            image.setDevicePixelRatio(ratio);
-            {
-                QPainter p(&image);
-                if (modele.Vide()) {
-                    const QRectF cadre(QPointF(0, 0), taille);
-                    p.fillRect(cadre, Qt::white);
-                    p.setPen(QColor(120, 120, 120));
-                    p.drawText(cadre, Qt::AlignCenter, QStringLiteral("Aucun réseau chargé"));
-                } else {
-                    carte::DessineCarte(p, modele, vue, taille);
-                }
+    dessin_ = std::thread([this, modele = std::shared_ptr<const carte::ModeleCarte>(modele_),
+                           vue = vue_, taille = QSizeF(size()), pixels, ratio] {
+        QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        {
+            QPainter p(&image);
+            if (modele->Vide()) {
+                const QRectF cadre(QPointF(0, 0), taille);
+                p.fillRect(cadre, Qt::white);
+                p.setPen(QColor(120, 120, 120));
+                p.drawText(cadre, Qt::AlignCenter, QStringLiteral("Aucun réseau chargé"));
+            } else {
+                carte::DessineCarte(p, *modele, vue, taille);
             }
-            QMetaObject::invokeMethod(
-                this, [this, image = std::move(image)]() mutable { DessinFini(std::move(image)); },
-                Qt::QueuedConnection);
-        });
+        }
+        QMetaObject::invokeMethod(
+            this, [this, image = std::move(image)]() mutable { DessinFini(std::move(image)); },
+            Qt::QueuedConnection);
+    });
 }
 
 void PanneauCarte::DessinFini(QImage image) {
@@ -184,7 +211,7 @@ void PanneauCarte::resizeEvent(QResizeEvent*) {
 }
 
 void PanneauCarte::wheelEvent(QWheelEvent* ev) {
-    if (modele_.Vide()) return;
+    if (modele_->Vide()) return;
     const double crans = ev->angleDelta().y() / 120.0;
     if (crans == 0) return;
     vue_.Zoome(std::pow(1.25, crans), ev->position(), size());

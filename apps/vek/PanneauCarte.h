@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 #include <thread>
 
 #include "ModeleCarte.h"
@@ -23,9 +24,13 @@ class PanneauCarte : public QWidget {
     explicit PanneauCarte(QWidget* parent = nullptr);
     ~PanneauCarte() override;
 
-    // Follows the state after a command: a new network is built again (and fitted when its
-    // extent changed), the last result applied again.
+    // Follows the state after a command: the last result is applied again; a new network is
+    // built again on a worker thread (and fitted when its extent changed), the map before
+    // staying shown meanwhile. The state is only read there: no command may start before
+    // Termine().
     void Actualise(const EtatReseau& e);
+    // Waits for the network being built and puts it in place.
+    void Termine();
     void Ajuste();
     void AfficheResultat(bool oui);
     bool AfficheResultat() const { return afficheResultat_; }
@@ -33,7 +38,7 @@ class PanneauCarte : public QWidget {
     carte::MethodeClasses Methode() const { return methode_; }
     int NbClasses() const { return nbClasses_; }
 
-    const carte::ModeleCarte& Modele() const { return modele_; }
+    const carte::ModeleCarte& Modele() const { return *modele_; }
     const carte::VueCarte& Vue() const { return vue_; }
     // Where node i of the model (from 0) is drawn in the widget.
     QPointF PositionNoeud(int i) const;
@@ -55,11 +60,16 @@ class PanneauCarte : public QWidget {
   private:
     void Reclasse();
     void Redessine();
+    // The model to change: a copy when the drawing under way still reads it.
+    carte::ModeleCarte& Modifiable();
     // Starts drawing the image of the current view on the worker thread.
     void LanceDessin(QSize pixels, qreal ratio);
     void DessinFini(QImage image);
     const EtatReseau* etat_ = nullptr;
-    carte::ModeleCarte modele_;
+    // Shared with the drawing under way, which only reads it.
+    std::shared_ptr<carte::ModeleCarte> modele_ = std::make_shared<carte::ModeleCarte>();
+    std::thread construction_;                  // the network being built, if any
+    std::shared_ptr<carte::ModeleCarte> pret_;  // built, not yet in place
     bool construit_ = false;
     int nbNoeuds_ = -1, nbArcs_ = -1;
     carte::VueCarte vue_;

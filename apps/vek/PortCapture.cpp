@@ -8,6 +8,7 @@
 
 #include "FenetreDialogue.h"
 #include "FenetreVek.h"
+#include "PanneauCarte.h"
 #include "Progressions.h"
 
 namespace vek {
@@ -85,7 +86,10 @@ void PortCapture::MontreTempsDeCalcul(const std::string& message) {
 
 void PortCapture::Rafraichit() {
     if (!fenetre_) return;
+    // A scripted command runs on this thread and goes on changing the state: the map is
+    // built before it does.
     fenetre_->Synchronise();
+    fenetre_->Carte()->Termine();
     Capture(fenetre_, "Vek");
 }
 

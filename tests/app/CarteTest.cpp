@@ -296,6 +296,7 @@ TEST(Carte, SurvolEtTitreDeLaFenetre) {
     PanneauCarte panneau;
     panneau.resize(800, 600);
     panneau.Actualise(x.e);
+    panneau.Termine();
     ASSERT_EQ(panneau.Modele().noeuds.size(), 44u);
     const QString noeud = panneau.TexteSurvol(panneau.PositionNoeud(0));
     EXPECT_TRUE(noeud.contains(QString::number(x.e.Noeuds[1].Code))) << noeud.toStdString();
@@ -343,6 +344,7 @@ TEST(Carte, SurvolEtTitreDeLaFenetre) {
     fenetre.Lance("menOuvrir", [] { QTimer::singleShot(0, qApp, &QApplication::quit); });
     qApp->exec();
     EXPECT_EQ(fenetre.windowTitle(), QStringLiteral("VEK — arcs.dat"));
+    fenetre.Carte()->Termine();
     EXPECT_EQ(fenetre.Carte()->Modele().noeuds.size(), 44u);
     EXPECT_FALSE(fenetre.grab().isNull());
 }
