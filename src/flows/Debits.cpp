@@ -147,9 +147,10 @@ std::int64_t TempsLibres(EtatFlux& e) {
     return sans;
 }
 
-bool AppliqueDebits(EtatFlux& e, bool tempsLibres) {
-    GardeTout(e);
-    if (!VerifieCapacites(e, false)) return false;
+namespace {
+
+// The speeds and times from the flows, every arc kept and checked.
+void Applique(EtatFlux& e, bool tempsLibres) {
     std::int64_t horsClasse = 0, sansVitesseMax = 0;
     for (std::int32_t a = 1; a <= e.NbArcs; ++a) {
         Arc& arc = e.Arcs[static_cast<std::size_t>(a)];
@@ -186,6 +187,14 @@ bool AppliqueDebits(EtatFlux& e, bool tempsLibres) {
                  " arc(s) avec un débit sur un mode sans vitesse maximale (VMax) : temps "
                  "inchangé.";
     if (!notes.empty()) e.Ihm.Message(notes, Boutons::Ok, Icone::Information, kTitreVek);
+}
+
+}  // namespace
+
+bool AppliqueDebits(EtatFlux& e, bool tempsLibres) {
+    GardeTout(e);
+    if (!VerifieCapacites(e, false)) return false;
+    Applique(e, tempsLibres);
     return true;
 }
 
@@ -246,7 +255,7 @@ void menDébitsHoraires(EtatFlux& e) {
         arc.Debit = arc.DebitLu;
     }
     e.DebitsHoraires = true;
-    AppliqueDebits(e);
+    Applique(e, false);
     Termine(e);
 }
 
@@ -259,7 +268,7 @@ void menDébitsJournaliers(EtatFlux& e) {
     GardeTout(e);
     if (!VerifieCapacites(e, true)) return;
     ConvertitDebitsJournaliers(e);
-    AppliqueDebits(e);
+    Applique(e, false);
     Termine(e);
 }
 
