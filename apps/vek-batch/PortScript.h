@@ -49,11 +49,25 @@ class PortScript : public Port {
                                       const std::string& defaut) override;
     std::optional<std::string> ChoixFichier(const DemandeFichier& demande) override;
     void MontreDialogue(Dialogue& dialogue, bool modal) override;
+    // The instruction `annule N`: the next command is cancelled at its Nth progress step (a
+    // command with fewer steps runs to its end); FinCommande ends the request.
+    void AnnuleApres(int etapes) {
+        annulerApres_ = etapes;
+        etapes_ = 0;
+    }
+    void FinCommande() { annulerApres_ = 0; }
+    bool AnnulationPossible() override { return annulerApres_ > 0; }
+    bool AnnulationDemandee() override {
+        if (annulerApres_ == 0 || etapes_ < annulerApres_) return false;
+        annulerApres_ = 0;
+        return true;
+    }
+
     void MontreProgression(const std::string&) override {}
-    void Progression(double) override {}
+    void Progression(double) override { ++etapes_; }
     void CacheProgression() override {}
     void MontreTempsDeCalcul(const std::string&) override {}
-    void TempsDeCalcul(double, double, double) override {}
+    void TempsDeCalcul(double, double, double) override { ++etapes_; }
     void CacheTempsDeCalcul() override {}
     void Sablier(bool) override {}
     void Rafraichit() override {}
@@ -66,6 +80,7 @@ class PortScript : public Port {
 
   private:
     std::deque<ReponseScript> reponses_;
+    int annulerApres_ = 0, etapes_ = 0;
 };
 
 // Applies one setting of a `dialogue` instruction as a person would click; throws

@@ -96,6 +96,7 @@ int ExecuteScript(std::istream& script, std::ostream& erreurs, const std::string
                 if (!arguments(1)) return kSortieCommandeRefusee;
                 const std::uint64_t echecs = NombreEchecs();
                 const Issue issue = ExecuteCommande(e, j[1]);
+                port.FinCommande();
                 if (NombreEchecs() != echecs) ++enEchec;
                 switch (issue) {
                     case Issue::Inconnue:
@@ -105,6 +106,7 @@ int ExecuteScript(std::istream& script, std::ostream& erreurs, const std::string
                         faute("la commande " + j[1] + " n'est pas disponible en ce moment");
                         return kSortieCommandeRefusee;
                     case Issue::Faite:
+                    case Issue::Annulee:
                         break;
                 }
                 if (e.Quitter) break;
@@ -129,6 +131,14 @@ int ExecuteScript(std::istream& script, std::ostream& erreurs, const std::string
                     faute(erreur);
                     return kSortieCommandeRefusee;
                 }
+            } else if (mot == "annule") {
+                int etapes = 0;
+                if (!arguments(1)) return kSortieCommandeRefusee;
+                if (!Dimension(j[1], etapes)) {
+                    faute("« annule » attend un nombre d'étapes de 1 à 20000 : " + j[1]);
+                    return kSortieCommandeRefusee;
+                }
+                port.AnnuleApres(etapes);
             } else if (mot == "carte") {
                 if (j.size() != 2 && j.size() != 4) {
                     faute("« carte » attend un fichier, et sinon une largeur et une hauteur");

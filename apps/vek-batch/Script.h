@@ -12,6 +12,8 @@
 //                         selects a list item, CONTROL=#N selects the Nth item, CONTROL! is the
 //                         double-click; buttons that leave the dialog open may stand
 //                         mid-sequence; the last token is the button that closes it
+//   annule N              cancels the next command at its Nth progress step: the network,
+//                         the results and the files it replaced are put back
 //   carte FILE [WIDTH HEIGHT]
 //                         writes the map of the network with the last result, PNG or SVG by
 //                         the file's extension, 1600 x 1200 pixels unless given

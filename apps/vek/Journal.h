@@ -83,6 +83,9 @@ class PortJournal : public Port {
         interne_.TempsDeCalcul(p, ecoule, estime);
     }
     void CacheTempsDeCalcul() override { interne_.CacheTempsDeCalcul(); }
+    bool AnnulationPossible() override { return interne_.AnnulationPossible(); }
+    bool AnnulationDemandee() override { return interne_.AnnulationDemandee(); }
+    bool MontreCarte(const std::string& fichier) override { return interne_.MontreCarte(fichier); }
     void Sablier(bool actif) override { interne_.Sablier(actif); }
     void Rafraichit() override { interne_.Rafraichit(); }
     void ImprimeFenetre(const std::string& nom) override { interne_.ImprimeFenetre(nom); }

@@ -393,7 +393,7 @@ bool HierarchieSuppression::ParOrigine(std::vector<Travail>& travaux,
     equipe.Execute([&](unsigned membre) {
         auto dernier = Horloge::now();
         for (;;) {
-            if (annule.load(std::memory_order_relaxed)) return;
+            if (annule.load(std::memory_order_relaxed) || equipe.Abandon()) return;
             const std::int32_t s = suivante.fetch_add(1);
             if (s > n_) return;
             origine(travaux[membre], s);

@@ -1,6 +1,7 @@
 #include "paths/Equipe.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace vek {
 
@@ -23,6 +24,7 @@ unsigned Equipe::TaillePour(std::int64_t lignes) {
 }
 
 void Equipe::Execute(const std::function<void(unsigned)>& tache) {
+    abandon_ = false;
     if (taille_ == 1) {
         tache(0);
         return;
@@ -34,10 +36,17 @@ void Equipe::Execute(const std::function<void(unsigned)>& tache) {
         ++generation_;
     }
     depart_.notify_all();
-    tache(0);
+    std::exception_ptr erreur;
+    try {
+        tache(0);
+    } catch (...) {
+        erreur = std::current_exception();
+        abandon_ = true;
+    }
     std::unique_lock<std::mutex> l(verrou_);
     fin_.wait(l, [this] { return restants_ == 0; });
     tache_ = nullptr;
+    if (erreur) std::rethrow_exception(erreur);
 }
 
 void Equipe::Boucle(unsigned membre) {

@@ -3,6 +3,7 @@
 // every member and waits for all of them, many times over (once per pivot of a triple loop),
 // without starting threads each time.
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -21,9 +22,13 @@ class Equipe {
     Equipe& operator=(const Equipe&) = delete;
 
     unsigned Taille() const { return taille_; }
-    // Runs tache(m) on every member m and returns when all have finished. The task must not
-    // throw.
+    // Runs tache(m) on every member m and returns when all have finished. Only member 0 (the
+    // calling thread, which reports progress) may throw: the others are told to give up
+    // (Abandon) and waited for, then the exception goes on.
     void Execute(const std::function<void(unsigned)>& tache);
+    // True from the moment member 0 has thrown until the next Execute: the other members'
+    // loops stop at their next step.
+    bool Abandon() const { return abandon_.load(std::memory_order_relaxed); }
 
     // The members a computation of that many rows deserves on this machine.
     static unsigned TaillePour(std::int64_t lignes);
@@ -38,6 +43,7 @@ class Equipe {
     std::uint64_t generation_ = 0;
     unsigned restants_ = 0;
     bool arret_ = false;
+    std::atomic<bool> abandon_{false};
 };
 
 }  // namespace vek

@@ -1,6 +1,7 @@
 #include "paths/Floyd.h"
 
 #include <algorithm>
+#include <exception>
 
 #if defined(__x86_64__)
 #include <immintrin.h>
@@ -193,23 +194,33 @@ void BoucleParallele(float* m, std::size_t n, void (*parPivot)(void*, std::int64
     if (n < 128) nb = 1;
     std::vector<float> pivots(kLot * c);
     std::barrier synchro(static_cast<std::ptrdiff_t>(nb));
+    // A progress step that stops the computation (a cancelled command) is thrown on once
+    // every thread has left the loop at the same batch.
+    std::exception_ptr erreur;
+    bool abandon = false;
     auto travail = [&](unsigned t) {
         const std::size_t debut = 1 + n * t / nb, fin = n * (t + 1) / nb;
         for (std::size_t k0 = 1; k0 <= n; k0 += kLot) {
             const std::size_t lot = std::min(kLot, n + 1 - k0);
             synchro.arrive_and_wait();  // the previous batch is done in every row
             if (t == 0) {
-                for (std::size_t b = 0; b < lot; ++b) {
-                    parPivot(ctx, static_cast<std::int64_t>(k0 + b));
-                    float* p = pivots.data() + b * c;
-                    std::copy(m + (k0 + b) * c, m + (k0 + b + 1) * c, p);
-                    for (std::size_t a = 0; a < b; ++a) {
-                        float dik = p[k0 + a];
-                        if (dik < kInfini) RelaxeLigne(p, pivots.data() + a * c, dik, n);
+                try {
+                    for (std::size_t b = 0; b < lot; ++b) {
+                        parPivot(ctx, static_cast<std::int64_t>(k0 + b));
+                        float* p = pivots.data() + b * c;
+                        std::copy(m + (k0 + b) * c, m + (k0 + b + 1) * c, p);
+                        for (std::size_t a = 0; a < b; ++a) {
+                            float dik = p[k0 + a];
+                            if (dik < kInfini) RelaxeLigne(p, pivots.data() + a * c, dik, n);
+                        }
                     }
+                } catch (...) {
+                    erreur = std::current_exception();
+                    abandon = true;
                 }
             }
             synchro.arrive_and_wait();  // the pivot rows of the batch are ready
+            if (abandon) return;
             if (!PasseBlocRapide) {
                 for (std::size_t i = debut; i <= fin; ++i) {
                     float* ligne = m + i * c;
@@ -252,6 +263,7 @@ void BoucleParallele(float* m, std::size_t n, void (*parPivot)(void*, std::int64
     for (unsigned t = 1; t < nb; ++t) fils.emplace_back(travail, t);
     travail(0);
     for (auto& f : fils) f.join();
+    if (erreur) std::rethrow_exception(erreur);
 }
 
 }  // namespace

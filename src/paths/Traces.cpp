@@ -1,6 +1,7 @@
 #include "paths/Traces.h"
 
 #include <algorithm>
+#include <atomic>
 #include <thread>
 
 #include "paths/EtatChemins.h"
@@ -59,18 +60,26 @@ void RecuperationTraces(EtatChemins& e) {
     const unsigned nb =
         n < 128 ? 1u : std::max(1u, std::min(std::thread::hardware_concurrency(), 8u));
     std::vector<std::thread> fils;
+    std::atomic<bool> abandon{false};  // a progress step stopped the computation
     for (unsigned t = 1; t < nb; ++t)
         fils.emplace_back([&, t] {
-            for (std::int32_t i = 1 + static_cast<std::int32_t>(t); i <= n;
+            for (std::int32_t i = 1 + static_cast<std::int32_t>(t); i <= n && !abandon;
                  i += static_cast<std::int32_t>(nb))
                 ligneDeTraces(i);
         });
-    for (std::int32_t i = 1, faites = 0; i <= n; i += static_cast<std::int32_t>(nb)) {
-        std::int64_t courant = std::min<std::int64_t>(std::int64_t{faites} * nb + 1, n - 1);
-        if (n > 1)
-            AfficheTempsDeCalcul(e, n, courant, "Récupération du tracé des chemins minimaux...");
-        ligneDeTraces(i);
-        ++faites;
+    try {
+        for (std::int32_t i = 1, faites = 0; i <= n; i += static_cast<std::int32_t>(nb)) {
+            std::int64_t courant = std::min<std::int64_t>(std::int64_t{faites} * nb + 1, n - 1);
+            if (n > 1)
+                AfficheTempsDeCalcul(e, n, courant,
+                                     "Récupération du tracé des chemins minimaux...");
+            ligneDeTraces(i);
+            ++faites;
+        }
+    } catch (...) {
+        abandon = true;
+        for (auto& f : fils) f.join();
+        throw;
     }
     for (auto& f : fils) f.join();
     std::int64_t fin = n;

@@ -27,4 +27,9 @@ struct ErreurFatale : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// A command cancelled by the person at one of its progress steps: it stops there and the
+// command's edge puts the program back as it was. Not an std::exception, so that no routine's
+// error handling takes it for its own.
+struct Annulation {};
+
 }  // namespace vek

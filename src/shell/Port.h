@@ -57,6 +57,17 @@ class Port {
     virtual void TempsDeCalcul(double pourcentage, double ecoule, double estime) = 0;
     virtual void CacheTempsDeCalcul() = 0;
 
+    // Whether the command about to run can be cancelled from this front-end: the program is
+    // then kept as it stands before the command, to be put back if it is cancelled.
+    virtual bool AnnulationPossible() { return false; }
+    // Asked at every progress step: true once when the person has asked to cancel the command
+    // running (the "Annuler" button of the progress windows).
+    virtual bool AnnulationDemandee() { return false; }
+
+    // Shows on the map the result file of per-node or per-pair values just written (the last
+    // result of the state); false when this front-end has no map.
+    virtual bool MontreCarte(const std::string& /*fichier*/) { return false; }
+
     virtual void Sablier(bool actif) = 0;
     // The main window repaints its panel and follows the menu state.
     virtual void Rafraichit() = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "shell/Erreurs.h"
 #include "shell/EtatIhm.h"
 
 namespace vek {
@@ -12,6 +13,11 @@ void MontreTempsDeCalcul(EtatIhm& e, const std::string& message) {
     e.Ihm.MontreTempsDeCalcul(message);
     e.TempsDeCalculVisible = true;
     e.HeureDebutCalcul = std::chrono::steady_clock::now();
+}
+
+// A step before the last one stops the command when the person has asked to cancel it.
+void ArreteSiAnnulee(EtatIhm& e, std::int64_t total, std::int64_t courant) {
+    if (courant < total && e.Ihm.AnnulationDemandee()) throw Annulation{};
 }
 }  // namespace
 
@@ -26,6 +32,7 @@ void AfficheProgression(EtatIhm& e, std::int64_t total, std::int64_t courant,
         e.ProgressionVisible = false;
     }
     e.Ihm.Progression(static_cast<double>(courant) / static_cast<double>(total) * 100);
+    ArreteSiAnnulee(e, total, courant);
 }
 
 void AfficheTempsDeCalcul(EtatIhm& e, std::int64_t total, std::int64_t& courant,
@@ -48,6 +55,7 @@ void AfficheTempsDeCalcul(EtatIhm& e, std::int64_t total, std::int64_t& courant,
     // The whole computation takes at least what has gone by (rounding must not say less).
     double estime = p > 0 ? std::max(ecoule, ecoule * 100 / p) : 0;
     e.Ihm.TempsDeCalcul(p, ecoule, estime);
+    ArreteSiAnnulee(e, total, courant);
 }
 
 void OuvreTempsDeCalcul(EtatIhm& e, const std::string& message) {

@@ -1,7 +1,8 @@
 #pragma once
 // The two progress windows that long loops drive, called once per outer step with the
 // current step and the total; the first call shows the window, the call whose current step
-// equals the total hides it. A total of 0 shows nothing.
+// equals the total hides it. A total of 0 shows nothing. A step before the last throws
+// Annulation when the person has asked to cancel the command.
 
 #include <cstdint>
 #include <string>

@@ -9,6 +9,7 @@
 
 #include "shell/Echecs.h"
 #include "shell/Erreurs.h"
+#include "shell/GardeFichiers.h"
 #include "shell/RaisonSysteme.h"
 
 namespace vek {
@@ -105,6 +106,7 @@ void Remplacement::Termine() {
         fd_ = -1;
         if (::close(fd) != 0 && errno != EINTR) Echoue(errno);
     }
+    if (!enPlace_) GardeFichiers::AvantRemplacement(cible_);
     if (!enPlace_ && ::rename(ecrit_.c_str(), cible_.c_str()) != 0) Echoue(errno);
     termine_ = true;
 }

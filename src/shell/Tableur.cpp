@@ -123,8 +123,10 @@ void LanceTableur(EtatIhm& e, const std::string& fichier) {
 }
 
 void MontreSurCarte(EtatIhm& e, const std::string& fichier) {
+    if (e.Ihm.MontreCarte(CheminDe(e, fichier).string())) return;
     e.Ihm.Message("Le fichier destiné à la carte est écrit : " + CheminDe(e, fichier).string() +
-                      ". La carte n'est pas disponible dans cette version.",
+                      ". La carte se dessine dans la fenêtre de VEK, ou par l'instruction "
+                      "« carte » de vek-batch.",
                   Boutons::Ok, Icone::Information, kTitreVek);
 }
 

@@ -600,7 +600,7 @@ void Calcul(EtatHoraires& e, bool arrivee) {
     std::int64_t courant = 0;
     equipe.Execute([&](unsigned m) {
         Balayage b(r);
-        for (std::int32_t s = 1 + static_cast<std::int32_t>(m); s <= n;
+        for (std::int32_t s = 1 + static_cast<std::int32_t>(m); s <= n && !equipe.Abandon();
              s += static_cast<std::int32_t>(membres)) {
             if (m == 0 && s > 1 && s < n) {
                 courant = s;

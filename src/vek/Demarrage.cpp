@@ -1,5 +1,6 @@
 #include "vek/Demarrage.h"
 
+#include <memory>
 #include <new>
 
 #include "gravity/ParametresGravitaires.h"
@@ -10,9 +11,11 @@
 #include "shell/Echecs.h"
 #include "shell/Erreurs.h"
 #include "shell/Fichiers.h"
+#include "shell/GardeFichiers.h"
 #include "shell/Progression.h"
 #include "vek/Etat.h"
 #include "vek/MenuVek.h"
+#include "vek/SauvegardeEtat.h"
 
 namespace vek {
 
@@ -87,8 +90,25 @@ Issue ExecuteCommande(Etat& e, const std::string& nom) {
     if (!c || !c->routine) return Issue::Inconnue;
     if (!e.Menus.EstDisponible(nom)) return Issue::Refusee;
     Routine routine = c->routine;
+    std::unique_ptr<SauvegardeEtat> sauvegarde;
+    std::unique_ptr<GardeFichiers> fichiers;
+    if (e.Ihm.AnnulationPossible()) {
+        sauvegarde = std::make_unique<SauvegardeEtat>(e);
+        fichiers = std::make_unique<GardeFichiers>();
+    }
     try {
         routine();
+    } catch (const Annulation&) {
+        FermeProgressions(e);
+        e.Ihm.Sablier(false);
+        if (fichiers) fichiers->Restaure();
+        if (sauvegarde) sauvegarde->Restaure(e);
+        e.Ihm.Rafraichit();
+        e.Ihm.Message(
+            "La commande a été annulée : le réseau et les résultats sont ceux d'avant la "
+            "commande.",
+            Boutons::Ok, Icone::Information, kTitreVek);
+        return Issue::Annulee;
     } catch (const ErreurFatale&) {
         FermeProgressions(e);
         throw;

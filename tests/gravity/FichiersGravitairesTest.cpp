@@ -154,7 +154,7 @@ TEST(FichiersGravitaires, VuesArcValeurEtClasseurs) {
     EXPECT_NE(chart.find("<c:f>Feuil1!$A$1:$A$3</c:f>"), std::string::npos);
     // "Map": the file is written and its place said.
     v.Vue({"ArcVal", "ListeAValGrav1=#1", "Map"});
-    EXPECT_EQ(v.Compte("La carte n'est pas disponible"), 1);
+    EXPECT_EQ(v.Compte("La carte se dessine dans la fenêtre de VEK"), 1);
 }
 
 }  // namespace
