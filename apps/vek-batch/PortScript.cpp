@@ -184,6 +184,12 @@ void PortScript::ImprimeFenetre(const std::string& nom) {
     sortie_ << "imprime: " << nom << '\n';
 }
 
+// The result is the last one: the next `carte` instruction draws it.
+bool PortScript::MontreCarte(const std::string& fichier) {
+    sortie_ << "carte: " << fichier << '\n';
+    return true;
+}
+
 void PortScript::LanceProgramme(const std::string& programme, const std::string& argument) {
     sortie_ << "ouvre: " << programme << ' ' << argument << '\n';
 }

@@ -69,6 +69,7 @@ class PortScript : public Port {
     void MontreTempsDeCalcul(const std::string&) override {}
     void TempsDeCalcul(double, double, double) override { ++etapes_; }
     void CacheTempsDeCalcul() override {}
+    bool MontreCarte(const std::string& fichier) override;
     void Sablier(bool) override {}
     void Rafraichit() override {}
     void ImprimeFenetre(const std::string& nom) override;

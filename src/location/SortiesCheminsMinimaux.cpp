@@ -30,6 +30,7 @@ struct Sorties {
     EtatLocalisation& e;
     Dialogue& d;
     std::vector<std::string> ecrits;
+    std::string carte;  // the per-node or per-pair values written for a map
     bool perimesDits = false;
 
     void Dit(const std::string& texte) {
@@ -192,12 +193,17 @@ struct Sorties {
         ValeursNoeuds(choisi->Fichier);
     }
     void PreCartographie() {
-        if (d["Arc"].coche)
+        if (d["Arc"].coche) {
             Description();
-        else if (d["ArcVal"].coche)
+            return;
+        }
+        const std::size_t avant = ecrits.size();
+        if (d["ArcVal"].coche)
             ArcsValeurs();
         else
             NoeudsValeurs();
+        // The values meant for a map are the last result: the map shows them.
+        if (ecrits.size() > avant) carte = ecrits.back();
     }
 };
 
@@ -219,6 +225,7 @@ void SortiesCheminsMinimaux(EtatLocalisation& e, Dialogue& d) {
     if (d["Loceq"].coche) s.LocalisationEquipements();
     if (d["Précarto"].coche) s.PreCartographie();
     for (const std::string& chemin : s.ecrits) OuvreDansEditeur(e, chemin);
+    if (!s.carte.empty()) e.Ihm.MontreCarte(CheminDe(e, s.carte).string());
 }
 
 void menVisuMatChMin(EtatLocalisation& e) {

@@ -15,40 +15,20 @@
 
 #include "Outils.h"
 #include "Reseaux.h"
+#include "batch/LanceBatch.h"
 
 namespace vek {
 namespace {
 
 using test::DossierTemporaire;
 using test::EcritOctets;
+using test::Execution;
+using test::Lance;
 using test::LigneArc;
 using test::LigneNoeud;
 using test::LitOctets;
+using test::Ouvre;
 using test::Source;
-
-struct Execution {
-    int code = -1;
-    std::string sortie, erreurs;
-};
-
-// Writes the script as s.vek in the folder and runs it from there, by name or on the
-// standard input.
-Execution Lance(const DossierTemporaire& d, const std::string& script, bool entree = false) {
-    EcritOctets(d / "s.vek", script);
-    const std::string dossier = d.Chemin().string();
-    const std::string commande = "cd '" + dossier + "' && '" + VEK_BATCH + "' " +
-                                 (entree ? "- < s.vek" : "s.vek") + " > sortie.txt 2> erreurs.txt";
-    const int statut = std::system(commande.c_str());
-    Execution x;
-    if (statut != -1 && WIFEXITED(statut)) x.code = WEXITSTATUS(statut);
-    x.sortie = LitOctets(d / "sortie.txt");
-    x.erreurs = LitOctets(d / "erreurs.txt");
-    return x;
-}
-
-std::string Ouvre(const std::string& noeuds, const std::string& arcs) {
-    return "fichier \"" + noeuds + "\"\nfichier \"" + arcs + "\"\nmenu menOuvrir\n";
-}
 
 std::size_t Lignes(const std::string& chemin) {
     const std::string t = LitOctets(chemin);

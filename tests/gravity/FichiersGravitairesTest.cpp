@@ -152,9 +152,9 @@ TEST(FichiersGravitaires, VuesArcValeurEtClasseurs) {
     // Its series points at the values of the sheet, its categories at the names.
     EXPECT_NE(chart.find("<c:f>Feuil1!$B$1:$B$3</c:f>"), std::string::npos) << chart;
     EXPECT_NE(chart.find("<c:f>Feuil1!$A$1:$A$3</c:f>"), std::string::npos);
-    // "Map": the file is written and its place said.
+    // "Map": the file is written and shown on the map.
     v.Vue({"ArcVal", "ListeAValGrav1=#1", "Map"});
-    EXPECT_EQ(v.Compte("La carte se dessine dans la fenêtre de VEK"), 1);
+    EXPECT_EQ(v.Compte("carte: AVAAG000.xls\n"), 1);
 }
 
 }  // namespace

@@ -160,6 +160,9 @@ TEST(SortiesCheminsMinimaux, ValeursDesTrajetsHoraires) {
         << x.sortie.str();
     EXPECT_TRUE(x.e.FormulaireCheminsMinimaux->EstVisible("ValHArrDépartNoeudSélec"));
     EXPECT_DOUBLE_EQ(x.e.ValeursNoeuds[3], 9.05);
+    // The per-node values are the ones meant for the map; the consultation file is not.
+    EXPECT_EQ(x.Compte("carte: "), 1);
+    EXPECT_EQ(x.Compte("NTM000.dat\n"), 2);  // opened, then shown on the map
     // The outputs of the paths still want paths of this network.
     EXPECT_TRUE(x.Sorties({"Consult=0", "Précarto=0", "MatriceChem", "Ok"}).empty());
     EXPECT_EQ(x.Compte("Les chemins minimaux ne correspondent plus"), 1);
