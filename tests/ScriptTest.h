@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "Outils.h"
-#include "PortScript.h"
+#include "shell/PortScript.h"
 #include "vek/Demarrage.h"
 #include "vek/Etat.h"
 

@@ -5,9 +5,9 @@
 #include <charconv>
 #include <filesystem>
 
-#include "PortScript.h"
 #include "shell/Echecs.h"
 #include "shell/Erreurs.h"
+#include "shell/PortScript.h"
 #include "vek/Demarrage.h"
 #include "vek/Etat.h"
 #include "vek/Reglages.h"
@@ -27,37 +27,6 @@ bool Dimension(const std::string& t, int& n) {
 
 void DefinitEcritureCarte(EcritureCarte ecriture) {
     ecritureCarte = ecriture;
-}
-
-bool DecoupeLigne(const std::string& ligne, std::vector<std::string>& jetons, std::string& erreur) {
-    jetons.clear();
-    std::string jeton;
-    bool dansJeton = false, entreGuillemets = false;
-    for (char c : ligne) {
-        if (entreGuillemets) {
-            if (c == '"')
-                entreGuillemets = false;
-            else
-                jeton.push_back(c);
-        } else if (c == ' ' || c == '\t' || c == '\r') {
-            if (dansJeton) jetons.push_back(std::move(jeton));
-            jeton.clear();
-            dansJeton = false;
-        } else if (c == '#' && !dansJeton) {
-            break;  // a comment starts where a token would
-        } else if (c == '"') {
-            entreGuillemets = dansJeton = true;
-        } else {
-            jeton.push_back(c);
-            dansJeton = true;
-        }
-    }
-    if (entreGuillemets) {
-        erreur = "guillemet non fermé";
-        return false;
-    }
-    if (dansJeton) jetons.push_back(std::move(jeton));
-    return true;
 }
 
 int ExecuteScript(std::istream& script, std::ostream& sortie, std::ostream& erreurs,
@@ -110,21 +79,11 @@ int ExecuteScript(std::istream& script, std::ostream& erreurs, const std::string
                         break;
                 }
                 if (e.Quitter) break;
-            } else if (mot == "fichier" || mot == "saisie") {
-                if (!arguments(1)) return kSortieCommandeRefusee;
-                TypeReponse t = mot == "fichier" ? TypeReponse::Fichier : TypeReponse::Saisie;
-                port.Ajoute({t, j[1] != "annule", j[1], {}});
-            } else if (mot == "dialogue") {
-                if (j.size() < 3) {
-                    faute("« dialogue » attend le nom du dialogue, ses réglages et un bouton");
+            } else if (EstReponse(mot)) {
+                if (!port.AjouteReponse(j, erreur)) {
+                    faute(erreur);
                     return kSortieCommandeRefusee;
                 }
-                ReponseScript r{TypeReponse::Dialogue, true, j[1], {}};
-                r.reglages.assign(j.begin() + 2, j.end());
-                port.Ajoute(std::move(r));
-            } else if (mot == "oui" || mot == "non") {
-                if (!arguments(0)) return kSortieCommandeRefusee;
-                port.Ajoute({TypeReponse::OuiNon, mot == "oui", {}, {}});
             } else if (mot == "reglage") {
                 if (!arguments(2)) return kSortieCommandeRefusee;
                 if (!ChangeReglage(e, j[1], j[2], erreur)) {

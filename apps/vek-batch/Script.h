@@ -23,6 +23,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/PortScript.h"
+
 namespace vek {
 
 enum CodeSortie : int {
@@ -32,9 +34,6 @@ enum CodeSortie : int {
     kSortieFatale = 4,
     kSortieEchec = 5,  // a command could not write a file or ended on an error
 };
-
-// Splits one line into tokens; false (with the reason) when a quote is left open.
-bool DecoupeLigne(const std::string& ligne, std::vector<std::string>& jetons, std::string& erreur);
 
 class PortScript;
 struct Etat;

@@ -19,7 +19,7 @@
 #include <algorithm>
 
 #include "ExportCarte.h"
-#include "Journal.h"
+#include "shell/Journal.h"
 #include "PanneauCarte.h"
 #include "Progressions.h"
 #include "Visionneuse.h"

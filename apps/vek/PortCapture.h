@@ -6,7 +6,7 @@
 #include <QString>
 #include <set>
 
-#include "PortScript.h"
+#include "shell/PortScript.h"
 
 class QWidget;
 

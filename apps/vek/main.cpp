@@ -13,7 +13,7 @@
 #include "ExecutionScript.h"
 #include "FenetreDialogue.h"
 #include "FenetreVek.h"
-#include "Journal.h"
+#include "shell/Journal.h"
 #include "PortQt.h"
 #include "ReglagesBureau.h"
 #include "Script.h"

@@ -15,10 +15,10 @@
 #include <sstream>
 
 #include "FenetreVek.h"
-#include "Journal.h"
+#include "shell/Journal.h"
 #include "Outils.h"
 #include "PortEssai.h"
-#include "PortScript.h"
+#include "shell/PortScript.h"
 #include "Script.h"
 #include "vek/Demarrage.h"
 

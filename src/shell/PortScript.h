@@ -41,6 +41,9 @@ class PortScript : public Port {
     std::function<void(Dialogue&)> avantFermeture;
 
     void Ajoute(ReponseScript r) { reponses_.push_back(std::move(r)); }
+    // Queues the answer of a script line already split (fichier, saisie, dialogue, oui,
+    // non); false, with the reason, when the line is not a well-formed answer.
+    bool AjouteReponse(const std::vector<std::string>& jetons, std::string& erreur);
     std::size_t ReponsesRestantes() const { return reponses_.size(); }
 
     Reponse Message(const std::string& texte, Boutons boutons, Icone icone,
@@ -87,6 +90,13 @@ class PortScript : public Port {
 // Applies one setting of a `dialogue` instruction as a person would click; throws
 // ErreurScript when it cannot be applied.
 void AppliqueReglage(Dialogue& d, const std::string& reglage);
+
+// Splits one line of a script into tokens: blanks separate them, a token in double quotes may
+// hold blanks, '#' starts a comment where a token would; false (with the reason) when a quote
+// is left open.
+bool DecoupeLigne(const std::string& ligne, std::vector<std::string>& jetons, std::string& erreur);
+// The words of the lines that answer a question: fichier, saisie, dialogue, oui, non.
+bool EstReponse(const std::string& mot);
 
 // A text on one line: line feeds shown as " | ".
 std::string SurUneLigne(const std::string& texte);

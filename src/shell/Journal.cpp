@@ -1,4 +1,4 @@
-#include "Journal.h"
+#include "shell/Journal.h"
 
 #include <functional>
 #include <map>

@@ -1,4 +1,4 @@
-#include "PortScript.h"
+#include "shell/PortScript.h"
 
 #include <cstdlib>
 
@@ -6,6 +6,70 @@
 #include "shell/Texte.h"
 
 namespace vek {
+
+bool DecoupeLigne(const std::string& ligne, std::vector<std::string>& jetons, std::string& erreur) {
+    jetons.clear();
+    std::string jeton;
+    bool dansJeton = false, entreGuillemets = false;
+    for (char c : ligne) {
+        if (entreGuillemets) {
+            if (c == '"')
+                entreGuillemets = false;
+            else
+                jeton.push_back(c);
+        } else if (c == ' ' || c == '\t' || c == '\r') {
+            if (dansJeton) jetons.push_back(std::move(jeton));
+            jeton.clear();
+            dansJeton = false;
+        } else if (c == '#' && !dansJeton) {
+            break;  // a comment starts where a token would
+        } else if (c == '"') {
+            entreGuillemets = dansJeton = true;
+        } else {
+            jeton.push_back(c);
+            dansJeton = true;
+        }
+    }
+    if (entreGuillemets) {
+        erreur = "guillemet non fermé";
+        return false;
+    }
+    if (dansJeton) jetons.push_back(std::move(jeton));
+    return true;
+}
+
+bool EstReponse(const std::string& mot) {
+    return mot == "fichier" || mot == "saisie" || mot == "dialogue" || mot == "oui" || mot == "non";
+}
+
+bool PortScript::AjouteReponse(const std::vector<std::string>& j, std::string& erreur) {
+    const std::string& mot = j.empty() ? std::string() : j[0];
+    auto arguments = [&](std::size_t n) {
+        if (j.size() == n + 1) return true;
+        erreur = "« " + mot + " » attend " + std::to_string(n) + " argument(s)";
+        return false;
+    };
+    if (mot == "fichier" || mot == "saisie") {
+        if (!arguments(1)) return false;
+        TypeReponse t = mot == "fichier" ? TypeReponse::Fichier : TypeReponse::Saisie;
+        Ajoute({t, j[1] != "annule", j[1], {}});
+    } else if (mot == "dialogue") {
+        if (j.size() < 3) {
+            erreur = "« dialogue » attend le nom du dialogue, ses réglages et un bouton";
+            return false;
+        }
+        ReponseScript r{TypeReponse::Dialogue, true, j[1], {}};
+        r.reglages.assign(j.begin() + 2, j.end());
+        Ajoute(std::move(r));
+    } else if (mot == "oui" || mot == "non") {
+        if (!arguments(0)) return false;
+        Ajoute({TypeReponse::OuiNon, mot == "oui", {}, {}});
+    } else {
+        erreur = "instruction inconnue : " + mot;
+        return false;
+    }
+    return true;
+}
 
 std::string SurUneLigne(const std::string& texte) {
     std::string r;
