@@ -100,6 +100,17 @@ struct TablesResultats {
     // when the list no longer has the count it was built for.
     std::unordered_map<std::int64_t, std::int32_t> IndexCouples;
     std::int32_t IndexCouplesNb = -1;
+    // What the last result written held: the per-node values, the per-pair values or one
+    // value of the whole network (kept here too); its number grows with every result.
+    enum class Genre { Aucun, Noeuds, Couples, Valeur };
+    Genre GenreResultat = Genre::Aucun;
+    double ValeurReseau = 0;
+    std::uint64_t NumeroResultat = 0;
+    void NoteResultat(Genre genre, double valeur = 0) {
+        GenreResultat = genre;
+        ValeurReseau = valeur;
+        ++NumeroResultat;
+    }
 };
 
 struct EtatReseau : EtatIhm, TablesReseau, TablesResultats {

@@ -57,6 +57,7 @@ void EcritureListeCouples(EtatReseau& e, const std::string& chemin) {
         }
     }
     f.Ferme();
+    e.NoteResultat(TablesResultats::Genre::Couples);
     c.Signale(e, chemin);
 }
 

@@ -29,6 +29,7 @@ void EcritureValeursNoeuds(EtatReseau& e, const std::string& chemin) {
                 Cadre(e.Noeuds[i].Nom, 16));
     }
     f.Ferme();
+    e.NoteResultat(TablesResultats::Genre::Noeuds);
     c.Signale(e, chemin);
 }
 
@@ -38,6 +39,7 @@ void EcritureValeurUnique(EtatReseau& e, const std::string& chemin, float valeur
     EcrivainTexte f(CheminDe(e, chemin), chemin, e.EncodageNoeuds);
     f.Ligne(std::string(texte, fin.ptr));
     f.Ferme();
+    e.NoteResultat(TablesResultats::Genre::Valeur, valeur);
 }
 
 }  // namespace vek

@@ -442,6 +442,7 @@ void menSomChem(EtatChemins& e) {
     EcrivainTexte f(CheminDe(e, e.NomFichierResultat), e.NomFichierResultat, e.EncodageNoeuds);
     f.Ligne(TexteNombre(e.SommeChemins));
     f.Ferme();
+    e.NoteResultat(TablesResultats::Genre::Valeur, e.SommeChemins);
     OuvreDansEditeur(e, e.NomFichierResultat);
 }
 

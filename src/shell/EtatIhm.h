@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "shell/Chemins.h"
+#include "shell/Journal.h"
 #include "shell/Menu.h"
 #include "shell/OptionsSorties.h"
 #include "shell/Port.h"
@@ -25,10 +26,15 @@ struct LigneConfiguration {
 };
 
 struct EtatIhm {
-    explicit EtatIhm(Port& port) : Ihm(port) {}
+    explicit EtatIhm(Port& port) : PortCommandes(port, JournalCommandes), Ihm(PortCommandes) {}
     EtatIhm(const EtatIhm&) = delete;
     EtatIhm& operator=(const EtatIhm&) = delete;
 
+    // Every call to the port passes through the journal of the commands, which notes what
+    // each command asked and was answered: a command can be run again with the same answers
+    // (on a variant of the network).
+    Journal JournalCommandes;
+    PortJournal PortCommandes;
     Port& Ihm;
 
     // Main window.

@@ -1,5 +1,8 @@
 #include "shell/Journal.h"
 
+#include "shell/Texte.h"
+
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -53,8 +56,20 @@ void Journal::FinCommande(const std::string& nom, bool faite) {
         return;
     }
     lignes_.insert(lignes_.end(), reponses_.begin(), reponses_.end());
+    derniere_ = std::move(reponses_);
     reponses_.clear();
     lignes_.push_back(LigneJournal({"menu", nom}));
+}
+
+std::vector<std::string> Journal::DerniereCommande() const {
+    std::lock_guard<std::mutex> v(verrou_);
+    std::string texte;
+    for (const std::string& ligne : derniere_) Ecrit(ligne, "", texte);
+    std::vector<std::string> lignes;
+    for (std::size_t debut = 0, fin; (fin = texte.find('\n', debut)) != std::string::npos;
+         debut = fin + 1)
+        lignes.push_back(texte.substr(debut, fin - debut));
+    return lignes;
 }
 
 void Journal::Note(std::string ligne) {
@@ -162,9 +177,21 @@ struct SuiviDialogue {
             case TypeControle::Texte:
                 jetons.push_back(nom + "=" + c->texte);
                 break;
-            case TypeControle::Liste:
-                jetons.push_back(nom + "=#" + std::to_string(c->selection + 1));
+            case TypeControle::Liste: {
+                // An item is named by its text when no other has the same, so that the line
+                // selects it in a list of other items too (another network's nodes).
+                const auto k = static_cast<std::size_t>(c->selection);
+                const std::string texte =
+                    k < c->elements.size() ? SansBlancsFinaux(c->elements[k]) : std::string();
+                const bool unique =
+                    !texte.empty() && texte[0] != '#' &&
+                    std::count_if(c->elements.begin(), c->elements.end(), [&](const auto& x) {
+                        return SansBlancsFinaux(x) == texte;
+                    }) == 1;
+                jetons.push_back(nom + "=" +
+                                 (unique ? texte : "#" + std::to_string(c->selection + 1)));
                 break;
+            }
             default:
                 jetons.push_back(nom);
         }

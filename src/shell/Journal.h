@@ -44,6 +44,9 @@ class Journal {
     void FermeDialogue(int numero, const std::vector<std::string>& jetons, bool rejouable);
 
     std::string Texte() const;
+    // The answers the last command that ran took, as the script lines that queue them, in
+    // the order it asked for them (no `menu` line).
+    std::vector<std::string> DerniereCommande() const;
 
   private:
     struct Place {
@@ -57,6 +60,7 @@ class Journal {
     mutable std::mutex verrou_;
     std::vector<std::string> lignes_;    // the place of a dialog: "\x01N"
     std::vector<std::string> reponses_;  // of the running command
+    std::vector<std::string> derniere_;  // of the last command that ran
     bool enCommande_ = false;
     int commandes_ = 0;  // commands started
     std::vector<Place> dialogues_;

@@ -45,6 +45,7 @@ class PortScript : public Port {
     // non); false, with the reason, when the line is not a well-formed answer.
     bool AjouteReponse(const std::vector<std::string>& jetons, std::string& erreur);
     std::size_t ReponsesRestantes() const { return reponses_.size(); }
+    void Vide() { reponses_.clear(); }
 
     Reponse Message(const std::string& texte, Boutons boutons, Icone icone,
                     const std::string& titre) override;

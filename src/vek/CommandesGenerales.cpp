@@ -26,7 +26,9 @@ double IndiceAlpha(const Etat& e) {
 }
 
 void menAlpha(Etat& e) {
-    e.Ihm.Message("Indice Alpha du réseau :" + Str(IndiceAlpha(e)), Boutons::Ok, Icone::Information,
+    const double alpha = IndiceAlpha(e);
+    e.NoteResultat(TablesResultats::Genre::Valeur, alpha);
+    e.Ihm.Message("Indice Alpha du réseau :" + Str(alpha), Boutons::Ok, Icone::Information,
                   "Indice Alpha");
 }
 

@@ -13,6 +13,7 @@
 #include "shell/Fichiers.h"
 #include "shell/GardeFichiers.h"
 #include "shell/Progression.h"
+#include "vek/Comparaison.h"
 #include "vek/Etat.h"
 #include "vek/MenuVek.h"
 #include "vek/SauvegardeEtat.h"
@@ -66,7 +67,8 @@ void InitialisationParametres(Etat& e) {
                             "menVisuMatChMin",
                             "menConnexions",
                             "mencongglob",
-                            "menCongLoc"})
+                            "menCongLoc",
+                            "menFinComparaison"})
         e.Menus.Desactive(nom);
     e.Menus.Active("menCalculCircuite");
     // The timetable commands take the place of "once" only under the valuation "Horaires".
@@ -90,19 +92,24 @@ Issue ExecuteCommande(Etat& e, const std::string& nom) {
     if (!c || !c->routine) return Issue::Inconnue;
     if (!e.Menus.EstDisponible(nom)) return Issue::Refusee;
     Routine routine = c->routine;
+    const std::uint64_t numero = e.NumeroResultat;
+    e.JournalCommandes.DebutCommande();
     std::unique_ptr<SauvegardeEtat> sauvegarde;
     std::unique_ptr<GardeFichiers> fichiers;
     if (e.Ihm.AnnulationPossible()) {
         sauvegarde = std::make_unique<SauvegardeEtat>(e);
         fichiers = std::make_unique<GardeFichiers>();
     }
+    bool reussie = false;
     try {
         routine();
+        reussie = true;
     } catch (const Annulation&) {
         FermeProgressions(e);
         e.Ihm.Sablier(false);
         if (fichiers) fichiers->Restaure();
         if (sauvegarde) sauvegarde->Restaure(e);
+        e.JournalCommandes.FinCommande(nom, false);
         e.Ihm.Rafraichit();
         e.Ihm.Message(
             "La commande a été annulée : le réseau et les résultats sont ceux d'avant la "
@@ -137,6 +144,8 @@ Issue ExecuteCommande(Etat& e, const std::string& nom) {
     }
     FermeProgressions(e);
     e.Ihm.Sablier(false);
+    e.JournalCommandes.FinCommande(nom, reussie);
+    if (reussie) ApresCommandeComparee(e, nom, numero);
     return Issue::Faite;
 }
 

@@ -11,6 +11,7 @@
 #include "indicators/EtatIndicateurs.h"
 #include "location/EtatLocalisation.h"
 #include "timetable/EtatHoraires.h"
+#include "vek/Comparaison.h"
 
 namespace vek {
 
@@ -24,6 +25,9 @@ struct Etat : virtual EtatHoraires,
               virtual EtatHierarchie {
     // Builds the tables of a program with no network and the menu tree.
     explicit Etat(Port& port);
+
+    // The variant of the network compared with this one, when a comparison runs.
+    PtrVariante Comparaison;
 };
 
 }  // namespace vek

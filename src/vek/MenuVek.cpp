@@ -1,5 +1,7 @@
 #include "vek/MenuVek.h"
 
+#include "vek/Comparaison.h"
+
 #include "accessibility/Circuite.h"
 #include "accessibility/CriteresAccessibilite.h"
 #include "accessibility/VitesseMoyenne.h"
@@ -74,6 +76,10 @@ const Entree kMenu[] = {
     {"menFichiers", "menSep22", "-", nullptr, C},
     {"menFichiers", "menEditNoeuds", "Enregistrer les &noeuds sous...", Cmd<menEditNoeuds>, C},
     {"menFichiers", "menEditArcs", "Enregistrer les &arcs sous...", Cmd<menEditArcs>, C},
+    {"menFichiers", "menSepComparaison", "-", nullptr, C},
+    {"menFichiers", "menComparerVariante", "Comparer à une &variante...",
+     Cmd<menComparerVariante>, C},
+    {"menFichiers", "menFinComparaison", "&Fin de la comparaison", Cmd<menFinComparaison>, C},
     {"menFichiers", "menSep23", "-", nullptr, C},
     {"menFichiers", "menZooms", "&Zoom", nullptr, M},
     {"menZooms", "menNodal", "&Nodal...", Cmd<menNodal>, C},

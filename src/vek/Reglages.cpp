@@ -17,6 +17,10 @@ struct ReglageTexte {
         if (reseau) return static_cast<TablesReseau&>(e).*reseau;
         return static_cast<EtatIhm&>(e).*ihm;
     }
+    const std::string& Champ(const Etat& e) const {
+        if (reseau) return static_cast<const TablesReseau&>(e).*reseau;
+        return static_cast<const EtatIhm&>(e).*ihm;
+    }
 };
 
 const ReglageTexte kTextes[] = {
@@ -139,6 +143,23 @@ bool ChangeReglage(Etat& e, const std::string& nom, const std::string& valeur,
     }
     erreur = "réglage inconnu : " + nom;
     return false;
+}
+
+void CopieReglages(const Etat& de, Etat& vers) {
+    for (const auto& r : kTextes) {
+        const std::string nom = r.nom;
+        if (nom == "NomFichierNoeuds" || nom == "NomFichierArcs") continue;
+        r.Champ(vers) = r.Champ(de);
+    }
+    for (const auto& r : kRepertoiresGravite) vers.Gravite.*r.champ = de.Gravite.*r.champ;
+    for (const auto& r : kRepertoiresDistance)
+        static_cast<TablesLocalisation&>(vers).*r.champ =
+            static_cast<const TablesLocalisation&>(de).*r.champ;
+    vers.Valuation = de.Valuation;
+    vers.HeureDepart = de.HeureDepart;
+    vers.MaxNoeuds = de.MaxNoeuds;
+    vers.MaxArcs = de.MaxArcs;
+    vers.Disques = de.Disques;
 }
 
 }  // namespace vek

@@ -12,5 +12,9 @@ struct Etat;
 // False, with the reason in `erreur`, for an unknown name or a value that does not fit.
 bool ChangeReglage(Etat& e, const std::string& nom, const std::string& valeur, std::string& erreur);
 std::vector<std::string> NomsReglages();
+// Gives `vers` every setting of `de` but the network files it loaded: the folders, the
+// result and viewer settings, the valuation, the departure time, the loader's maxima, the
+// drive letters.
+void CopieReglages(const Etat& de, Etat& vers);
 
 }  // namespace vek
