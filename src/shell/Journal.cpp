@@ -1,10 +1,10 @@
 #include "shell/Journal.h"
 
-#include "shell/Texte.h"
-
 #include <algorithm>
 #include <functional>
 #include <map>
+
+#include "shell/Texte.h"
 
 namespace vek {
 
@@ -185,9 +185,8 @@ struct SuiviDialogue {
                     k < c->elements.size() ? SansBlancsFinaux(c->elements[k]) : std::string();
                 const bool unique =
                     !texte.empty() && texte[0] != '#' &&
-                    std::count_if(c->elements.begin(), c->elements.end(), [&](const auto& x) {
-                        return SansBlancsFinaux(x) == texte;
-                    }) == 1;
+                    std::count_if(c->elements.begin(), c->elements.end(),
+                                  [&](const auto& x) { return SansBlancsFinaux(x) == texte; }) == 1;
                 jetons.push_back(nom + "=" +
                                  (unique ? texte : "#" + std::to_string(c->selection + 1)));
                 break;

@@ -178,8 +178,8 @@ void CompareNoeuds(Etat& e, const Etat& v) {
         const double b = static_cast<std::size_t>(i) < e.ValeursNoeuds.size()
                              ? e.ValeursNoeuds[static_cast<std::size_t>(i)]
                              : 0.0;
-        lignes.emplace_back(&n, Compare(b, k != valeursV.end() ? std::optional(k->second)
-                                                               : std::nullopt));
+        lignes.emplace_back(
+            &n, Compare(b, k != valeursV.end() ? std::optional(k->second) : std::nullopt));
     }
     const auto valeursB = ParCode(e);
     for (std::int32_t i = 1; i <= v.NbNoeuds; ++i) {
@@ -193,8 +193,8 @@ void CompareNoeuds(Etat& e, const Etat& v) {
     for (const auto& [n, x] : lignes)
         f.Ligne(std::to_string(n->Code) + "," + Champ(NomNoeud(*n)) + "," + Colonnes(x));
     f.Ferme();
-    e.Ihm.Message("Comparaison à la variante écrite dans " + CheminDe(e, chemin).string() +
-                      " :\n" + Resume(lignes),
+    e.Ihm.Message("Comparaison à la variante écrite dans " + CheminDe(e, chemin).string() + " :\n" +
+                      Resume(lignes),
                   Boutons::Ok, Icone::Information, kTitre);
 }
 
@@ -234,9 +234,9 @@ void CompareCouples(Etat& e, const Etat& v) {
     for (const auto& c : ordreV)
         if (!vus.count(c)) ligne(c, Compare(std::nullopt, valeursV.at(c)));
     f.Ferme();
-    e.Ihm.Message("Comparaison à la variante écrite dans " + CheminDe(e, chemin).string() +
-                      " :\n" + std::to_string(hausses) + " couple(s) en hausse, " +
-                      std::to_string(baisses) + " en baisse, " + std::to_string(apart) +
+    e.Ihm.Message("Comparaison à la variante écrite dans " + CheminDe(e, chemin).string() + " :\n" +
+                      std::to_string(hausses) + " couple(s) en hausse, " + std::to_string(baisses) +
+                      " en baisse, " + std::to_string(apart) +
                       " à part (un seul réseau ou inaccessible).",
                   Boutons::Ok, Icone::Information, kTitre);
 }
@@ -303,9 +303,9 @@ void menComparerVariante(Etat& e) {
                         v->e.Menus.EstActif("menEditArcs");
     const std::string messages = Messages(*v, 0);
     if (!charge) {
-        e.Ihm.Message("La variante n'a pas pu être ouverte ; la comparaison n'a pas commencé." +
-                          messages,
-                      Boutons::Ok, Icone::Exclamation, kTitre);
+        e.Ihm.Message(
+            "La variante n'a pas pu être ouverte ; la comparaison n'a pas commencé." + messages,
+            Boutons::Ok, Icone::Exclamation, kTitre);
         return;
     }
     // The variant starts where the base stands: its valuation, and its shortest paths and
@@ -341,9 +341,9 @@ void ApresCommandeComparee(Etat& e, const std::string& commande, std::uint64_t n
     Variante& v = *e.Comparaison;
     const std::size_t debut = v.sortie.str().size();
     auto refus = [&](const std::string& raison) {
-        e.Ihm.Message("La commande n'a pas pu être appliquée à la variante : " + raison +
-                          Messages(v, debut),
-                      Boutons::Ok, Icone::Exclamation, kTitre);
+        e.Ihm.Message(
+            "La commande n'a pas pu être appliquée à la variante : " + raison + Messages(v, debut),
+            Boutons::Ok, Icone::Exclamation, kTitre);
     };
     CopieReglages(e, v.e);
     std::string erreur;

@@ -1,7 +1,5 @@
 #include "vek/MenuVek.h"
 
-#include "vek/Comparaison.h"
-
 #include "accessibility/Circuite.h"
 #include "accessibility/CriteresAccessibilite.h"
 #include "accessibility/VitesseMoyenne.h"
@@ -31,6 +29,7 @@
 #include "validation/Zooms.h"
 #include "vek/CommandesGenerales.h"
 #include "vek/CommandesReseau.h"
+#include "vek/Comparaison.h"
 #include "vek/Etat.h"
 
 namespace vek {
@@ -51,8 +50,8 @@ void Cmd(Etat& e) {
     F(e);
 }
 
-constexpr bool M = true;                // a sub-menu
-constexpr bool C = false;               // a command
+constexpr bool M = true;   // a sub-menu
+constexpr bool C = false;  // a command
 
 // In the order of the menu bar; a parent always comes before its children.
 const Entree kMenu[] = {
@@ -77,8 +76,8 @@ const Entree kMenu[] = {
     {"menFichiers", "menEditNoeuds", "Enregistrer les &noeuds sous...", Cmd<menEditNoeuds>, C},
     {"menFichiers", "menEditArcs", "Enregistrer les &arcs sous...", Cmd<menEditArcs>, C},
     {"menFichiers", "menSepComparaison", "-", nullptr, C},
-    {"menFichiers", "menComparerVariante", "Comparer à une &variante...",
-     Cmd<menComparerVariante>, C},
+    {"menFichiers", "menComparerVariante", "Comparer à une &variante...", Cmd<menComparerVariante>,
+     C},
     {"menFichiers", "menFinComparaison", "&Fin de la comparaison", Cmd<menFinComparaison>, C},
     {"menFichiers", "menSep23", "-", nullptr, C},
     {"menFichiers", "menZooms", "&Zoom", nullptr, M},

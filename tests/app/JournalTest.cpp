@@ -15,11 +15,11 @@
 #include <sstream>
 
 #include "FenetreVek.h"
-#include "shell/Journal.h"
 #include "Outils.h"
 #include "PortEssai.h"
-#include "shell/PortScript.h"
 #include "Script.h"
+#include "shell/Journal.h"
+#include "shell/PortScript.h"
 #include "vek/Demarrage.h"
 
 namespace vek {
@@ -122,7 +122,10 @@ TEST(Journal, UnDialogueDonneSesGestesDansLOrdreLeBoutonEnDernier) {
     j.FinCommande("menEssai", true);
     const std::vector<std::string> lignes = Lignes(j.Texte());
     ASSERT_EQ(lignes.size(), 3u);
-    EXPECT_EQ(lignes[0], "dialogue Essai \"Nom=Route nationale\" Liste=#1 Boite=0 Opt2 Ok");
+    // A list item is named by its text, so that the line selects it in a list of other
+    // items too (the nodes of another network).
+    EXPECT_EQ(lignes[0],
+              "dialogue Essai \"Nom=Route nationale\" \"Liste=Route 70\" Boite=0 Opt2 Ok");
     EXPECT_EQ(lignes[1], "dialogue Essai Annul");  // the window frame: the cancel button
     EXPECT_EQ(lignes[2], "menu menEssai");
     // Closed without a button, it cannot be replayed: a comment says so.

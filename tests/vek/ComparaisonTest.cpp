@@ -152,14 +152,16 @@ TEST(Comparaison, NoeudsDUnSeulReseauListesAPart) {
     std::string noeuds;
     for (std::string l; std::getline(n, l);)
         if (l.find("1601000004") == std::string::npos) noeuds += l + "\n";
-    noeuds += "Nouvelle-Ville                                     1601009999 00010000 0101.000 "
-              "0103.000 0000.00000\r\n";
+    noeuds +=
+        "Nouvelle-Ville                                     1601009999 00010000 0101.000 "
+        "0103.000 0000.00000\r\n";
     std::istringstream a(LitOctets(Source("examples/utf8/arcs.dat")));
     std::string arcs;
     for (std::string l; std::getline(a, l);)
         if (l.find("1601000004") == std::string::npos) arcs += l + "\n";
-    arcs += "1601000001 1601009999 0006 0002.000 0003 0000 0000 0000000 000000 000000 Brenne-la- "
-            "Nouvelle-V\r\n";
+    arcs +=
+        "1601000001 1601009999 0006 0002.000 0003 0000 0000 0000000 000000 000000 Brenne-la- "
+        "Nouvelle-V\r\n";
     Comparaison c(noeuds, arcs);
     // The degree of every node: no paths needed, every node has a value.
     c.Dialogue("IndicVek", {"Degré", "Ordre1", "Booléenne", "Ok"});
