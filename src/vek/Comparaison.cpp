@@ -244,17 +244,11 @@ void CompareCouples(Etat& e, const Etat& v) {
 void CompareReseau(Etat& e, const Etat& v, const std::string& commande) {
     const Ecart x = Compare(e.ValeurReseau, v.ValeurReseau);
     const std::string chemin = CheminResultat(e, "\\ReseauComparaison.csv");
-    // The lines of the earlier commands stay; this one is added.
-    TexteLu lu;
-    std::vector<std::string> lignes;
-    if (LitFichierTexte(CheminDe(e, chemin), lu))
-        for (const auto& l : lu.lignes) lignes.push_back(VersUtf8(l));
-    if (lignes.empty()) lignes.push_back("indicateur,base,variante,ecart,ecart_relatif");
     auto n = [](const std::optional<double>& d) { return d ? Nombre(*d) : std::string(); };
-    lignes.push_back(Indicateur(commande) + "," + n(x.base) + "," + n(x.variante) + "," +
-                     n(x.ecart) + "," + n(x.relatif));
     EcrivainTexte f(CheminDe(e, chemin), chemin);
-    for (const auto& l : lignes) f.Ligne(l);
+    f.Ligne("indicateur,base,variante,ecart,ecart_relatif");
+    f.Ligne(Indicateur(commande) + "," + n(x.base) + "," + n(x.variante) + "," + n(x.ecart) + "," +
+            n(x.relatif));
     f.Ferme();
     e.Ihm.Message(Indicateur(commande) + " : base " + n(x.base) + ", variante " + n(x.variante) +
                       ", écart " + (x.ecart ? n(x.ecart) : std::string("sans objet")) + ".",

@@ -8,8 +8,7 @@
 //   per node   NoeudValComparaison.csv  code,nom,base,variante,ecart,ecart_relatif,statut
 //   per pair   ArcValComparaison.csv    code_origine,code_destination,base,variante,ecart,
 //                                       ecart_relatif,statut
-//   network    ReseauComparaison.csv    indicateur,base,variante,ecart,ecart_relatif (a line
-//                                       added by each command)
+//   network    ReseauComparaison.csv    indicateur,base,variante,ecart,ecart_relatif
 // Nodes are matched by code, pairs by the codes of their ends; those of one network only come
 // after the others, with the status base_seule or variante_seule. A value of 32000 (the
 // shortest paths' "no path") or one that is not a number is `inaccessible`: it has no
