@@ -78,6 +78,7 @@ FenetreVek::FenetreVek(Etat& e) : e_(e) {
     setCentralWidget(separation);
     progression_ = new FenetreProgression(false, this);
     tempsDeCalcul_ = new FenetreProgression(true, this);
+    progression_->annulation = tempsDeCalcul_->annulation = [this] { annulation_ = true; };
     ConstruitMenus();
     ConstruitMenuFenetre();
     Synchronise();
@@ -269,6 +270,7 @@ void FenetreVek::Lance(const std::string& nom, std::function<void()> fin) {
     if (travail_.joinable()) travail_.join();
     carte_->Termine();  // the map reads the state: done before a command changes it
     enCours_ = true;
+    annulation_ = false;
     if (journal_) journal_->DebutCommande();
     menuBar()->setEnabled(false);
     for (auto& w : nonModaux_)
@@ -285,6 +287,7 @@ void FenetreVek::Lance(const std::string& nom, std::function<void()> fin) {
             this,
             [this, fatale, fin, nom, resultat] {
                 if (journal_) journal_->FinCommande(nom, resultat == Issue::Faite && !fatale);
+                derniereIssue_ = resultat;
                 enCours_ = false;
                 for (auto& w : nonModaux_)
                     if (w) w->setEnabled(true);

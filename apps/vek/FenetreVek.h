@@ -8,6 +8,7 @@
 #include <map>
 #include <thread>
 
+#include "vek/Demarrage.h"
 #include "vek/Etat.h"
 
 class QAction;
@@ -38,6 +39,11 @@ class FenetreVek : public QMainWindow {
     // Runs a menu command on the worker thread; `fin` is called on the interface thread.
     void Lance(const std::string& nom, std::function<void()> fin = {});
     bool EnCours() const { return enCours_; }
+    // How the last command run by Lance ended.
+    Issue DerniereIssue() const { return derniereIssue_; }
+    // True once after "Annuler" was clicked in a progress window during the command running
+    // (any thread); a command starting forgets a click made before it.
+    bool PrendAnnulation() { return annulation_.exchange(false); }
     // A dialog shown beside the window: disabled while a command runs, so that its handlers
     // never meet one.
     void AjouteNonModal(QWidget* w);
@@ -71,6 +77,8 @@ class FenetreVek : public QMainWindow {
     std::vector<QPointer<QWidget>> nonModaux_;
     std::thread travail_;
     std::atomic<bool> enCours_{false};
+    std::atomic<bool> annulation_{false};
+    Issue derniereIssue_ = Issue::Faite;
 };
 
 }  // namespace vek

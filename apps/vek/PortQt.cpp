@@ -199,6 +199,11 @@ void PortQt::CacheTempsDeCalcul() {
     SurInterface([&] { fenetre_->Progression(true)->hide(); });
 }
 
+// Read on the worker thread at every step: the flag is atomic, no call to the interface.
+bool PortQt::AnnulationDemandee() {
+    return fenetre_ && fenetre_->PrendAnnulation();
+}
+
 void PortQt::Sablier(bool actif) {
     SurInterface([&] {
         if (actif)
