@@ -169,11 +169,11 @@ void FenetreVek::ChoisitFichierJournal() {
 void FenetreVek::ConstruitMenuFenetre() {
     QMenu* m = menuBar()->addMenu("Fenê&tre");
     m->setObjectName("menFenetreCarte");
-    QAction* resultat = m->addAction("Afficher le dernier résultat sur la carte");
-    resultat->setObjectName("menCarteResultat");
-    resultat->setCheckable(true);
-    resultat->setChecked(carte_->AfficheResultat());
-    connect(resultat, &QAction::toggled, this, [this](bool oui) { carte_->AfficheResultat(oui); });
+    resultat_ = m->addAction("Afficher le dernier résultat sur la carte");
+    resultat_->setObjectName("menCarteResultat");
+    resultat_->setCheckable(true);
+    resultat_->setChecked(carte_->AfficheResultat());
+    connect(resultat_, &QAction::toggled, this, [this](bool oui) { carte_->AfficheResultat(oui); });
     QAction* ajuster = m->addAction("Ajuster la carte au réseau");
     ajuster->setObjectName("menCarteAjuster");
     connect(ajuster, &QAction::triggered, this, [this] { carte_->Ajuste(); });
@@ -208,6 +208,17 @@ void FenetreVek::ConstruitMenuFenetre() {
         connect(a, &QAction::triggered, this,
                 [this, n] { carte_->Classification(carte_->Methode(), n); });
     }
+}
+
+void FenetreVek::MontreResultatSurCarte() {
+    resultat_->setChecked(true);
+    // The command may have loaded another network: the map follows it before it draws.
+    carte_->Actualise(e_);
+    carte_->Termine();
+    show();
+    raise();
+    activateWindow();
+    carte_->setFocus();
 }
 
 void FenetreVek::ExporteCarte() {

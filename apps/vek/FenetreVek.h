@@ -54,6 +54,10 @@ class FenetreVek : public QMainWindow {
     bool ChangeReglage(const std::string& nom, const std::string& valeur, std::string& erreur);
     // Writes the journal as a vek-batch script: false with the reason.
     bool EnregistreJournal(const QString& chemin, QString& erreur);
+    // Brings the window forward, its map showing the last result of the state (the entry
+    // "Afficher le dernier résultat sur la carte" ticked). Interface thread, no command
+    // running or the command waiting on the port; the map is built before it returns.
+    void MontreResultatSurCarte();
     // Writes the map as the window shows it (classes and result), fitted at 1600 x 1200.
     void ExporteCarte();
 
@@ -74,6 +78,7 @@ class FenetreVek : public QMainWindow {
     Visionneuse* visionneuse_ = nullptr;
     Journal* journal_ = nullptr;
     QAction* enregistreJournal_ = nullptr;
+    QAction* resultat_ = nullptr;
     std::vector<QPointer<QWidget>> nonModaux_;
     std::thread travail_;
     std::atomic<bool> enCours_{false};

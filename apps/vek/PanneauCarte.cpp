@@ -15,6 +15,23 @@ namespace vek {
 
 namespace {
 
+// The image of the map, or of the words "Aucun réseau chargé" when there is none.
+QImage Image(const carte::ModeleCarte& modele, const carte::VueCarte& vue, QSizeF taille,
+             QSize pixels, qreal ratio) {
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    QPainter p(&image);
+    if (modele.Vide()) {
+        const QRectF cadre(QPointF(0, 0), taille);
+        p.fillRect(cadre, Qt::white);
+        p.setPen(QColor(120, 120, 120));
+        p.drawText(cadre, Qt::AlignCenter, QStringLiteral("Aucun réseau chargé"));
+    } else {
+        carte::DessineCarte(p, modele, vue, taille);
+    }
+    return image;
+}
+
 double DistanceSegment(QPointF p, QPointF a, QPointF b) {
     const QPointF ab = b - a;
     const double l2 = ab.x() * ab.x() + ab.y() * ab.y();
@@ -166,31 +183,33 @@ PanneauCarte::~PanneauCarte() {
 
 void PanneauCarte::LanceDessin(QSize pixels, qreal ratio) {
     imageAJour_ = true;  // until the view or the result changes again
-    dessin_ = std::thread([this, modele = std::shared_ptr<const carte::ModeleCarte>(modele_),
-                           vue = vue_, taille = QSizeF(size()), pixels, ratio] {
-        QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
-        image.setDevicePixelRatio(ratio);
-        {
-            QPainter p(&image);
-            if (modele->Vide()) {
-                const QRectF cadre(QPointF(0, 0), taille);
-                p.fillRect(cadre, Qt::white);
-                p.setPen(QColor(120, 120, 120));
-                p.drawText(cadre, Qt::AlignCenter, QStringLiteral("Aucun réseau chargé"));
-            } else {
-                carte::DessineCarte(p, *modele, vue, taille);
-            }
-        }
-        QMetaObject::invokeMethod(
-            this, [this, image = std::move(image)]() mutable { DessinFini(std::move(image)); },
-            Qt::QueuedConnection);
-    });
+    dessin_ =
+        std::thread([this, modele = std::shared_ptr<const carte::ModeleCarte>(modele_), vue = vue_,
+                     taille = QSizeF(size()), pixels, ratio, numero = ++numeroDessin_] {
+            QImage image = Image(*modele, vue, taille, pixels, ratio);
+            QMetaObject::invokeMethod(
+                this,
+                [this, image = std::move(image), numero]() mutable {
+                    DessinFini(std::move(image), numero);
+                },
+                Qt::QueuedConnection);
+        });
 }
 
-void PanneauCarte::DessinFini(QImage image) {
+void PanneauCarte::DessinFini(QImage image, std::uint64_t numero) {
     if (dessin_.joinable()) dessin_.join();
-    image_ = std::move(image);
+    if (numero == numeroDessin_) image_ = std::move(image);
     update();  // shows it, and draws again if the view changed meanwhile
+}
+
+void PanneauCarte::DessineMaintenant() {
+    Termine();
+    if (dessin_.joinable()) dessin_.join();
+    ++numeroDessin_;  // the image the drawing just ended posts is older than this one
+    const qreal ratio = devicePixelRatioF();
+    image_ = Image(*modele_, vue_, size(), size() * ratio, ratio);
+    imageAJour_ = true;
+    update();
 }
 
 void PanneauCarte::paintEvent(QPaintEvent*) {

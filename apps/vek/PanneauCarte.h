@@ -31,6 +31,9 @@ class PanneauCarte : public QWidget {
     void Actualise(const EtatReseau& e);
     // Waits for the network being built and puts it in place.
     void Termine();
+    // Draws the current view and result now, on this thread: what a capture of the widget
+    // then shows is up to date.
+    void DessineMaintenant();
     void Ajuste();
     void AfficheResultat(bool oui);
     bool AfficheResultat() const { return afficheResultat_; }
@@ -64,7 +67,7 @@ class PanneauCarte : public QWidget {
     carte::ModeleCarte& Modifiable();
     // Starts drawing the image of the current view on the worker thread.
     void LanceDessin(QSize pixels, qreal ratio);
-    void DessinFini(QImage image);
+    void DessinFini(QImage image, std::uint64_t numero);
     const EtatReseau* etat_ = nullptr;
     // Shared with the drawing under way, which only reads it.
     std::shared_ptr<carte::ModeleCarte> modele_ = std::make_shared<carte::ModeleCarte>();
@@ -80,6 +83,8 @@ class PanneauCarte : public QWidget {
     QImage image_;             // the last image drawn
     bool imageAJour_ = false;  // it shows the current view and result
     std::thread dessin_;       // the drawing under way, if any
+    // The number of the last drawing started: the image of an older one is dropped.
+    std::uint64_t numeroDessin_ = 0;
     bool glisse_ = false;
     QPointF depart_, decalage_;
 };

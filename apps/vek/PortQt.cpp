@@ -204,6 +204,12 @@ bool PortQt::AnnulationDemandee() {
     return fenetre_ && fenetre_->PrendAnnulation();
 }
 
+bool PortQt::MontreCarte(const std::string&) {
+    if (!fenetre_) return false;
+    SurInterface([&] { fenetre_->MontreResultatSurCarte(); });
+    return true;
+}
+
 void PortQt::Sablier(bool actif) {
     SurInterface([&] {
         if (actif)

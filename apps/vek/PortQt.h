@@ -32,6 +32,8 @@ class PortQt : public Port {
     // The progress windows' "Annuler" button stops the command at its next step.
     bool AnnulationPossible() override { return true; }
     bool AnnulationDemandee() override;
+    // The main window shows the result on its map.
+    bool MontreCarte(const std::string& fichier) override;
     void Sablier(bool actif) override;
     void Rafraichit() override;
     void ImprimeFenetre(const std::string& nom) override;

@@ -1,27 +1,35 @@
 // The map of the network and its results: the class breaks on known series, the example
 // network exported as SVG (one circle per node, one line per arc, their titles, the legend)
 // and as PNG, the degree of the nodes and a per-pair result shown, the `carte` instruction
-// of vek-batch, and what the map of the main window says under the pointer.
+// of vek-batch, what the map of the main window says under the pointer, and the result a
+// command sends to the map.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QImage>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QXmlStreamReader>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "Classification.h"
+#include "ExecutionScript.h"
 #include "ExportCarte.h"
 #include "FenetreVek.h"
 #include "ModeleCarte.h"
 #include "PanneauCarte.h"
 #include "PortEssai.h"
 #include "Reseaux.h"
+#include "Symbologie.h"
 #include "indicators/Nodalite.h"
 #include "vek/CommandesReseau.h"
 
@@ -347,6 +355,89 @@ TEST(Carte, SurvolEtTitreDeLaFenetre) {
     fenetre.Carte()->Termine();
     EXPECT_EQ(fenetre.Carte()->Modele().noeuds.size(), 44u);
     EXPECT_FALSE(fenetre.grab().isNull());
+}
+
+// The main window, the example loaded through its menu.
+struct Bureau {
+    test::PortEssai port;
+    Etat e{port};
+    test::DossierTemporaire dossier;
+    std::unique_ptr<FenetreVek> fenetre;
+    Bureau() {
+        Demarrage(e);
+        e.Editeur = "vek";
+        fenetre = std::make_unique<FenetreVek>(e);
+        port.Fenetre(fenetre.get());
+        fenetre->show();
+        port.fichiers = {test::Source("examples/utf8/noeuds.dat"),
+                         test::Source("examples/utf8/arcs.dat")};
+        Lance("menOuvrir");
+        e.RepResultats = dossier.Chemin().string();
+    }
+    void Lance(const std::string& commande) {
+        fenetre->Lance(commande, [] { QTimer::singleShot(0, qApp, &QApplication::quit); });
+        qApp->exec();
+        fenetre->Carte()->Termine();
+    }
+    PanneauCarte& Carte() { return *fenetre->Carte(); }
+};
+
+TEST(Carte, LeResultatEnvoyeALaCarteYEstMontre) {
+    Application application;
+    Bureau b;
+    auto* resultat = b.fenetre->findChild<QAction*>("menCarteResultat");
+    ASSERT_NE(resultat, nullptr);
+    resultat->setChecked(false);
+    b.e.IndicVek = {"Degré", "Ordre1", "Booléenne", "Multimodal", ""};
+    ASSERT_TRUE(CalculNodalite(b.e));
+    b.fenetre->Synchronise();
+    b.Carte().Termine();
+    EXPECT_EQ(b.Carte().Modele().resultat, carte::TypeResultat::Aucun);
+    EXPECT_TRUE(b.port.MontreCarte(b.dossier / "NoeudVal.dat"));
+    EXPECT_TRUE(resultat->isChecked());
+    ASSERT_EQ(b.Carte().Modele().resultat, carte::TypeResultat::Noeuds);
+    EXPECT_EQ(b.Carte().Modele().noeuds[0].valeur, b.e.ValeursNoeuds[1]);
+    EXPECT_TRUE(b.Carte().isVisible());
+}
+
+// A scripted run: the view of the attractions sent to the map is captured with the window,
+// and no message says where the file went.
+TEST(Carte, UnScriptEnvoieLaVueALaCarte) {
+    Application application;
+    test::DossierTemporaire d;
+    std::ofstream(d / "s.vek") << "fichier \"" << test::Source("examples/utf8/noeuds.dat")
+                               << "\"\nfichier \"" << test::Source("examples/utf8/arcs.dat")
+                               << "\"\nmenu menOuvrir\n"
+                                  "reglage RepResultats \""
+                               << d.Chemin().string()
+                               << "\"\nmenu menUneFois\n"
+                                  "menu menDémarrageGravit\n"
+                                  "dialogue FichGrav FichSomAttAbs Map\n"
+                                  "menu menEditionFichGravit\n";
+    std::ostringstream sortie, erreurs;
+    const QString captures = QString::fromStdString(d / "captures");
+    int code;
+    {
+        test::DansDossier dans(d.Chemin());  // where the view of the attractions goes
+        code = ExecuteScriptBureau(QString::fromStdString(d / "s.vek"), captures, sortie, erreurs);
+    }
+    ASSERT_EQ(code, 0) << erreurs.str();
+    EXPECT_TRUE(std::filesystem::exists(d / "NVSAA000.xls"));
+    const QStringList images = QDir(captures).entryList({"*.png"}, QDir::Files, QDir::Name);
+    ASSERT_GE(images.size(), 3);
+    // The dialog, the window with its map, and the window as the run ends.
+    EXPECT_TRUE(images[images.size() - 3].endsWith("-FichGrav.png"))
+        << images.join(' ').toStdString();
+    EXPECT_TRUE(images[images.size() - 2].endsWith("-Vek.png"));
+    EXPECT_TRUE(images.filter("Message").isEmpty());
+    const QImage fenetre(captures + '/' + images[images.size() - 2]);
+    ASSERT_FALSE(fenetre.isNull());
+    // The dark red of the highest class stands on the map.
+    const QRgb rouge = carte::CouleurClasse(4, 5).rgb();
+    int rouges = 0;
+    for (int y = 0; y < fenetre.height(); ++y)
+        for (int x = 0; x < fenetre.width(); ++x) rouges += fenetre.pixel(x, y) == rouge;
+    EXPECT_GT(rouges, 20);
 }
 
 }  // namespace
