@@ -22,6 +22,7 @@
 #include "Journal.h"
 #include "PanneauCarte.h"
 #include "Progressions.h"
+#include "TableResultats.h"
 #include "Visionneuse.h"
 #include "network/Configuration.h"
 #include "shell/Erreurs.h"
@@ -68,6 +69,7 @@ FenetreVek::FenetreVek(Etat& e) : e_(e) {
     l->addLayout(bas);
     l->addStretch();
     carte_ = new PanneauCarte;
+    carte_->noeudClique = [this](int i) { ChoisitNoeudTableau(i); };
     auto* separation = new QSplitter(Qt::Horizontal);
     separation->setObjectName("Separation");
     separation->addWidget(centre);
@@ -260,8 +262,22 @@ FenetreProgression* FenetreVek::Progression(bool chronometre) {
 }
 
 void FenetreVek::Visionne(const QString& chemin) {
-    if (!visionneuse_) visionneuse_ = new Visionneuse(this);
+    if (!visionneuse_) {
+        visionneuse_ = new Visionneuse(this);
+        visionneuse_->Table()->selectionChangee = [this] { SurligneChoixTableau(); };
+    }
     visionneuse_->Ouvre(chemin);
+}
+
+void FenetreVek::SurligneChoixTableau() {
+    const TableResultats* t = visionneuse_->Table();
+    carte_->Surligne(t->NoeudsChoisis(), t->CouplesChoisis());
+}
+
+void FenetreVek::ChoisitNoeudTableau(int noeud) {
+    if (!visionneuse_ || !visionneuse_->TableauVisible()) return;
+    const std::int64_t code = carte_->Modele().noeuds.at(static_cast<std::size_t>(noeud)).code;
+    if (visionneuse_->Table()->ChoisitNoeud(code)) visionneuse_->MontreTableau();
 }
 
 void FenetreVek::ImprimeConfiguration() {

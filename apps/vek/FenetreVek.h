@@ -48,6 +48,8 @@ class FenetreVek : public QMainWindow {
     // never meet one.
     void AjouteNonModal(QWidget* w);
     PanneauCarte* Carte() { return carte_; }
+    // The result viewer, once a file was opened in it.
+    Visionneuse* Visionneuse_() const { return visionneuse_; }
     // Notes the session in `journal` from now on, starting with the settings as they are.
     void Journalise(Journal* journal);
     // Changes a setting by name (noted in the journal): false with the reason.
@@ -68,6 +70,10 @@ class FenetreVek : public QMainWindow {
     void ConstruitMenus();
     void ConstruitMenuFenetre();
     void ChoisitFichierJournal();
+    // The map outlines what is chosen in the viewer's table; a node clicked on the map is
+    // chosen there.
+    void SurligneChoixTableau();
+    void ChoisitNoeudTableau(int noeud);
     Etat& e_;
     std::map<std::string, QAction*> actions_;
     QGroupBox* panneau_;

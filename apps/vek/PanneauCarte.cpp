@@ -80,6 +80,7 @@ void PanneauCarte::Termine() {
                              avant->xMin == modele_->xMin && avant->xMax == modele_->xMax &&
                              avant->yMin == modele_->yMin && avant->yMax == modele_->yMax;
     construit_ = true;
+    if (!noeudsSurlignes_.empty() || !couplesSurlignes_.empty()) AppliqueSurlignage();
     if (!memeEtendue)
         Ajuste();
     else
@@ -124,7 +125,7 @@ QPointF PanneauCarte::PositionNoeud(int i) const {
     return vue_.VersEcran(x.x, x.y, size());
 }
 
-QString PanneauCarte::TexteSurvol(QPointF p) const {
+int PanneauCarte::NoeudEn(QPointF p) const {
     const carte::ModeleCarte& modele = *modele_;
     const QSizeF taille = size();
     const bool valeursNoeuds = modele.resultat == carte::TypeResultat::Noeuds;
@@ -141,10 +142,38 @@ QString PanneauCarte::TexteSurvol(QPointF p) const {
             meilleure = d2;
         }
     }
-    if (plusProche >= 0)
-        return carte::DetailNoeud(modele, modele.noeuds[static_cast<std::size_t>(plusProche)]);
+    return plusProche;
+}
+
+void PanneauCarte::Surligne(std::vector<std::int64_t> noeuds,
+                            std::vector<std::pair<std::int64_t, std::int64_t>> couples) {
+    noeudsSurlignes_ = {noeuds.begin(), noeuds.end()};
+    couplesSurlignes_.clear();
+    for (const auto& [i, j] : couples) {
+        couplesSurlignes_.emplace(i, j);
+        couplesSurlignes_.emplace(j, i);
+    }
+    AppliqueSurlignage();
+    Redessine();
+}
+
+void PanneauCarte::AppliqueSurlignage() {
+    carte::ModeleCarte& m = Modifiable();
+    for (carte::NoeudCarte& x : m.noeuds) x.surligne = noeudsSurlignes_.count(x.code) > 0;
+    for (carte::ArcCarte& a : m.arcs)
+        a.surligne =
+            !couplesSurlignes_.empty() &&
+            couplesSurlignes_.count({m.noeuds[static_cast<std::size_t>(a.origine)].code,
+                                     m.noeuds[static_cast<std::size_t>(a.destination)].code}) > 0;
+}
+
+QString PanneauCarte::TexteSurvol(QPointF p) const {
+    const carte::ModeleCarte& modele = *modele_;
+    const QSizeF taille = size();
+    if (const int i = NoeudEn(p); i >= 0)
+        return carte::DetailNoeud(modele, modele.noeuds[static_cast<std::size_t>(i)]);
     const carte::ArcCarte* arc = nullptr;
-    meilleure = 4;
+    double meilleure = 4;
     for (const carte::ArcCarte& a : modele.arcs) {
         const carte::NoeudCarte &o = modele.noeuds[static_cast<std::size_t>(a.origine)],
                                 &d = modele.noeuds[static_cast<std::size_t>(a.destination)];
@@ -260,10 +289,14 @@ void PanneauCarte::mouseReleaseEvent(QMouseEvent* ev) {
     glisse_ = false;
     setCursor(Qt::OpenHandCursor);
     const QPointF d = ev->position() - depart_;
-    if (d.manhattanLength() > 0) {
-        vue_.Deplace(d);
-        suitReseau_ = false;
+    // A press and release in place is a click: on a node, it is told.
+    if (d.manhattanLength() <= 2) {
+        update();
+        if (const int i = NoeudEn(depart_); i >= 0 && noeudClique) noeudClique(i);
+        return;
     }
+    vue_.Deplace(d);
+    suitReseau_ = false;
     Redessine();
 }
 

@@ -9,8 +9,12 @@
 #include <QImage>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <set>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "ModeleCarte.h"
 #include "VueCarte.h"
@@ -47,6 +51,14 @@ class PanneauCarte : public QWidget {
     QPointF PositionNoeud(int i) const;
     // The tooltip at a point of the widget: the node there, else the arc; empty over nothing.
     QString TexteSurvol(QPointF p) const;
+    // The node drawn at a point of the widget (its position in the model), -1 for none.
+    int NoeudEn(QPointF p) const;
+    // Outlines the nodes of these codes and the arcs joining these pairs of codes (either
+    // way), until the next call; kept when the network is built again.
+    void Surligne(std::vector<std::int64_t> noeuds,
+                  std::vector<std::pair<std::int64_t, std::int64_t>> couples);
+    // Called with the node's position in the model when a node is clicked (not dragged).
+    std::function<void(int)> noeudClique;
 
     QSize sizeHint() const override { return {640, 480}; }
 
@@ -62,6 +74,7 @@ class PanneauCarte : public QWidget {
 
   private:
     void Reclasse();
+    void AppliqueSurlignage();
     void Redessine();
     // The model to change: a copy when the drawing under way still reads it.
     carte::ModeleCarte& Modifiable();
@@ -87,6 +100,8 @@ class PanneauCarte : public QWidget {
     std::uint64_t numeroDessin_ = 0;
     bool glisse_ = false;
     QPointF depart_, decalage_;
+    std::set<std::int64_t> noeudsSurlignes_;
+    std::set<std::pair<std::int64_t, std::int64_t>> couplesSurlignes_;  // both ways
 };
 
 }  // namespace vek

@@ -1,8 +1,8 @@
 // The map of the network and its results: the class breaks on known series, the example
 // network exported as SVG (one circle per node, one line per arc, their titles, the legend)
 // and as PNG, the degree of the nodes and a per-pair result shown, the `carte` instruction
-// of vek-batch, what the map of the main window says under the pointer, and the result a
-// command sends to the map.
+// of vek-batch, what the map of the main window says under the pointer, the result a command
+// sends to the map, and the rows of the result table chosen from the map and shown on it.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -11,6 +11,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QItemSelectionModel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTableView>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QXmlStreamReader>
@@ -22,6 +26,7 @@
 #include <sstream>
 
 #include "Classification.h"
+#include "DessinCarte.h"
 #include "ExecutionScript.h"
 #include "ExportCarte.h"
 #include "FenetreVek.h"
@@ -30,7 +35,12 @@
 #include "PortEssai.h"
 #include "Reseaux.h"
 #include "Symbologie.h"
+#include "TableResultats.h"
+#include "Visionneuse.h"
 #include "indicators/Nodalite.h"
+#include "network/ListeCouples.h"
+#include "network/ValeursNoeuds.h"
+#include "shell/Fichiers.h"
 #include "vek/CommandesReseau.h"
 
 namespace vek {
@@ -380,6 +390,39 @@ struct Bureau {
         fenetre->Carte()->Termine();
     }
     PanneauCarte& Carte() { return *fenetre->Carte(); }
+    // The positions in the map's model of the nodes and arcs outlined.
+    std::vector<int> NoeudsSurlignes() {
+        std::vector<int> r;
+        for (std::size_t i = 0; i < Carte().Modele().noeuds.size(); ++i)
+            if (Carte().Modele().noeuds[i].surligne) r.push_back(static_cast<int>(i));
+        return r;
+    }
+    int ArcsSurlignes() {
+        int n = 0;
+        for (const carte::ArcCarte& a : Carte().Modele().arcs) n += a.surligne;
+        return n;
+    }
+    // The pixels of the outline colour in the map drawn as the window shows it.
+    int PixelsSurlignage() {
+        QImage image(Carte().size(), QImage::Format_ARGB32);
+        {
+            QPainter p(&image);
+            carte::DessineCarte(p, Carte().Modele(), Carte().Vue(), Carte().size());
+        }
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixel(x, y) == carte::kSurlignage.rgb();
+        return n;
+    }
+    void Clique(QPointF p) {
+        for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent ev(t, p, Carte().mapToGlobal(p), Qt::LeftButton,
+                           t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                           Qt::NoModifier);
+            QApplication::sendEvent(&Carte(), &ev);
+        }
+    }
 };
 
 TEST(Carte, LeResultatEnvoyeALaCarteYEstMontre) {
@@ -438,6 +481,87 @@ TEST(Carte, UnScriptEnvoieLaVueALaCarte) {
     for (int y = 0; y < fenetre.height(); ++y)
         for (int x = 0; x < fenetre.width(); ++x) rouges += fenetre.pixel(x, y) == rouge;
     EXPECT_GT(rouges, 20);
+}
+
+TEST(Carte, ChoixPartagesEntreLaCarteEtLeTableau) {
+    Application application;
+    Bureau b;
+    b.e.IndicVek = {"Degré", "Ordre1", "Booléenne", "Multimodal", ""};
+    ASSERT_TRUE(CalculNodalite(b.e));
+    // Written and opened in the viewer as the command does.
+    EcritureValeursNoeuds(b.e, b.dossier / "NoeudVal.dat");
+    OuvreDansEditeur(b.e, b.dossier / "NoeudVal.dat");
+    b.fenetre->Synchronise();
+    b.Carte().Termine();
+    Visionneuse* v = b.fenetre->Visionneuse_();
+    ASSERT_NE(v, nullptr);
+    ASSERT_TRUE(v->TableauVisible());
+    TableResultats* table = v->Table();
+    ASSERT_EQ(table->Disposition(), DispositionResultat::ParNoeud);
+    EXPECT_EQ(b.PixelsSurlignage(), 0);
+
+    // A node clicked on the map: its row alone is chosen, and the node is outlined.
+    b.Clique(b.Carte().PositionNoeud(6));
+    EXPECT_EQ(table->NoeudsChoisis(), std::vector<std::int64_t>{b.e.Noeuds[7].Code});
+    EXPECT_EQ(b.NoeudsSurlignes(), std::vector<int>{6});
+    b.Clique(b.Carte().PositionNoeud(20));
+    EXPECT_EQ(table->NoeudsChoisis(), std::vector<std::int64_t>{b.e.Noeuds[21].Code});
+    EXPECT_EQ(b.NoeudsSurlignes(), std::vector<int>{20});
+    EXPECT_GT(b.PixelsSurlignage(), 10);
+    b.Clique(QPointF(2, 2));  // nowhere near a node: the choice stays
+    EXPECT_EQ(table->NoeudsChoisis().size(), 1u);
+
+    // Rows chosen in the table, sorted by value: their nodes are outlined, and no other.
+    QTableView* vue = table->Vue();
+    vue->sortByColumn(2, Qt::DescendingOrder);
+    vue->selectionModel()->select(vue->model()->index(0, 0),
+                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    vue->selectionModel()->select(vue->model()->index(3, 0),
+                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    const std::vector<std::int64_t> codes = table->NoeudsChoisis();
+    ASSERT_EQ(codes.size(), 2u);
+    std::vector<std::int64_t> surlignes;
+    for (int i : b.NoeudsSurlignes()) surlignes.push_back(b.Carte().Modele().noeuds[i].code);
+    std::sort(surlignes.begin(), surlignes.end());
+    std::vector<std::int64_t> attendus = codes;
+    std::sort(attendus.begin(), attendus.end());
+    EXPECT_EQ(surlignes, attendus);
+    vue->clearSelection();
+    EXPECT_TRUE(b.NoeudsSurlignes().empty());
+    EXPECT_EQ(b.PixelsSurlignage(), 0);
+
+    // A per-pair list: a row chosen outlines the arcs joining its pair, either way; a click
+    // on the map chooses nothing there.
+    const Arc& a = b.e.Arcs[1];
+    b.e.ValeursNoeuds.clear();
+    b.e.ListeCouples = {Couple{}, Couple{a.IndiceDestination, a.IndiceOrigine, 2.5}};
+    b.e.NbCouples = 1;
+    EcritureListeCouples(b.e, b.dossier / "ArcVal.dat");
+    OuvreDansEditeur(b.e, b.dossier / "ArcVal.dat");
+    ASSERT_EQ(table->Disposition(), DispositionResultat::ParCouple);
+    vue->selectRow(0);
+    ASSERT_EQ(table->CouplesChoisis().size(), 1u);
+    EXPECT_EQ(table->CouplesChoisis()[0],
+              std::make_pair(std::int64_t{a.Destination}, std::int64_t{a.Origine}));
+    EXPECT_TRUE(b.NoeudsSurlignes().empty());
+    int attendu = 0;
+    for (const carte::ArcCarte& x : b.Carte().Modele().arcs) {
+        const std::int64_t o = b.Carte().Modele().noeuds[x.origine].code,
+                           d = b.Carte().Modele().noeuds[x.destination].code;
+        const bool paire =
+            (o == a.Origine && d == a.Destination) || (o == a.Destination && d == a.Origine);
+        attendu += paire;
+        EXPECT_EQ(x.surligne, paire) << o << " " << d;
+    }
+    EXPECT_GE(attendu, 1);
+    EXPECT_EQ(b.ArcsSurlignes(), attendu);
+    EXPECT_GT(b.PixelsSurlignage(), 10);
+    b.Clique(b.Carte().PositionNoeud(6));
+    EXPECT_EQ(table->CouplesChoisis().size(), 1u);
+    // A file of no table clears the outline.
+    b.fenetre->Visionne(QString::fromStdString(test::Source("examples/README.md")));
+    EXPECT_FALSE(v->TableauVisible());
+    EXPECT_EQ(b.ArcsSurlignes(), 0);
 }
 
 }  // namespace
