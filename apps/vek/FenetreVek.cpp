@@ -22,9 +22,11 @@
 #include "Journal.h"
 #include "PanneauCarte.h"
 #include "Progressions.h"
+#include "ReglagesBureau.h"
 #include "TableResultats.h"
 #include "Visionneuse.h"
 #include "network/Configuration.h"
+#include "shell/Chemins.h"
 #include "shell/Erreurs.h"
 #include "vek/Demarrage.h"
 #include "vek/MenuVek.h"
@@ -112,12 +114,17 @@ void FenetreVek::ConstruitMenus() {
         actions_[c.nom] = a;
     };
     for (int r : e_.Menus.Racines()) ajoute(r, nullptr);
-    // The journal is the window's own: it stands in "Fichiers", before "Quitter".
+    // The journal and the results folder are the window's own: they stand in "Fichiers",
+    // before "Quitter".
     if (auto* fichiers = menuBar()->findChild<QMenu*>("menFichiers")) {
+        QAction* quitter = actions_.count("menQuitter") ? actions_["menQuitter"] : nullptr;
+        auto* dossier = new QAction("&Dossier des résultats...", fichiers);
+        dossier->setObjectName("menDossierResultats");
+        fichiers->insertAction(quitter, dossier);
+        connect(dossier, &QAction::triggered, this, [this] { ChoisitDossierResultats(); });
         enregistreJournal_ = new QAction("Enregistrer le &journal...", fichiers);
         enregistreJournal_->setObjectName("menEnregistrerJournal");
         enregistreJournal_->setEnabled(false);
-        QAction* quitter = actions_.count("menQuitter") ? actions_["menQuitter"] : nullptr;
         fichiers->insertAction(quitter, enregistreJournal_);
         connect(enregistreJournal_, &QAction::triggered, this, [this] { ChoisitFichierJournal(); });
     }
@@ -166,6 +173,24 @@ void FenetreVek::ChoisitFichierJournal() {
     if (!EnregistreJournal(chemin, erreur))
         QMessageBox::warning(this, "Enregistrer le journal",
                              "Impossible d'écrire " + chemin + " : " + erreur);
+}
+
+void FenetreVek::ChoisitDossierResultats() {
+    QFileDialog f(this, "Dossier des résultats",
+                  Q(CheminSysteme(e_.RepResultats, e_.Disques).string()));
+    f.setObjectName("ChoixDossierResultats");
+    f.setOption(QFileDialog::DontUseNativeDialog);
+    f.setFileMode(QFileDialog::Directory);
+    f.setOption(QFileDialog::ShowDirsOnly);
+    if (f.exec() != QDialog::Accepted || f.selectedFiles().isEmpty()) return;
+    const QString dossier = f.selectedFiles()[0];
+    std::string erreur;
+    if (!ChangeReglage("RepResultats", dossier.toStdString(), erreur)) {
+        QMessageBox::warning(this, "Dossier des résultats",
+                             "Impossible de choisir " + dossier + " : " + Q(erreur));
+        return;
+    }
+    if (ReglagesBureau* reglages = ReglagesBureau::Actifs()) reglages->Enregistre(e_);
 }
 
 void FenetreVek::ConstruitMenuFenetre() {

@@ -70,6 +70,9 @@ class FenetreVek : public QMainWindow {
     void ConstruitMenus();
     void ConstruitMenuFenetre();
     void ChoisitFichierJournal();
+    // "Dossier des résultats...": the folder chosen becomes the setting RepResultats, kept
+    // for the next runs.
+    void ChoisitDossierResultats();
     // The map outlines what is chosen in the viewer's table; a node clicked on the map is
     // chosen there.
     void SurligneChoixTableau();
