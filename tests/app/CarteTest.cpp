@@ -307,6 +307,45 @@ TEST(Carte, InstructionCarteDeVekBatch) {
     EXPECT_EQ(LanceBatch(d, ouvre + "carte absent/carte.png\n"), 5);
 }
 
+// The congestion under the example's flows, as docs/screens/carte-congestion.vek draws it,
+// written as SVG instead: every node and arc with its title, the per-pair legend.
+TEST(Carte, CongestionSousLesDebitsDeLExemple) {
+    Application application;
+    test::DossierTemporaire d;
+    std::istringstream lignes(test::LitOctets(test::Source("docs/screens/carte-congestion.vek")));
+    std::string script, ligne;
+    int cartes = 0;
+    while (std::getline(lignes, ligne)) {
+        if (ligne.rfind("carte ", 0) == 0) {
+            ligne = "carte carte.svg 1600 1200";
+            ++cartes;
+        } else if (ligne.rfind("reglage RepResultats ", 0) == 0) {
+            ligne = "reglage RepResultats .";
+        } else if (ligne.rfind("fichier examples/", 0) == 0) {
+            ligne = "fichier \"" + test::Source(ligne.substr(8)) + '"';
+        }
+        script += ligne + '\n';
+    }
+    ASSERT_EQ(cartes, 1);
+    ASSERT_EQ(LanceBatch(d, script), 0) << test::LitOctets(d / "erreurs.txt");
+    const Svg s = Analyse(QByteArray::fromStdString(test::LitOctets(d / "carte.svg")));
+    ASSERT_TRUE(s.erreur.isEmpty()) << s.erreur.toStdString();
+    EXPECT_EQ(s.cercles.size(), 44u);
+    EXPECT_EQ(s.lignes.size(), 171u);
+    for (const auto* titres : {&s.cercles, &s.lignes})
+        for (const QString& t : *titres) EXPECT_FALSE(t.isEmpty());
+    // The arcs of a road under congestion say their value; the others only their ends.
+    int avecValeur = 0;
+    for (const QString& t : s.lignes) avecValeur += t.contains(" : ");
+    EXPECT_GT(avecValeur, 100);
+    EXPECT_LT(avecValeur, 171);
+    EXPECT_TRUE(s.groupeLegende);
+    EXPECT_TRUE(Contient(s.legende, "Valeur par liaison"));
+    EXPECT_TRUE(
+        Contient(s.legende, QString("Sans valeur ou inaccessible (%1)").arg(171 - avecValeur)));
+    EXPECT_TRUE(Contient(s.legende, "km"));
+}
+
 TEST(Carte, SurvolEtTitreDeLaFenetre) {
     Application application;
     Exemple x;
