@@ -49,6 +49,16 @@ void DessineArcs(QPainter& p, const ModeleCarte& m, const MiseEnPage& mp) {
     std::size_t nbLignes = 0;
     for (const auto& lot : lots) nbLignes += lot.second.size();
     const bool simple = nbLignes > static_cast<std::size_t>(kMaxArcsFleches);
+    // The arcs chosen in the result table: a band wider than their own line, under it.
+    for (const ArcCarte& a : m.arcs) {
+        if (!a.surligne) continue;
+        QPen bande(kSurlignage,
+                   LargeurArc(resultat ? a.classe : 0, resultat ? nb : 1, a.famille, resultat) + 6);
+        bande.setCapStyle(Qt::RoundCap);
+        p.setPen(bande);
+        p.drawLine(mp.ecran[static_cast<std::size_t>(a.origine)],
+                   mp.ecran[static_cast<std::size_t>(a.destination)]);
+    }
     for (auto& [cle, lignes] : lots) {
         QColor c;
         double largeur;
@@ -101,6 +111,15 @@ void DessineNoeuds(QPainter& p, const ModeleCarte& m, const MiseEnPage& mp) {
         const int c = resultat ? x.classe : -1;
         p.setBrush(!resultat ? kNoeudSansResultat : c < 0 ? kGrisManquant : CouleurClasse(c, nb));
         const double r = resultat ? RayonNoeud(c, nb) : RayonNoeud(-1, nb);
+        p.drawEllipse(mp.ecran[static_cast<std::size_t>(i)], r, r);
+    }
+    // The nodes chosen in the result table: a ring around them, above the others.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kSurlignage, 3));
+    for (int i : ordre) {
+        const NoeudCarte& x = m.noeuds[static_cast<std::size_t>(i)];
+        if (!x.surligne) continue;
+        const double r = RayonNoeud(resultat ? x.classe : -1, nb) + 3.5;
         p.drawEllipse(mp.ecran[static_cast<std::size_t>(i)], r, r);
     }
 }

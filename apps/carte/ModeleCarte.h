@@ -28,7 +28,8 @@ struct NoeudCarte {
     QString nom;  // trimmed
     std::int32_t population = 0;
     double valeur = kSansValeur;
-    int classe = -1;  // -1: no value (or no result shown)
+    int classe = -1;        // -1: no value (or no result shown)
+    bool surligne = false;  // chosen in the result table
 };
 
 struct ArcCarte {
@@ -40,6 +41,7 @@ struct ArcCarte {
     float distance = 0, temps = 0;
     double valeur = kSansValeur;
     int classe = -1;
+    bool surligne = false;  // its pair chosen in the result table
 };
 
 enum class TypeResultat { Aucun, Noeuds, Couples };

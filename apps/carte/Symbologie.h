@@ -15,6 +15,8 @@ inline const QColor kGrisManquant{160, 160, 160};
 inline const QColor kGrisArcSansValeur{200, 200, 200};
 inline const QColor kContourNoeud{60, 60, 60};
 inline const QColor kNoeudSansResultat{70, 70, 70};
+// The outline of what is chosen in the result table: apart from the yellow-to-red classes.
+inline const QColor kSurlignage{0, 150, 255};
 inline constexpr double kTaillePolice = 11;  // pixels
 inline constexpr const char* kPolice = "DejaVu Sans";
 

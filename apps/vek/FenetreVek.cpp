@@ -22,8 +22,11 @@
 #include "shell/Journal.h"
 #include "PanneauCarte.h"
 #include "Progressions.h"
+#include "ReglagesBureau.h"
+#include "TableResultats.h"
 #include "Visionneuse.h"
 #include "network/Configuration.h"
+#include "shell/Chemins.h"
 #include "shell/Erreurs.h"
 #include "vek/Demarrage.h"
 #include "vek/MenuVek.h"
@@ -68,6 +71,7 @@ FenetreVek::FenetreVek(Etat& e) : e_(e) {
     l->addLayout(bas);
     l->addStretch();
     carte_ = new PanneauCarte;
+    carte_->noeudClique = [this](int i) { ChoisitNoeudTableau(i); };
     auto* separation = new QSplitter(Qt::Horizontal);
     separation->setObjectName("Separation");
     separation->addWidget(centre);
@@ -78,6 +82,7 @@ FenetreVek::FenetreVek(Etat& e) : e_(e) {
     setCentralWidget(separation);
     progression_ = new FenetreProgression(false, this);
     tempsDeCalcul_ = new FenetreProgression(true, this);
+    progression_->annulation = tempsDeCalcul_->annulation = [this] { annulation_ = true; };
     ConstruitMenus();
     ConstruitMenuFenetre();
     Synchronise();
@@ -109,12 +114,17 @@ void FenetreVek::ConstruitMenus() {
         actions_[c.nom] = a;
     };
     for (int r : e_.Menus.Racines()) ajoute(r, nullptr);
-    // The journal is the window's own: it stands in "Fichiers", before "Quitter".
+    // The journal and the results folder are the window's own: they stand in "Fichiers",
+    // before "Quitter".
     if (auto* fichiers = menuBar()->findChild<QMenu*>("menFichiers")) {
+        QAction* quitter = actions_.count("menQuitter") ? actions_["menQuitter"] : nullptr;
+        auto* dossier = new QAction("&Dossier des résultats...", fichiers);
+        dossier->setObjectName("menDossierResultats");
+        fichiers->insertAction(quitter, dossier);
+        connect(dossier, &QAction::triggered, this, [this] { ChoisitDossierResultats(); });
         enregistreJournal_ = new QAction("Enregistrer le &journal...", fichiers);
         enregistreJournal_->setObjectName("menEnregistrerJournal");
         enregistreJournal_->setEnabled(false);
-        QAction* quitter = actions_.count("menQuitter") ? actions_["menQuitter"] : nullptr;
         fichiers->insertAction(quitter, enregistreJournal_);
         connect(enregistreJournal_, &QAction::triggered, this, [this] { ChoisitFichierJournal(); });
     }
@@ -165,14 +175,32 @@ void FenetreVek::ChoisitFichierJournal() {
                              "Impossible d'écrire " + chemin + " : " + erreur);
 }
 
+void FenetreVek::ChoisitDossierResultats() {
+    QFileDialog f(this, "Dossier des résultats",
+                  Q(CheminSysteme(e_.RepResultats, e_.Disques).string()));
+    f.setObjectName("ChoixDossierResultats");
+    f.setOption(QFileDialog::DontUseNativeDialog);
+    f.setFileMode(QFileDialog::Directory);
+    f.setOption(QFileDialog::ShowDirsOnly);
+    if (f.exec() != QDialog::Accepted || f.selectedFiles().isEmpty()) return;
+    const QString dossier = f.selectedFiles()[0];
+    std::string erreur;
+    if (!ChangeReglage("RepResultats", dossier.toStdString(), erreur)) {
+        QMessageBox::warning(this, "Dossier des résultats",
+                             "Impossible de choisir " + dossier + " : " + Q(erreur));
+        return;
+    }
+    if (ReglagesBureau* reglages = ReglagesBureau::Actifs()) reglages->Enregistre(e_);
+}
+
 void FenetreVek::ConstruitMenuFenetre() {
     QMenu* m = menuBar()->addMenu("Fenê&tre");
     m->setObjectName("menFenetreCarte");
-    QAction* resultat = m->addAction("Afficher le dernier résultat sur la carte");
-    resultat->setObjectName("menCarteResultat");
-    resultat->setCheckable(true);
-    resultat->setChecked(carte_->AfficheResultat());
-    connect(resultat, &QAction::toggled, this, [this](bool oui) { carte_->AfficheResultat(oui); });
+    resultat_ = m->addAction("Afficher le dernier résultat sur la carte");
+    resultat_->setObjectName("menCarteResultat");
+    resultat_->setCheckable(true);
+    resultat_->setChecked(carte_->AfficheResultat());
+    connect(resultat_, &QAction::toggled, this, [this](bool oui) { carte_->AfficheResultat(oui); });
     QAction* ajuster = m->addAction("Ajuster la carte au réseau");
     ajuster->setObjectName("menCarteAjuster");
     connect(ajuster, &QAction::triggered, this, [this] { carte_->Ajuste(); });
@@ -207,6 +235,17 @@ void FenetreVek::ConstruitMenuFenetre() {
         connect(a, &QAction::triggered, this,
                 [this, n] { carte_->Classification(carte_->Methode(), n); });
     }
+}
+
+void FenetreVek::MontreResultatSurCarte() {
+    resultat_->setChecked(true);
+    // The command may have loaded another network: the map follows it before it draws.
+    carte_->Actualise(e_);
+    carte_->Termine();
+    show();
+    raise();
+    activateWindow();
+    carte_->setFocus();
 }
 
 void FenetreVek::ExporteCarte() {
@@ -248,8 +287,22 @@ FenetreProgression* FenetreVek::Progression(bool chronometre) {
 }
 
 void FenetreVek::Visionne(const QString& chemin) {
-    if (!visionneuse_) visionneuse_ = new Visionneuse(this);
+    if (!visionneuse_) {
+        visionneuse_ = new Visionneuse(this);
+        visionneuse_->Table()->selectionChangee = [this] { SurligneChoixTableau(); };
+    }
     visionneuse_->Ouvre(chemin);
+}
+
+void FenetreVek::SurligneChoixTableau() {
+    const TableResultats* t = visionneuse_->Table();
+    carte_->Surligne(t->NoeudsChoisis(), t->CouplesChoisis());
+}
+
+void FenetreVek::ChoisitNoeudTableau(int noeud) {
+    if (!visionneuse_ || !visionneuse_->TableauVisible()) return;
+    const std::int64_t code = carte_->Modele().noeuds.at(static_cast<std::size_t>(noeud)).code;
+    if (visionneuse_->Table()->ChoisitNoeud(code)) visionneuse_->MontreTableau();
 }
 
 void FenetreVek::ImprimeConfiguration() {
@@ -269,6 +322,7 @@ void FenetreVek::Lance(const std::string& nom, std::function<void()> fin) {
     if (travail_.joinable()) travail_.join();
     carte_->Termine();  // the map reads the state: done before a command changes it
     enCours_ = true;
+    annulation_ = false;
     if (journal_) journal_->DebutCommande();
     menuBar()->setEnabled(false);
     for (auto& w : nonModaux_)
@@ -285,6 +339,7 @@ void FenetreVek::Lance(const std::string& nom, std::function<void()> fin) {
             this,
             [this, fatale, fin, nom, resultat] {
                 if (journal_) journal_->FinCommande(nom, resultat == Issue::Faite && !fatale);
+                derniereIssue_ = resultat;
                 enCours_ = false;
                 for (auto& w : nonModaux_)
                     if (w) w->setEnabled(true);

@@ -15,6 +15,23 @@ namespace vek {
 
 namespace {
 
+// The image of the map, or of the words "Aucun réseau chargé" when there is none.
+QImage Image(const carte::ModeleCarte& modele, const carte::VueCarte& vue, QSizeF taille,
+             QSize pixels, qreal ratio) {
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    QPainter p(&image);
+    if (modele.Vide()) {
+        const QRectF cadre(QPointF(0, 0), taille);
+        p.fillRect(cadre, Qt::white);
+        p.setPen(QColor(120, 120, 120));
+        p.drawText(cadre, Qt::AlignCenter, QStringLiteral("Aucun réseau chargé"));
+    } else {
+        carte::DessineCarte(p, modele, vue, taille);
+    }
+    return image;
+}
+
 double DistanceSegment(QPointF p, QPointF a, QPointF b) {
     const QPointF ab = b - a;
     const double l2 = ab.x() * ab.x() + ab.y() * ab.y();
@@ -63,6 +80,7 @@ void PanneauCarte::Termine() {
                              avant->xMin == modele_->xMin && avant->xMax == modele_->xMax &&
                              avant->yMin == modele_->yMin && avant->yMax == modele_->yMax;
     construit_ = true;
+    if (!noeudsSurlignes_.empty() || !couplesSurlignes_.empty()) AppliqueSurlignage();
     if (!memeEtendue)
         Ajuste();
     else
@@ -107,7 +125,7 @@ QPointF PanneauCarte::PositionNoeud(int i) const {
     return vue_.VersEcran(x.x, x.y, size());
 }
 
-QString PanneauCarte::TexteSurvol(QPointF p) const {
+int PanneauCarte::NoeudEn(QPointF p) const {
     const carte::ModeleCarte& modele = *modele_;
     const QSizeF taille = size();
     const bool valeursNoeuds = modele.resultat == carte::TypeResultat::Noeuds;
@@ -124,10 +142,38 @@ QString PanneauCarte::TexteSurvol(QPointF p) const {
             meilleure = d2;
         }
     }
-    if (plusProche >= 0)
-        return carte::DetailNoeud(modele, modele.noeuds[static_cast<std::size_t>(plusProche)]);
+    return plusProche;
+}
+
+void PanneauCarte::Surligne(std::vector<std::int64_t> noeuds,
+                            std::vector<std::pair<std::int64_t, std::int64_t>> couples) {
+    noeudsSurlignes_ = {noeuds.begin(), noeuds.end()};
+    couplesSurlignes_.clear();
+    for (const auto& [i, j] : couples) {
+        couplesSurlignes_.emplace(i, j);
+        couplesSurlignes_.emplace(j, i);
+    }
+    AppliqueSurlignage();
+    Redessine();
+}
+
+void PanneauCarte::AppliqueSurlignage() {
+    carte::ModeleCarte& m = Modifiable();
+    for (carte::NoeudCarte& x : m.noeuds) x.surligne = noeudsSurlignes_.count(x.code) > 0;
+    for (carte::ArcCarte& a : m.arcs)
+        a.surligne =
+            !couplesSurlignes_.empty() &&
+            couplesSurlignes_.count({m.noeuds[static_cast<std::size_t>(a.origine)].code,
+                                     m.noeuds[static_cast<std::size_t>(a.destination)].code}) > 0;
+}
+
+QString PanneauCarte::TexteSurvol(QPointF p) const {
+    const carte::ModeleCarte& modele = *modele_;
+    const QSizeF taille = size();
+    if (const int i = NoeudEn(p); i >= 0)
+        return carte::DetailNoeud(modele, modele.noeuds[static_cast<std::size_t>(i)]);
     const carte::ArcCarte* arc = nullptr;
-    meilleure = 4;
+    double meilleure = 4;
     for (const carte::ArcCarte& a : modele.arcs) {
         const carte::NoeudCarte &o = modele.noeuds[static_cast<std::size_t>(a.origine)],
                                 &d = modele.noeuds[static_cast<std::size_t>(a.destination)];
@@ -166,31 +212,33 @@ PanneauCarte::~PanneauCarte() {
 
 void PanneauCarte::LanceDessin(QSize pixels, qreal ratio) {
     imageAJour_ = true;  // until the view or the result changes again
-    dessin_ = std::thread([this, modele = std::shared_ptr<const carte::ModeleCarte>(modele_),
-                           vue = vue_, taille = QSizeF(size()), pixels, ratio] {
-        QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
-        image.setDevicePixelRatio(ratio);
-        {
-            QPainter p(&image);
-            if (modele->Vide()) {
-                const QRectF cadre(QPointF(0, 0), taille);
-                p.fillRect(cadre, Qt::white);
-                p.setPen(QColor(120, 120, 120));
-                p.drawText(cadre, Qt::AlignCenter, QStringLiteral("Aucun réseau chargé"));
-            } else {
-                carte::DessineCarte(p, *modele, vue, taille);
-            }
-        }
-        QMetaObject::invokeMethod(
-            this, [this, image = std::move(image)]() mutable { DessinFini(std::move(image)); },
-            Qt::QueuedConnection);
-    });
+    dessin_ =
+        std::thread([this, modele = std::shared_ptr<const carte::ModeleCarte>(modele_), vue = vue_,
+                     taille = QSizeF(size()), pixels, ratio, numero = ++numeroDessin_] {
+            QImage image = Image(*modele, vue, taille, pixels, ratio);
+            QMetaObject::invokeMethod(
+                this,
+                [this, image = std::move(image), numero]() mutable {
+                    DessinFini(std::move(image), numero);
+                },
+                Qt::QueuedConnection);
+        });
 }
 
-void PanneauCarte::DessinFini(QImage image) {
+void PanneauCarte::DessinFini(QImage image, std::uint64_t numero) {
     if (dessin_.joinable()) dessin_.join();
-    image_ = std::move(image);
+    if (numero == numeroDessin_) image_ = std::move(image);
     update();  // shows it, and draws again if the view changed meanwhile
+}
+
+void PanneauCarte::DessineMaintenant() {
+    Termine();
+    if (dessin_.joinable()) dessin_.join();
+    ++numeroDessin_;  // the image the drawing just ended posts is older than this one
+    const qreal ratio = devicePixelRatioF();
+    image_ = Image(*modele_, vue_, size(), size() * ratio, ratio);
+    imageAJour_ = true;
+    update();
 }
 
 void PanneauCarte::paintEvent(QPaintEvent*) {
@@ -241,10 +289,14 @@ void PanneauCarte::mouseReleaseEvent(QMouseEvent* ev) {
     glisse_ = false;
     setCursor(Qt::OpenHandCursor);
     const QPointF d = ev->position() - depart_;
-    if (d.manhattanLength() > 0) {
-        vue_.Deplace(d);
-        suitReseau_ = false;
+    // A press and release in place is a click: on a node, it is told.
+    if (d.manhattanLength() <= 2) {
+        update();
+        if (const int i = NoeudEn(depart_); i >= 0 && noeudClique) noeudClique(i);
+        return;
     }
+    vue_.Deplace(d);
+    suitReseau_ = false;
     Redessine();
 }
 

@@ -9,8 +9,12 @@
 #include <QImage>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <set>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "ModeleCarte.h"
 #include "VueCarte.h"
@@ -31,6 +35,9 @@ class PanneauCarte : public QWidget {
     void Actualise(const EtatReseau& e);
     // Waits for the network being built and puts it in place.
     void Termine();
+    // Draws the current view and result now, on this thread: what a capture of the widget
+    // then shows is up to date.
+    void DessineMaintenant();
     void Ajuste();
     void AfficheResultat(bool oui);
     bool AfficheResultat() const { return afficheResultat_; }
@@ -44,6 +51,14 @@ class PanneauCarte : public QWidget {
     QPointF PositionNoeud(int i) const;
     // The tooltip at a point of the widget: the node there, else the arc; empty over nothing.
     QString TexteSurvol(QPointF p) const;
+    // The node drawn at a point of the widget (its position in the model), -1 for none.
+    int NoeudEn(QPointF p) const;
+    // Outlines the nodes of these codes and the arcs joining these pairs of codes (either
+    // way), until the next call; kept when the network is built again.
+    void Surligne(std::vector<std::int64_t> noeuds,
+                  std::vector<std::pair<std::int64_t, std::int64_t>> couples);
+    // Called with the node's position in the model when a node is clicked (not dragged).
+    std::function<void(int)> noeudClique;
 
     QSize sizeHint() const override { return {640, 480}; }
 
@@ -59,12 +74,13 @@ class PanneauCarte : public QWidget {
 
   private:
     void Reclasse();
+    void AppliqueSurlignage();
     void Redessine();
     // The model to change: a copy when the drawing under way still reads it.
     carte::ModeleCarte& Modifiable();
     // Starts drawing the image of the current view on the worker thread.
     void LanceDessin(QSize pixels, qreal ratio);
-    void DessinFini(QImage image);
+    void DessinFini(QImage image, std::uint64_t numero);
     const EtatReseau* etat_ = nullptr;
     // Shared with the drawing under way, which only reads it.
     std::shared_ptr<carte::ModeleCarte> modele_ = std::make_shared<carte::ModeleCarte>();
@@ -80,8 +96,12 @@ class PanneauCarte : public QWidget {
     QImage image_;             // the last image drawn
     bool imageAJour_ = false;  // it shows the current view and result
     std::thread dessin_;       // the drawing under way, if any
+    // The number of the last drawing started: the image of an older one is dropped.
+    std::uint64_t numeroDessin_ = 0;
     bool glisse_ = false;
     QPointF depart_, decalage_;
+    std::set<std::int64_t> noeudsSurlignes_;
+    std::set<std::pair<std::int64_t, std::int64_t>> couplesSurlignes_;  // both ways
 };
 
 }  // namespace vek

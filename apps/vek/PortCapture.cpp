@@ -29,8 +29,15 @@ PortCapture::PortCapture(std::ostream& sortie, QString dossier)
 
 void PortCapture::Capture(QWidget* w, const QString& nom) {
     if (dossier_.isEmpty()) return;
-    w->adjustSize();
+    // A dialog of the program is sized to its screen already, what does not fit scrolling:
+    // adjustSize would cap it at two thirds of the screen.
+    if (auto* f = dynamic_cast<FenetreDialogue*>(w))
+        f->resize(f->sizeHint());
+    else
+        w->adjustSize();
     QApplication::processEvents();
+    // The map is drawn on a worker thread: the capture waits for the drawing of what it shows.
+    if (fenetre_ && w == fenetre_) fenetre_->Carte()->DessineMaintenant();
     w->grab().save(
         QString("%1/%2-%3.png").arg(dossier_).arg(++numero_, 2, 10, QChar('0')).arg(nom));
 }
@@ -91,6 +98,13 @@ void PortCapture::Rafraichit() {
     fenetre_->Synchronise();
     fenetre_->Carte()->Termine();
     Capture(fenetre_, "Vek");
+}
+
+bool PortCapture::MontreCarte(const std::string&) {
+    if (!fenetre_) return false;
+    fenetre_->MontreResultatSurCarte();
+    Capture(fenetre_, "Vek");
+    return true;
 }
 
 }  // namespace vek

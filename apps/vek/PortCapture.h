@@ -29,6 +29,8 @@ class PortCapture : public PortScript {
     void MontreProgression(const std::string& message) override;
     void MontreTempsDeCalcul(const std::string& message) override;
     void Rafraichit() override;
+    // The map of the window shows the result, and the window is captured.
+    bool MontreCarte(const std::string& fichier) override;
 
   private:
     QString dossier_;

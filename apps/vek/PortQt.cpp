@@ -199,6 +199,17 @@ void PortQt::CacheTempsDeCalcul() {
     SurInterface([&] { fenetre_->Progression(true)->hide(); });
 }
 
+// Read on the worker thread at every step: the flag is atomic, no call to the interface.
+bool PortQt::AnnulationDemandee() {
+    return fenetre_ && fenetre_->PrendAnnulation();
+}
+
+bool PortQt::MontreCarte(const std::string&) {
+    if (!fenetre_) return false;
+    SurInterface([&] { fenetre_->MontreResultatSurCarte(); });
+    return true;
+}
+
 void PortQt::Sablier(bool actif) {
     SurInterface([&] {
         if (actif)

@@ -29,6 +29,11 @@ class PortQt : public Port {
     void MessageTempsDeCalcul(const std::string& message) override;
     void TempsDeCalcul(double pourcentage, double ecoule, double estime) override;
     void CacheTempsDeCalcul() override;
+    // The progress windows' "Annuler" button stops the command at its next step.
+    bool AnnulationPossible() override { return true; }
+    bool AnnulationDemandee() override;
+    // The main window shows the result on its map.
+    bool MontreCarte(const std::string& fichier) override;
     void Sablier(bool actif) override;
     void Rafraichit() override;
     void ImprimeFenetre(const std::string& nom) override;

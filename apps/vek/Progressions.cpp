@@ -1,8 +1,10 @@
 #include "Progressions.h"
 
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTime>
 #include <QVBoxLayout>
 
@@ -40,12 +42,25 @@ FenetreProgression::FenetreProgression(bool chronometre, QWidget* parent)
         f->addRow("Durée totale estimée :", estime_);
         l->addLayout(f);
     }
+    annuler_ = new QPushButton("Annuler");
+    annuler_->setObjectName("AnnulerCommande");
+    connect(annuler_, &QPushButton::clicked, this, [this] {
+        annuler_->setEnabled(false);
+        annuler_->setText("Annulation...");
+        if (annulation) annulation();
+    });
+    auto* bas = new QHBoxLayout;
+    bas->addStretch();
+    bas->addWidget(annuler_);
+    l->addLayout(bas);
     setMinimumWidth(360);
 }
 
 void FenetreProgression::Montre(const QString& message) {
     Message(message);
     barre_->setValue(0);
+    annuler_->setText("Annuler");
+    annuler_->setEnabled(true);
     show();
     raise();
 }

@@ -1,11 +1,15 @@
 #pragma once
 // The two progress windows: "Traitement en cours" (message and bar) and "Calcul en cours"
-// (message, bar, percentage, elapsed time and estimated total duration).
+// (message, bar, percentage, elapsed time and estimated total duration). Both offer
+// "Annuler": the command running stops at its next step and the program is put back as it was
+// before it.
 
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace vek {
 
@@ -17,6 +21,10 @@ class FenetreProgression : public QWidget {
     void Message(const QString& message);
     void Pourcentage(double p);
     void Temps(double ecoule, double estime);
+    // Called on the interface thread when "Annuler" is clicked; the button then stays
+    // disabled until the window is shown again.
+    std::function<void()> annulation;
+    QPushButton* BoutonAnnuler() const { return annuler_; }
 
   private:
     QLabel* message_;
@@ -24,6 +32,7 @@ class FenetreProgression : public QWidget {
     QLabel* pourcentage_ = nullptr;
     QLabel* ecoule_ = nullptr;
     QLabel* estime_ = nullptr;
+    QPushButton* annuler_;
 };
 
 }  // namespace vek

@@ -49,6 +49,9 @@ TableResultats::TableResultats(QWidget* parent) : QWidget(parent) {
     vue_->setSelectionBehavior(QAbstractItemView::SelectRows);
     vue_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     vue_->verticalHeader()->setDefaultSectionSize(vue_->fontMetrics().height() + 6);
+    connect(vue_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (selectionChangee) selectionChangee();
+    });
     auto* copier = new QAction("Copier", vue_);
     copier->setShortcut(QKeySequence::Copy);
     copier->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -70,6 +73,7 @@ TableResultats::TableResultats(QWidget* parent) : QWidget(parent) {
 
 void TableResultats::Montre(const TableauResultat& t, const QString& fichier) {
     fichier_ = fichier;
+    disposition_ = t.disposition;
     vue_->setSortingEnabled(false);
     modele_->clear();
     modele_->setHorizontalHeaderLabels(t.entetes);
@@ -96,6 +100,47 @@ void TableResultats::Montre(const TableauResultat& t, const QString& fichier) {
     vue_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     vue_->setSortingEnabled(true);
     vue_->resizeColumnsToContents();
+    vue_->selectionModel()->clear();
+    if (selectionChangee) selectionChangee();
+}
+
+std::vector<int> TableResultats::LignesChoisies() const {
+    std::vector<int> lignes;
+    for (const QModelIndex& i : vue_->selectionModel()->selectedRows()) lignes.push_back(i.row());
+    std::sort(lignes.begin(), lignes.end());
+    return lignes;
+}
+
+// The code columns: the node's first, then the origin's first and the destination's third.
+std::int64_t TableResultats::Code(int ligneVue, int colonne) const {
+    return tri_->index(ligneVue, colonne).data().toString().trimmed().toLongLong();
+}
+
+bool TableResultats::ChoisitNoeud(std::int64_t code) {
+    if (disposition_ != DispositionResultat::ParNoeud) return false;
+    for (int l = 0; l < tri_->rowCount(); ++l) {
+        if (Code(l, 0) != code) continue;
+        const QModelIndex i = tri_->index(l, 0);
+        vue_->selectionModel()->setCurrentIndex(
+            i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        vue_->scrollTo(i);
+        return true;
+    }
+    return false;
+}
+
+std::vector<std::int64_t> TableResultats::NoeudsChoisis() const {
+    std::vector<std::int64_t> r;
+    if (disposition_ == DispositionResultat::ParNoeud)
+        for (int l : LignesChoisies()) r.push_back(Code(l, 0));
+    return r;
+}
+
+std::vector<std::pair<std::int64_t, std::int64_t>> TableResultats::CouplesChoisis() const {
+    std::vector<std::pair<std::int64_t, std::int64_t>> r;
+    if (disposition_ == DispositionResultat::ParCouple)
+        for (int l : LignesChoisies()) r.emplace_back(Code(l, 0), Code(l, 2));
+    return r;
 }
 
 QString TableResultats::Ligne(int ligneVue, QChar separateur, bool csv) const {
@@ -109,10 +154,8 @@ QString TableResultats::Ligne(int ligneVue, QChar separateur, bool csv) const {
 }
 
 QString TableResultats::TexteSelection() const {
-    QList<int> lignes;
-    for (const QModelIndex& i : vue_->selectionModel()->selectedRows()) lignes << i.row();
-    std::sort(lignes.begin(), lignes.end());
-    if (lignes.isEmpty()) return {};
+    const std::vector<int> lignes = LignesChoisies();
+    if (lignes.empty()) return {};
     QString r = Ligne(-1, '\t', false) + '\n';
     for (int l : lignes) r += Ligne(l, '\t', false) + '\n';
     return r;

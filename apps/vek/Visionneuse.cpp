@@ -63,6 +63,7 @@ void Visionneuse::Affiche(const QString& chemin) {
     TexteLu t;
     if (!LitFichierTexte(chemin.toStdString(), t)) {
         texte_->setPlainText("Impossible de lire le fichier : " + chemin);
+        table_->Montre({}, chemin);
         onglets_->setTabVisible(1, false);
         onglets_->setCurrentIndex(0);
         return;
@@ -73,7 +74,7 @@ void Visionneuse::Affiche(const QString& chemin) {
     texte_->setPlainText(contenu);
     const TableauResultat tableau = LitTableauResultat(t.lignes);
     const bool visible = tableau.disposition != DispositionResultat::Aucune;
-    if (visible) table_->Montre(tableau, chemin);
+    table_->Montre(tableau, chemin);
     onglets_->setTabVisible(1, visible);
     if (!visible) onglets_->setCurrentIndex(0);
     setWindowTitle("VEK : " + chemin);
@@ -81,6 +82,10 @@ void Visionneuse::Affiche(const QString& chemin) {
 
 bool Visionneuse::TableauVisible() const {
     return onglets_->isTabVisible(1);
+}
+
+void Visionneuse::MontreTableau() {
+    if (TableauVisible()) onglets_->setCurrentIndex(1);
 }
 
 void Visionneuse::Cherche() {

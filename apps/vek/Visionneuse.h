@@ -22,6 +22,8 @@ class Visionneuse : public QWidget {
     TableResultats* Table() const { return table_; }
     // The "Tableau" tab is shown (the file is of a result layout).
     bool TableauVisible() const;
+    // Brings the "Tableau" tab forward, when it is shown.
+    void MontreTableau();
 
   private:
     void Affiche(const QString& chemin);

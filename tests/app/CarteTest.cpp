@@ -1,28 +1,46 @@
 // The map of the network and its results: the class breaks on known series, the example
 // network exported as SVG (one circle per node, one line per arc, their titles, the legend)
 // and as PNG, the degree of the nodes and a per-pair result shown, the `carte` instruction
-// of vek-batch, and what the map of the main window says under the pointer.
+// of vek-batch, what the map of the main window says under the pointer, the result a command
+// sends to the map, and the rows of the result table chosen from the map and shown on it.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QImage>
+#include <QItemSelectionModel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTableView>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QXmlStreamReader>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "Classification.h"
+#include "DessinCarte.h"
+#include "ExecutionScript.h"
 #include "ExportCarte.h"
 #include "FenetreVek.h"
 #include "ModeleCarte.h"
 #include "PanneauCarte.h"
 #include "PortEssai.h"
 #include "Reseaux.h"
+#include "Symbologie.h"
+#include "TableResultats.h"
+#include "Visionneuse.h"
 #include "indicators/Nodalite.h"
+#include "network/ListeCouples.h"
+#include "network/ValeursNoeuds.h"
+#include "shell/Fichiers.h"
 #include "vek/CommandesReseau.h"
 
 namespace vek {
@@ -289,6 +307,45 @@ TEST(Carte, InstructionCarteDeVekBatch) {
     EXPECT_EQ(LanceBatch(d, ouvre + "carte absent/carte.png\n"), 5);
 }
 
+// The congestion under the example's flows, as docs/screens/carte-congestion.vek draws it,
+// written as SVG instead: every node and arc with its title, the per-pair legend.
+TEST(Carte, CongestionSousLesDebitsDeLExemple) {
+    Application application;
+    test::DossierTemporaire d;
+    std::istringstream lignes(test::LitOctets(test::Source("docs/screens/carte-congestion.vek")));
+    std::string script, ligne;
+    int cartes = 0;
+    while (std::getline(lignes, ligne)) {
+        if (ligne.rfind("carte ", 0) == 0) {
+            ligne = "carte carte.svg 1600 1200";
+            ++cartes;
+        } else if (ligne.rfind("reglage RepResultats ", 0) == 0) {
+            ligne = "reglage RepResultats .";
+        } else if (ligne.rfind("fichier examples/", 0) == 0) {
+            ligne = "fichier \"" + test::Source(ligne.substr(8)) + '"';
+        }
+        script += ligne + '\n';
+    }
+    ASSERT_EQ(cartes, 1);
+    ASSERT_EQ(LanceBatch(d, script), 0) << test::LitOctets(d / "erreurs.txt");
+    const Svg s = Analyse(QByteArray::fromStdString(test::LitOctets(d / "carte.svg")));
+    ASSERT_TRUE(s.erreur.isEmpty()) << s.erreur.toStdString();
+    EXPECT_EQ(s.cercles.size(), 44u);
+    EXPECT_EQ(s.lignes.size(), 171u);
+    for (const auto* titres : {&s.cercles, &s.lignes})
+        for (const QString& t : *titres) EXPECT_FALSE(t.isEmpty());
+    // The arcs of a road under congestion say their value; the others only their ends.
+    int avecValeur = 0;
+    for (const QString& t : s.lignes) avecValeur += t.contains(" : ");
+    EXPECT_GT(avecValeur, 100);
+    EXPECT_LT(avecValeur, 171);
+    EXPECT_TRUE(s.groupeLegende);
+    EXPECT_TRUE(Contient(s.legende, "Valeur par liaison"));
+    EXPECT_TRUE(
+        Contient(s.legende, QString("Sans valeur ou inaccessible (%1)").arg(171 - avecValeur)));
+    EXPECT_TRUE(Contient(s.legende, "km"));
+}
+
 TEST(Carte, SurvolEtTitreDeLaFenetre) {
     Application application;
     Exemple x;
@@ -347,6 +404,203 @@ TEST(Carte, SurvolEtTitreDeLaFenetre) {
     fenetre.Carte()->Termine();
     EXPECT_EQ(fenetre.Carte()->Modele().noeuds.size(), 44u);
     EXPECT_FALSE(fenetre.grab().isNull());
+}
+
+// The main window, the example loaded through its menu.
+struct Bureau {
+    test::PortEssai port;
+    Etat e{port};
+    test::DossierTemporaire dossier;
+    std::unique_ptr<FenetreVek> fenetre;
+    Bureau() {
+        Demarrage(e);
+        e.Editeur = "vek";
+        fenetre = std::make_unique<FenetreVek>(e);
+        port.Fenetre(fenetre.get());
+        fenetre->show();
+        port.fichiers = {test::Source("examples/utf8/noeuds.dat"),
+                         test::Source("examples/utf8/arcs.dat")};
+        Lance("menOuvrir");
+        e.RepResultats = dossier.Chemin().string();
+    }
+    void Lance(const std::string& commande) {
+        fenetre->Lance(commande, [] { QTimer::singleShot(0, qApp, &QApplication::quit); });
+        qApp->exec();
+        fenetre->Carte()->Termine();
+    }
+    PanneauCarte& Carte() { return *fenetre->Carte(); }
+    // The positions in the map's model of the nodes and arcs outlined.
+    std::vector<int> NoeudsSurlignes() {
+        std::vector<int> r;
+        for (std::size_t i = 0; i < Carte().Modele().noeuds.size(); ++i)
+            if (Carte().Modele().noeuds[i].surligne) r.push_back(static_cast<int>(i));
+        return r;
+    }
+    int ArcsSurlignes() {
+        int n = 0;
+        for (const carte::ArcCarte& a : Carte().Modele().arcs) n += a.surligne;
+        return n;
+    }
+    // The pixels of the outline colour in the map drawn as the window shows it.
+    int PixelsSurlignage() {
+        QImage image(Carte().size(), QImage::Format_ARGB32);
+        {
+            QPainter p(&image);
+            carte::DessineCarte(p, Carte().Modele(), Carte().Vue(), Carte().size());
+        }
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixel(x, y) == carte::kSurlignage.rgb();
+        return n;
+    }
+    void Clique(QPointF p) {
+        for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent ev(t, p, Carte().mapToGlobal(p), Qt::LeftButton,
+                           t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                           Qt::NoModifier);
+            QApplication::sendEvent(&Carte(), &ev);
+        }
+    }
+};
+
+TEST(Carte, LeResultatEnvoyeALaCarteYEstMontre) {
+    Application application;
+    Bureau b;
+    auto* resultat = b.fenetre->findChild<QAction*>("menCarteResultat");
+    ASSERT_NE(resultat, nullptr);
+    resultat->setChecked(false);
+    b.e.IndicVek = {"Degré", "Ordre1", "Booléenne", "Multimodal", ""};
+    ASSERT_TRUE(CalculNodalite(b.e));
+    b.fenetre->Synchronise();
+    b.Carte().Termine();
+    EXPECT_EQ(b.Carte().Modele().resultat, carte::TypeResultat::Aucun);
+    EXPECT_TRUE(b.port.MontreCarte(b.dossier / "NoeudVal.dat"));
+    EXPECT_TRUE(resultat->isChecked());
+    ASSERT_EQ(b.Carte().Modele().resultat, carte::TypeResultat::Noeuds);
+    EXPECT_EQ(b.Carte().Modele().noeuds[0].valeur, b.e.ValeursNoeuds[1]);
+    EXPECT_TRUE(b.Carte().isVisible());
+}
+
+// A scripted run: the view of the attractions sent to the map is captured with the window,
+// and no message says where the file went.
+TEST(Carte, UnScriptEnvoieLaVueALaCarte) {
+    Application application;
+    test::DossierTemporaire d;
+    std::ofstream(d / "s.vek") << "fichier \"" << test::Source("examples/utf8/noeuds.dat")
+                               << "\"\nfichier \"" << test::Source("examples/utf8/arcs.dat")
+                               << "\"\nmenu menOuvrir\n"
+                                  "reglage RepResultats \""
+                               << d.Chemin().string()
+                               << "\"\nmenu menUneFois\n"
+                                  "menu menDémarrageGravit\n"
+                                  "dialogue FichGrav FichSomAttAbs Map\n"
+                                  "menu menEditionFichGravit\n";
+    std::ostringstream sortie, erreurs;
+    const QString captures = QString::fromStdString(d / "captures");
+    int code;
+    {
+        test::DansDossier dans(d.Chemin());  // where the view of the attractions goes
+        code = ExecuteScriptBureau(QString::fromStdString(d / "s.vek"), captures, sortie, erreurs);
+    }
+    ASSERT_EQ(code, 0) << erreurs.str();
+    EXPECT_TRUE(std::filesystem::exists(d / "NVSAA000.xls"));
+    const QStringList images = QDir(captures).entryList({"*.png"}, QDir::Files, QDir::Name);
+    ASSERT_GE(images.size(), 3);
+    // The dialog, the window with its map, and the window as the run ends.
+    EXPECT_TRUE(images[images.size() - 3].endsWith("-FichGrav.png"))
+        << images.join(' ').toStdString();
+    EXPECT_TRUE(images[images.size() - 2].endsWith("-Vek.png"));
+    EXPECT_TRUE(images.filter("Message").isEmpty());
+    const QImage fenetre(captures + '/' + images[images.size() - 2]);
+    ASSERT_FALSE(fenetre.isNull());
+    // The dark red of the highest class stands on the map.
+    const QRgb rouge = carte::CouleurClasse(4, 5).rgb();
+    int rouges = 0;
+    for (int y = 0; y < fenetre.height(); ++y)
+        for (int x = 0; x < fenetre.width(); ++x) rouges += fenetre.pixel(x, y) == rouge;
+    EXPECT_GT(rouges, 20);
+}
+
+TEST(Carte, ChoixPartagesEntreLaCarteEtLeTableau) {
+    Application application;
+    Bureau b;
+    b.e.IndicVek = {"Degré", "Ordre1", "Booléenne", "Multimodal", ""};
+    ASSERT_TRUE(CalculNodalite(b.e));
+    // Written and opened in the viewer as the command does.
+    EcritureValeursNoeuds(b.e, b.dossier / "NoeudVal.dat");
+    OuvreDansEditeur(b.e, b.dossier / "NoeudVal.dat");
+    b.fenetre->Synchronise();
+    b.Carte().Termine();
+    Visionneuse* v = b.fenetre->Visionneuse_();
+    ASSERT_NE(v, nullptr);
+    ASSERT_TRUE(v->TableauVisible());
+    TableResultats* table = v->Table();
+    ASSERT_EQ(table->Disposition(), DispositionResultat::ParNoeud);
+    EXPECT_EQ(b.PixelsSurlignage(), 0);
+
+    // A node clicked on the map: its row alone is chosen, and the node is outlined.
+    b.Clique(b.Carte().PositionNoeud(6));
+    EXPECT_EQ(table->NoeudsChoisis(), std::vector<std::int64_t>{b.e.Noeuds[7].Code});
+    EXPECT_EQ(b.NoeudsSurlignes(), std::vector<int>{6});
+    b.Clique(b.Carte().PositionNoeud(20));
+    EXPECT_EQ(table->NoeudsChoisis(), std::vector<std::int64_t>{b.e.Noeuds[21].Code});
+    EXPECT_EQ(b.NoeudsSurlignes(), std::vector<int>{20});
+    EXPECT_GT(b.PixelsSurlignage(), 10);
+    b.Clique(QPointF(2, 2));  // nowhere near a node: the choice stays
+    EXPECT_EQ(table->NoeudsChoisis().size(), 1u);
+
+    // Rows chosen in the table, sorted by value: their nodes are outlined, and no other.
+    QTableView* vue = table->Vue();
+    vue->sortByColumn(2, Qt::DescendingOrder);
+    vue->selectionModel()->select(vue->model()->index(0, 0),
+                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    vue->selectionModel()->select(vue->model()->index(3, 0),
+                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    const std::vector<std::int64_t> codes = table->NoeudsChoisis();
+    ASSERT_EQ(codes.size(), 2u);
+    std::vector<std::int64_t> surlignes;
+    for (int i : b.NoeudsSurlignes()) surlignes.push_back(b.Carte().Modele().noeuds[i].code);
+    std::sort(surlignes.begin(), surlignes.end());
+    std::vector<std::int64_t> attendus = codes;
+    std::sort(attendus.begin(), attendus.end());
+    EXPECT_EQ(surlignes, attendus);
+    vue->clearSelection();
+    EXPECT_TRUE(b.NoeudsSurlignes().empty());
+    EXPECT_EQ(b.PixelsSurlignage(), 0);
+
+    // A per-pair list: a row chosen outlines the arcs joining its pair, either way; a click
+    // on the map chooses nothing there.
+    const Arc& a = b.e.Arcs[1];
+    b.e.ValeursNoeuds.clear();
+    b.e.ListeCouples = {Couple{}, Couple{a.IndiceDestination, a.IndiceOrigine, 2.5}};
+    b.e.NbCouples = 1;
+    EcritureListeCouples(b.e, b.dossier / "ArcVal.dat");
+    OuvreDansEditeur(b.e, b.dossier / "ArcVal.dat");
+    ASSERT_EQ(table->Disposition(), DispositionResultat::ParCouple);
+    vue->selectRow(0);
+    ASSERT_EQ(table->CouplesChoisis().size(), 1u);
+    EXPECT_EQ(table->CouplesChoisis()[0],
+              std::make_pair(std::int64_t{a.Destination}, std::int64_t{a.Origine}));
+    EXPECT_TRUE(b.NoeudsSurlignes().empty());
+    int attendu = 0;
+    for (const carte::ArcCarte& x : b.Carte().Modele().arcs) {
+        const std::int64_t o = b.Carte().Modele().noeuds[x.origine].code,
+                           d = b.Carte().Modele().noeuds[x.destination].code;
+        const bool paire =
+            (o == a.Origine && d == a.Destination) || (o == a.Destination && d == a.Origine);
+        attendu += paire;
+        EXPECT_EQ(x.surligne, paire) << o << " " << d;
+    }
+    EXPECT_GE(attendu, 1);
+    EXPECT_EQ(b.ArcsSurlignes(), attendu);
+    EXPECT_GT(b.PixelsSurlignage(), 10);
+    b.Clique(b.Carte().PositionNoeud(6));
+    EXPECT_EQ(table->CouplesChoisis().size(), 1u);
+    // A file of no table clears the outline.
+    b.fenetre->Visionne(QString::fromStdString(test::Source("examples/README.md")));
+    EXPECT_FALSE(v->TableauVisible());
+    EXPECT_EQ(b.ArcsSurlignes(), 0);
 }
 
 }  // namespace

@@ -1,19 +1,25 @@
 // Every declared dialog fits a 1366 x 768 screen, and a smaller area it is given: its
-// controls scroll, none is lost, and the buttons of the top level stay in view.
+// controls scroll, none is lost, and the buttons of the top level stay in view. A scripted
+// run captures a dialog at the size it has on that screen.
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "ExecutionScript.h"
 #include "FenetreDialogue.h"
 #include "FenetreVek.h"
 #include "Outils.h"
@@ -100,22 +106,29 @@ std::string Defauts(FenetreDialogue& f, Dialogue& d, const QRect& disponible) {
     return defauts;
 }
 
-TEST(DialoguesEcran, ChaqueDialogueTientDansLEcranSansPerdreDeControle) {
-    // The offscreen platform with one 1366 x 768 screen.
+// The offscreen platform with one 1366 x 768 screen, for the life of the application.
+struct Ecran1366 {
     test::DossierTemporaire dossier;
-    const std::string config = dossier / "ecran.json";
-    {
-        QFile f(QString::fromStdString(config));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(R"({"screens": [{"name": "ecran", "x": 0, "y": 0, "width": 1366,
-                    "height": 768, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    }
-    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.c_str());
     int argc = 1;
-    char nom[] = "vek";
-    char* argv[] = {nom};
-    QApplication app(argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    char nom[4] = "vek";
+    char* argv[2] = {nom, nullptr};
+    std::unique_ptr<QApplication> app;
+    Ecran1366() {
+        const std::string config = dossier / "ecran.json";
+        QFile f(QString::fromStdString(config));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(R"({"screens": [{"name": "ecran", "x": 0, "y": 0, "width": 1366,
+                        "height": 768, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        f.close();
+        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.c_str());
+        app = std::make_unique<QApplication>(argc, argv);
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+};
+
+TEST(DialoguesEcran, ChaqueDialogueTientDansLEcranSansPerdreDeControle) {
+    Ecran1366 application;
+    QApplication& app = *application.app;
     const QRect ecran = QGuiApplication::primaryScreen()->availableGeometry();
     ASSERT_EQ(ecran.size(), QSize(1366, 768));
 
@@ -149,6 +162,34 @@ TEST(DialoguesEcran, ChaqueDialogueTientDansLEcranSansPerdreDeControle) {
     }
     // The options of the gravity model at least are taller than the screen and scroll.
     EXPECT_GE(defilants, 1);
+}
+
+// The options of the gravity model, taller than the screen, captured whole as they show
+// there: the screen's height less the frame's margin, not two thirds of the screen.
+TEST(DialoguesEcran, CaptureALaTailleDeLEcran) {
+    Ecran1366 application;
+    test::DossierTemporaire d;
+    std::ofstream(d / "s.vek") << "fichier \"" << test::Source("examples/utf8/noeuds.dat")
+                               << "\"\nfichier \"" << test::Source("examples/utf8/arcs.dat")
+                               << "\"\nmenu menOuvrir\n"
+                                  "menu menUneFois\n"
+                                  "dialogue GvOp Command3D5\n"
+                                  "menu menOptionsGravit\n";
+    const QString captures = QString::fromStdString(d / "captures");
+    std::ostringstream sortie, erreurs;
+    ASSERT_EQ(ExecuteScriptBureau(QString::fromStdString(d / "s.vek"), captures, sortie, erreurs),
+              0)
+        << erreurs.str();
+    const QStringList images = QDir(captures).entryList({"*-GvOp.png"}, QDir::Files);
+    ASSERT_EQ(images.size(), 1);
+    const QImage image(captures + '/' + images[0]);
+    test::PortEssai port;
+    Etat e(port);
+    Demarrage(e);
+    Dialogue gvop = DialogueGvOp(e);
+    FenetreDialogue f(gvop);
+    EXPECT_EQ(image.size(), f.sizeHint());
+    EXPECT_EQ(image.height(), 768 - FenetreDialogue::kMargeHauteur);
 }
 
 }  // namespace

@@ -1,17 +1,24 @@
 // The settings kept between interactive runs: saved, read back by the next start; a scripted
-// run reads none of them and writes none.
+// run reads none of them and writes none. The results folder chosen from the window is where
+// the next result goes, and is kept.
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileDialog>
 #include <QSettings>
+#include <QTimer>
+#include <filesystem>
 #include <sstream>
 
 #include "ExecutionScript.h"
+#include "FenetreVek.h"
 #include "Outils.h"
+#include "PortEssai.h"
 #include "PortTest.h"
 #include "ReglagesBureau.h"
 #include "vek/Demarrage.h"
@@ -112,6 +119,58 @@ TEST(ReglagesBureau, UnScriptNeLitNiNEcritLesReglagesDeLUtilisateur) {
     QDirIterator it(dossierUtilisateur, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) fichiers << it.next();
     EXPECT_EQ(fichiers, QStringList{fichier});
+}
+
+TEST(ReglagesBureau, DossierDesResultatsChoisiDansLaFenetre) {
+    int argc = 1;
+    char nom[] = "vek";
+    char* argv[] = {nom};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    test::DossierTemporaire d;
+    const QString choisi = QString::fromStdString(d / "résultats choisis");
+    ASSERT_TRUE(QDir().mkpath(choisi));
+    QSettings stockage(QString::fromStdString(d / "vek.ini"), QSettings::IniFormat);
+    ReglagesBureau reglages(stockage);
+    test::PortEssai port;
+    Etat e(port);
+    Demarrage(e);
+    e.Editeur = "vek";
+    e.RepResultats = d.Chemin().string();
+    FenetreVek fenetre(e);
+    port.Fenetre(&fenetre);
+    fenetre.show();
+    port.fichiers = {test::Source("examples/utf8/noeuds.dat"),
+                     test::Source("examples/utf8/arcs.dat")};
+    const auto lance = [&](const std::string& commande) {
+        fenetre.Lance(commande, [] { QTimer::singleShot(0, qApp, &QApplication::quit); });
+        app.exec();
+    };
+    lance("menOuvrir");
+    ASSERT_EQ(e.NbNoeuds, 44);
+
+    // The chooser is answered as soon as it shows.
+    QString depart;
+    QTimer reponse;
+    QObject::connect(&reponse, &QTimer::timeout, [&] {
+        auto* f = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!f || f->objectName() != "ChoixDossierResultats") return;
+        depart = f->directory().absolutePath();
+        f->selectFile(choisi);
+        QMetaObject::invokeMethod(f, "accept");
+    });
+    reponse.start(5);
+    auto* entree = fenetre.findChild<QAction*>("menDossierResultats");
+    ASSERT_NE(entree, nullptr);
+    entree->trigger();
+    reponse.stop();
+    EXPECT_EQ(depart, QString::fromStdString(d.Chemin().string()));
+    EXPECT_EQ(QString::fromStdString(e.RepResultats), choisi);
+    EXPECT_EQ(stockage.value("RepResultats").toString(), choisi);
+
+    lance("menVisuMatArcsMin");
+    EXPECT_TRUE(std::filesystem::exists(choisi.toStdString() + "/nAMin000.dat"));
+    EXPECT_FALSE(std::filesystem::exists(d / "nAMin000.dat"));
 }
 
 }  // namespace
