@@ -4,6 +4,7 @@
 // on it. EtatReseau is the state as the network layer and those above it see it.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -91,6 +92,18 @@ struct TablesReseau {
     bool MarqueArcs = false;
 };
 
+// The last comparison of a result with a variant of the network, as the map draws it: the
+// difference (variant - base) per node of the base or per pair of its nodes, NaN where there
+// is none (out of reach, or in one network only), and what the variant alone has.
+struct ComparaisonCarte {
+    bool couples = false;
+    std::vector<double> ecartsNoeuds;   // by node index of the base, entry 0 unused
+    std::vector<Couple> ecartsCouples;  // node indices of the base
+    std::vector<Noeud> noeudsVariante;  // nodes of the variant alone
+    std::vector<std::pair<Noeud, Noeud>> couplesVariante;  // pairs of the variant alone
+    std::uint64_t numeroResultat = 0;  // NumeroResultat of the base's result compared
+};
+
 // The results of the last analysis, per node and per pair of nodes.
 struct TablesResultats {
     std::vector<double> ValeursNoeuds;
@@ -104,6 +117,10 @@ struct TablesResultats {
     // value of the whole network (kept here too); its number grows with every result.
     enum class Genre { Aucun, Noeuds, Couples, Valeur };
     Genre GenreResultat = Genre::Aucun;
+    // What the map draws: "auto" (the last result, or its comparison with a variant),
+    // "noeuds", "couples" or "comparaison".
+    std::string ValeursCarte = "auto";
+    std::shared_ptr<const ComparaisonCarte> DerniereComparaison;
     double ValeurReseau = 0;
     std::uint64_t NumeroResultat = 0;
     void NoteResultat(Genre genre, double valeur = 0) {

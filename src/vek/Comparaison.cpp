@@ -187,6 +187,17 @@ void CompareNoeuds(Etat& e, const Etat& v) {
         if (vus.count(n.Code)) continue;
         lignes.emplace_back(&n, Compare(std::nullopt, valeursV.at(n.Code)));
     }
+    auto carte = std::make_shared<ComparaisonCarte>();
+    carte->ecartsNoeuds.assign(static_cast<std::size_t>(e.NbNoeuds) + 1, std::nan(""));
+    for (std::size_t k = 0; k < lignes.size(); ++k) {
+        if (k < static_cast<std::size_t>(e.NbNoeuds)) {
+            if (lignes[k].second.ecart) carte->ecartsNoeuds[k + 1] = *lignes[k].second.ecart;
+        } else {
+            carte->noeudsVariante.push_back(*lignes[k].first);
+        }
+    }
+    carte->numeroResultat = e.NumeroResultat;
+    e.DerniereComparaison = std::move(carte);
     const std::string chemin = CheminResultat(e, "\\NoeudValComparaison.csv");
     EcrivainTexte f(CheminDe(e, chemin), chemin);
     f.Ligne("code,nom,base,variante,ecart,ecart_relatif,statut");
@@ -224,15 +235,29 @@ void CompareCouples(Etat& e, const Etat& v) {
         else if (*x.ecart < 0)
             ++baisses;
     };
+    auto carte = std::make_shared<ComparaisonCarte>();
+    carte->couples = true;
     for (std::int32_t k = 1; k <= e.NbCouples; ++k) {
-        const auto c = cle(e, e.ListeCouples[static_cast<std::size_t>(k)]);
+        const Couple& p = e.ListeCouples[static_cast<std::size_t>(k)];
+        const auto c = cle(e, p);
         if (!vus.emplace(c, true).second) continue;
         auto i = valeursV.find(c);
-        ligne(c, Compare(e.ListeCouples[static_cast<std::size_t>(k)].Valeur,
-                         i != valeursV.end() ? std::optional(i->second) : std::nullopt));
+        const Ecart x =
+            Compare(p.Valeur, i != valeursV.end() ? std::optional(i->second) : std::nullopt);
+        ligne(c, x);
+        carte->ecartsCouples.push_back({p.I, p.J, x.ecart ? *x.ecart : std::nan("")});
     }
+    std::unordered_map<std::int64_t, const Noeud*> noeudsV;
+    for (std::int32_t i = 1; i <= v.NbNoeuds; ++i)
+        noeudsV[v.Noeuds[static_cast<std::size_t>(i)].Code] =
+            &v.Noeuds[static_cast<std::size_t>(i)];
     for (const auto& c : ordreV)
-        if (!vus.count(c)) ligne(c, Compare(std::nullopt, valeursV.at(c)));
+        if (!vus.count(c)) {
+            ligne(c, Compare(std::nullopt, valeursV.at(c)));
+            carte->couplesVariante.emplace_back(*noeudsV.at(c.first), *noeudsV.at(c.second));
+        }
+    carte->numeroResultat = e.NumeroResultat;
+    e.DerniereComparaison = std::move(carte);
     f.Ferme();
     e.Ihm.Message("Comparaison à la variante écrite dans " + CheminDe(e, chemin).string() + " :\n" +
                       std::to_string(hausses) + " couple(s) en hausse, " + std::to_string(baisses) +

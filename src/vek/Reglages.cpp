@@ -74,6 +74,7 @@ std::vector<std::string> NomsReglages() {
     noms.push_back("HeureDepart");
     noms.push_back("MaxNoeuds");
     noms.push_back("MaxArcs");
+    noms.push_back("ValeursCarte");
     noms.push_back("Lecteurs");
     noms.push_back("c: (une lettre de lecteur suivie de deux-points)");
     return noms;
@@ -132,6 +133,15 @@ bool ChangeReglage(Etat& e, const std::string& nom, const std::string& valeur,
         e.HeureDepart = v;
         return true;
     }
+    if (nom == "ValeursCarte") {
+        for (const char* v : {"auto", "noeuds", "couples", "comparaison"})
+            if (valeur == v) {
+                e.ValeursCarte = valeur;
+                return true;
+            }
+        erreur = "ValeursCarte attend auto, noeuds, couples ou comparaison : " + valeur;
+        return false;
+    }
     if (nom == "Lecteurs") {
         e.Disques.parDefaut = valeur;
         return true;
@@ -160,6 +170,7 @@ void CopieReglages(const Etat& de, Etat& vers) {
     vers.MaxNoeuds = de.MaxNoeuds;
     vers.MaxArcs = de.MaxArcs;
     vers.Disques = de.Disques;
+    vers.ValeursCarte = de.ValeursCarte;
 }
 
 }  // namespace vek
