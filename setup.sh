@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 what=${1:-demo}
 packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev
           libbenchmark-dev libxlsxwriter-dev unzip qt6-base-dev libgl-dev fonts-dejavu-core
-          xvfb xauth qt6-translations-l10n libzip-dev libproj-dev libgdal-dev
+          xvfb xauth qt6-translations-l10n libzip-dev libproj-dev libgdal-dev libhdf5-dev gdal-bin
           clang-14 libclang-rt-14-dev)  # the sanitizer and fuzz build of .ci/run
 
 missing=()

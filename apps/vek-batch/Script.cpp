@@ -7,9 +7,11 @@
 
 #include "shell/Echecs.h"
 #include "shell/Erreurs.h"
+#include "shell/Fichiers.h"
 #include "shell/PortScript.h"
 #include "vek/Demarrage.h"
 #include "vek/Etat.h"
+#include "vek/Exports.h"
 #include "vek/Reglages.h"
 
 namespace vek {
@@ -98,6 +100,19 @@ int ExecuteScript(std::istream& script, std::ostream& erreurs, const std::string
                     return kSortieCommandeRefusee;
                 }
                 port.AnnuleApres(etapes);
+            } else if (mot == "exporte") {
+                const bool reseau = j.size() == 3 && j[1] == "reseau";
+                if (j.size() != 2 && !reseau) {
+                    faute("« exporte » attend un fichier, ou « reseau » et un fichier");
+                    return kSortieCommandeRefusee;
+                }
+                const std::string fichier = CheminDe(e, j.back()).string();
+                const bool fait = reseau ? ExporteReseau(e, fichier, erreur)
+                                         : ExporteResultat(e, fichier, erreur);
+                if (!fait) {
+                    faute("export impossible : " + erreur);
+                    ++enEchec;
+                }
             } else if (mot == "carte") {
                 if (j.size() != 2 && j.size() != 4) {
                     faute("« carte » attend un fichier, et sinon une largeur et une hauteur");

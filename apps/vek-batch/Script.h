@@ -14,6 +14,9 @@
 //                         mid-sequence; the last token is the button that closes it
 //   annule N              cancels the next command at its Nth progress step: the network,
 //                         the results and the files it replaced are put back
+//   exporte FILE          writes the last result (.gpkg, .geojson, .csv) or the matrices
+//                         (.omx)
+//   exporte reseau FILE   writes the network (.gpkg, .geojson, .csv)
 //   carte FILE [WIDTH HEIGHT]
 //                         writes the map of the network with the last result, PNG or SVG by
 //                         the file's extension, 1600 x 1200 pixels unless given

@@ -211,7 +211,7 @@ struct Sorties {
 
 void SortiesCheminsMinimaux(EtatLocalisation& e, Dialogue& d) {
     Sablier sablier(e.Ihm);
-    Sorties s{e, d, {}};
+    Sorties s{e, d, {}, {}};
     bool choisie = false;
     for (const char* nom : kSortiesChemins) choisie = choisie || d[nom].coche;
     if (!choisie) {

@@ -121,6 +121,8 @@ struct TablesResultats {
     // "noeuds", "couples" or "comparaison".
     std::string ValeursCarte = "auto";
     std::shared_ptr<const ComparaisonCarte> DerniereComparaison;
+    // The projected system (EPSG code) the GIS exports place the X/Y in km into; 0: none.
+    int EpsgExport = 0;
     double ValeurReseau = 0;
     std::uint64_t NumeroResultat = 0;
     void NoteResultat(Genre genre, double valeur = 0) {

@@ -17,11 +17,12 @@ enum class Boutons { Ok, OkAnnuler, OuiNon };
 enum class Reponse { Ok, Annuler, Oui, Non };
 
 struct DemandeFichier {
-    std::string titre;       // "Fichier des noeuds..."
-    std::string filtre;      // "Tous fichiers(*.*)|*.*|Data(*.dat)|*.dat"
-    int indexFiltre = 1;     // 1-based filter preselected
-    std::string repertoire;  // start directory, as the system's path text
-    std::string nomPropose;  // proposed file name
+    std::string titre;         // "Fichier des noeuds..."
+    std::string filtre;        // "Tous fichiers(*.*)|*.*|Data(*.dat)|*.dat"
+    int indexFiltre = 1;       // 1-based filter preselected
+    std::string repertoire;    // start directory, as the system's path text
+    std::string nomPropose;    // proposed file name
+    bool enregistrer = false;  // a file to write, which need not exist yet
 };
 
 class Port {

@@ -31,6 +31,7 @@
 #include "vek/CommandesReseau.h"
 #include "vek/Comparaison.h"
 #include "vek/Etat.h"
+#include "vek/Exports.h"
 
 namespace vek {
 
@@ -79,6 +80,8 @@ const Entree kMenu[] = {
     {"menFichiers", "menComparerVariante", "Comparer à une &variante...", Cmd<menComparerVariante>,
      C},
     {"menFichiers", "menFinComparaison", "&Fin de la comparaison", Cmd<menFinComparaison>, C},
+    {"menFichiers", "menExporterResultat", "E&xporter le résultat...", Cmd<menExporterResultat>, C},
+    {"menFichiers", "menExporterReseau", "Exporter le &réseau...", Cmd<menExporterReseau>, C},
     {"menFichiers", "menSep23", "-", nullptr, C},
     {"menFichiers", "menZooms", "&Zoom", nullptr, M},
     {"menZooms", "menNodal", "&Nodal...", Cmd<menNodal>, C},

@@ -75,6 +75,7 @@ std::vector<std::string> NomsReglages() {
     noms.push_back("MaxNoeuds");
     noms.push_back("MaxArcs");
     noms.push_back("ValeursCarte");
+    noms.push_back("EPSG");
     noms.push_back("Lecteurs");
     noms.push_back("c: (une lettre de lecteur suivie de deux-points)");
     return noms;
@@ -133,6 +134,16 @@ bool ChangeReglage(Etat& e, const std::string& nom, const std::string& valeur,
         e.HeureDepart = v;
         return true;
     }
+    if (nom == "EPSG") {
+        int v = 0;
+        auto r = std::from_chars(valeur.data(), valeur.data() + valeur.size(), v);
+        if (r.ec != std::errc() || r.ptr != valeur.data() + valeur.size() || v < 0 || v > 999999) {
+            erreur = "EPSG attend un code entier (0 : aucun système) : " + valeur;
+            return false;
+        }
+        e.EpsgExport = v;
+        return true;
+    }
     if (nom == "ValeursCarte") {
         for (const char* v : {"auto", "noeuds", "couples", "comparaison"})
             if (valeur == v) {
@@ -171,6 +182,7 @@ void CopieReglages(const Etat& de, Etat& vers) {
     vers.MaxArcs = de.MaxArcs;
     vers.Disques = de.Disques;
     vers.ValeursCarte = de.ValeursCarte;
+    vers.EpsgExport = de.EpsgExport;
 }
 
 }  // namespace vek
