@@ -28,6 +28,7 @@
 #include "validation/TestValidite.h"
 #include "validation/Zooms.h"
 #include "vek/CommandesGenerales.h"
+#include "vek/CommandesImport.h"
 #include "vek/CommandesReseau.h"
 #include "vek/Comparaison.h"
 #include "vek/Etat.h"
@@ -60,6 +61,8 @@ const Entree kMenu[] = {
     {"menFichiers", "menOuvrir", "&Ouvrir... ", Cmd<menOuvrir>, C},
     {"menFichiers", "menNoeudsEtArcs", "&Espace... ", Cmd<menNoeudsEtArcs>, C},
     {"menFichiers", "menReseaux", "&Paramètres du graphe...", Cmd<menReseaux>, C},
+    {"menFichiers", "menImporterGtfs", "Importer un flux &GTFS...", Cmd<menImporterGtfs>, C},
+    {"menFichiers", "menImporterTntp", "Importer un réseau &TNTP...", Cmd<menImporterTntp>, C},
     {"menFichiers", "menSep1", "-", nullptr, C},
     {"menFichiers", "menTestValiditéFichiers", "&Tester la validité des fichiers",
      Cmd<menTestValiditéFichiers>, C},
