@@ -99,7 +99,9 @@ QFileDialog* Selecteur(QWidget* parent, const DemandeFichier& d, const Lecteurs&
     auto* f = new QFileDialog(parent, Q(d.titre));
     f->setObjectName("ChoixFichier");
     f->setOption(QFileDialog::DontUseNativeDialog);
-    f->setFileMode(QFileDialog::ExistingFile);
+    // A file to write may be a new one, and one written over is confirmed.
+    f->setFileMode(d.enregistrer ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (d.enregistrer) f->setAcceptMode(QFileDialog::AcceptSave);
     QStringList filtres = FiltresQt(d.filtre);
     f->setNameFilters(filtres);
     if (d.indexFiltre >= 1 && d.indexFiltre <= filtres.size())

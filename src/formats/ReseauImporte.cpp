@@ -77,7 +77,12 @@ bool EcritReseauImporte(const std::string& dossier, const std::vector<Noeud>& no
     }
     if (!port.messages.empty()) {
         nettoie();
-        rapport.message = "Réseau non écrit : " + port.messages.front();
+        // Named as the files the person asked for, not as they were written beside.
+        std::string m = port.messages.front();
+        for (const auto& [ecrit, nom] : {std::pair{nt, n}, std::pair{at, a}})
+            for (std::size_t p; (p = m.find(ecrit.string())) != std::string::npos;)
+                m.replace(p, ecrit.string().size(), nom.string());
+        rapport.message = "Réseau non écrit : " + m;
         return false;
     }
     fs::rename(nt, n, ec);

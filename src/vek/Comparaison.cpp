@@ -47,7 +47,8 @@ constexpr const char* kTitre = "Comparaison à une variante";
 bool HorsComparaison(const std::string& commande) {
     for (const char* nom :
          {"menOuvrir", "menNoeudsEtArcs", "menEditNoeuds", "menEditArcs", "menQuitter",
-          "menAPropos", "menPrintConfig", "menComparerVariante", "menFinComparaison"})
+          "menAPropos", "menPrintConfig", "menComparerVariante", "menFinComparaison",
+          "menImporterGtfs", "menImporterTntp", "menExporterResultat", "menExporterReseau"})
         if (commande == nom) return true;
     return false;
 }
