@@ -51,6 +51,12 @@ FluxGtfs::FluxGtfs(const std::string& chemin) : chemin_(chemin) {
     for (const auto& [fichier, entree] : dansUnDossier) entrees_.emplace(fichier, entree);
 }
 
+bool FluxGtfs::Existe(const std::string& nom) const {
+    std::error_code ec;
+    return archive_ ? entrees_.count(nom) != 0
+                    : std::filesystem::is_regular_file(std::filesystem::path(chemin_) / nom, ec);
+}
+
 std::optional<std::string> FluxGtfs::Lit(const std::string& nom) const {
     if (!archive_) {
         const std::filesystem::path p = std::filesystem::path(chemin_) / nom;

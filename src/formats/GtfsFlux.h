@@ -12,6 +12,7 @@ class FluxGtfs {
     // Opens the folder or the archive; throws ErreurFlux when it is neither.
     explicit FluxGtfs(const std::string& chemin);
 
+    bool Existe(const std::string& nom) const;
     // The bytes of a file of the feed, nothing when the feed has no such file.
     std::optional<std::string> Lit(const std::string& nom) const;
 

@@ -183,7 +183,7 @@ class Importation {
     RapportImport Execute();
 
   private:
-    LecteurCsv Fichier(const std::string& nom, bool requis = true);
+    LecteurCsv Fichier(const std::string& nom);
     void LitArrets();
     std::map<std::string, int> LitLignes();
     void LitVoyages(const std::map<std::string, int>& modes);
@@ -215,13 +215,10 @@ class Importation {
     std::vector<std::string> avertissements_;
 };
 
-LecteurCsv Importation::Fichier(const std::string& nom, bool requis) {
+LecteurCsv Importation::Fichier(const std::string& nom) {
     std::optional<std::string> octets = flux_.Lit(nom);
-    if (!octets) {
-        if (requis)
-            throw ErreurFlux("Le fichier " + nom + " est absent du flux GTFS " + o_.flux + ".");
-        octets = std::string();
-    }
+    if (!octets)
+        throw ErreurFlux("Le fichier " + nom + " est absent du flux GTFS " + o_.flux + ".");
     return LecteurCsv(std::move(*octets), nom);
 }
 
@@ -287,8 +284,8 @@ void Importation::LitVoyages(const std::map<std::string, int>& modes) {
 }
 
 void Importation::LitCalendrier() {
-    const bool calendrier = flux_.Lit("calendar.txt").has_value(),
-               exceptions = flux_.Lit("calendar_dates.txt").has_value();
+    const bool calendrier = flux_.Existe("calendar.txt"),
+               exceptions = flux_.Existe("calendar_dates.txt");
     if (!calendrier && !exceptions)
         throw ErreurFlux("Le flux GTFS " + o_.flux +
                          " n'a ni calendar.txt ni calendar_dates.txt : ses jours de circulation "
@@ -421,7 +418,7 @@ void Importation::LitPassages() {
 
 void Importation::LitFrequences() {
     frequences_.assign(voyages_.size(), {});
-    if (!flux_.Lit("frequencies.txt")) return;
+    if (!flux_.Existe("frequencies.txt")) return;
     LecteurCsv f = Fichier("frequencies.txt");
     const int voyage = f.ColonneRequise("trip_id"), debut = f.ColonneRequise("start_time"),
               fin = f.ColonneRequise("end_time"), pas = f.ColonneRequise("headway_secs");
