@@ -767,9 +767,9 @@ RapportImport Importation::Execute() {
     if (ec)
         r.avertissements.push_back("La table des codes n'a pas pu être écrite : " + table.string() +
                                    ".");
-    r.message = std::to_string(r.trajets) + " trajet(s) circulent le " + DateLisible(date_) +
-                " : " + std::to_string(r.noeuds) + " noeuds et " + std::to_string(r.arcs) +
-                " arcs écrits dans " + o_.sortie + ".";
+    r.message = "Flux GTFS importé dans " + o_.sortie + " pour le " + DateLisible(date_) + " : " +
+                std::to_string(r.noeuds) + " noeuds, " + std::to_string(r.arcs) + " arcs (" +
+                std::to_string(r.trajets) + " trajets circulant ce jour-là).";
     return r;
 }
 

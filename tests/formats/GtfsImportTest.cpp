@@ -141,7 +141,9 @@ TEST(ImportGtfs, ArcsHorairesDunDossierEtDuneArchive) {
         const Resultat r = Importe(FluxDeBase(), zip);
         ASSERT_TRUE(r.rapport.reussi) << r.rapport.message;
         EXPECT_EQ(r.rapport.trajets, 2);
-        EXPECT_NE(r.rapport.message.find("2 trajet(s) circulent le 04/06/2024"), std::string::npos)
+        EXPECT_NE(
+            r.rapport.message.find(" pour le 04/06/2024 : 3 noeuds, 4 arcs (2 trajets circulant"),
+            std::string::npos)
             << r.rapport.message;
         ASSERT_EQ(r.noeuds.size(), 3u);
         EXPECT_EQ(r.noeuds[0].nom, "Gare A");
