@@ -165,6 +165,21 @@ TEST(ImportGtfs, ArcsHorairesDunDossierEtDuneArchive) {
     }
 }
 
+TEST(ImportGtfs, ArretsSansHeuresEtArchiveAvecDossier) {
+    // A stop without times is placed evenly between its neighbours; the files of an archive
+    // may sit in one folder.
+    Flux f = FluxDeBase();
+    f["trips.txt"] = "route_id,service_id,trip_id\nR,S,T1\n";
+    f["stop_times.txt"] =
+        "trip_id,arrival_time,departure_time,stop_id,stop_sequence\n"
+        "T1,08:00:00,08:00:00,1,1\nT1,,,2,2\nT1,08:21:00,08:21:00,3,3\n";
+    Flux dansUnDossier;
+    for (const auto& [nom, texte] : f) dansUnDossier["gtfs/" + nom] = texte;
+    const Resultat r = Importe(dansUnDossier, true);
+    ASSERT_TRUE(r.rapport.reussi) << r.rapport.message;
+    EXPECT_EQ(Services(r.arcs), (std::vector<Service>{{1, 2, 800, 811, 1}, {2, 3, 811, 821, 1}}));
+}
+
 TEST(ImportGtfs, NumerosDesMissions) {
     // The trains' own numbers when every trip has a distinct one, else by first departure.
     const struct {
