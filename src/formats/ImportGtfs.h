@@ -17,6 +17,10 @@ struct OptionsGtfs {
     double marcheMetres = 0;     // walking arcs between stops closer than this; 0: none
 };
 
+// Written beside noeuds.dat: each stop of the nodes, its node's code and its name
+// ("stop_id<TAB>code<TAB>stop_name", a header line, UTF-8).
+inline constexpr const char* kTableArretsGtfs = "arrets-gtfs.tsv";
+
 // Writes nothing unless the whole feed was read and at least one trip runs on the date.
 RapportImport ImporteGtfs(const OptionsGtfs& options);
 
