@@ -129,13 +129,14 @@ int PanneauCarte::NoeudEn(QPointF p) const {
     const carte::ModeleCarte& modele = *modele_;
     const QSizeF taille = size();
     const bool valeursNoeuds = modele.resultat == carte::TypeResultat::Noeuds;
-    const int nb = modele.NbClasses();
     int plusProche = -1;
     double meilleure = 0;
     for (std::size_t i = 0; i < modele.noeuds.size(); ++i) {
         const carte::NoeudCarte& x = modele.noeuds[i];
         const QPointF d = vue_.VersEcran(x.x, x.y, taille) - p;
-        const double r = carte::RayonNoeud(valeursNoeuds ? x.classe : -1, nb) + 3;
+        const double r = (valeursNoeuds ? carte::TailleValeur(modele, x.classe, false)
+                                        : carte::RayonNoeud(-1, 0)) +
+                         3;
         const double d2 = d.x() * d.x() + d.y() * d.y();
         if (d2 <= r * r && (plusProche < 0 || d2 < meilleure)) {
             plusProche = static_cast<int>(i);

@@ -1,8 +1,11 @@
 // The map of the network and its results: the class breaks on known series, the example
 // network exported as SVG (one circle per node, one line per arc, their titles, the legend)
-// and as PNG, the degree of the nodes and a per-pair result shown, the `carte` instruction
-// of vek-batch, what the map of the main window says under the pointer, the result a command
-// sends to the map, and the rows of the result table chosen from the map and shown on it.
+// and as PNG, the degree of the nodes and a per-pair result shown, what the setting
+// ValeursCarte puts on the map, the differences with a variant in classes symmetric around
+// zero and what the variant alone has, the `carte` instruction of vek-batch and the maps of
+// docs/screens, what the map of the main window says under the pointer, the result a command
+// sends to the map, what its "Fenêtre" menu shows on it, and the rows of the result table
+// chosen from the map and shown on it.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -79,6 +82,8 @@ struct Exemple : test::Session {
 // "legende".
 struct Svg {
     std::vector<QString> cercles, lignes, legende;
+    std::vector<QString> remplissages, traits;  // of each circle, of each line
+    int cerclesVariante = 0, lignesVariante = 0;
     bool groupeLegende = false;
     QString erreur;
 };
@@ -96,8 +101,17 @@ Svg Analyse(const QByteArray& texte) {
                 s.groupeLegende = true;
                 profondeurLegende = static_cast<int>(pile.size());
             }
-            if (nom == "circle") s.cercles.emplace_back();
-            if (nom == "line") s.lignes.emplace_back();
+            const bool variante = x.attributes().value("class") == QLatin1String("variante");
+            if (nom == "circle") {
+                s.cercles.emplace_back();
+                s.remplissages.push_back(x.attributes().value("fill").toString());
+                s.cerclesVariante += variante;
+            }
+            if (nom == "line") {
+                s.lignes.emplace_back();
+                s.traits.push_back(x.attributes().value("stroke").toString());
+                s.lignesVariante += variante;
+            }
             if (nom == "title" && !pile.empty()) {
                 const QString t = x.readElementText();
                 if (pile.back() == "circle") s.cercles.back() = t;
@@ -269,6 +283,157 @@ TEST(Carte, DegreDesNoeudsEtValeursParLiaison) {
     carte::AppliqueResultat(m, x.e, false, MethodeClasses::Quantiles, 5);
     EXPECT_EQ(m.resultat, carte::TypeResultat::Aucun);
     EXPECT_TRUE(std::isnan(m.arcs[0].valeur));
+}
+
+TEST(Classes, EcartsSymetriquesAutourDeZero) {
+    using carte::BornesEcarts;
+    using carte::ClasseEcart;
+    const std::vector<double> b =
+        BornesEcarts({-10, -5, 0, 0, 2, NAN, 1e-9}, 5, MethodeClasses::IntervallesEgaux);
+    EXPECT_EQ(b, (std::vector<double>{-10, -5, 0, 0, 5, 10}));
+    EXPECT_FALSE(std::signbit(b[2]));  // no "-0" in the legend
+    EXPECT_EQ(ClasseEcart(b, -10), 0);
+    EXPECT_EQ(ClasseEcart(b, -5), 1);
+    EXPECT_EQ(ClasseEcart(b, -0.1), 1);
+    EXPECT_EQ(ClasseEcart(b, 0), 2);
+    EXPECT_EQ(ClasseEcart(b, 1e-9), 2);  // rounding noise is no change
+    EXPECT_EQ(ClasseEcart(b, 2), 3);
+    EXPECT_EQ(ClasseEcart(b, 10), 4);
+    EXPECT_EQ(ClasseEcart(b, NAN), -1);
+    // The same classes on both sides whatever side holds the largest difference.
+    EXPECT_EQ(BornesEcarts({3, 1, 2}, 3, MethodeClasses::Quantiles),
+              (std::vector<double>{-3, 0, 0, 3}));
+    // Differences of 32000 and more are differences, not "unreachable".
+    EXPECT_EQ(BornesEcarts({-40000, 40000}, 5, MethodeClasses::SeuilsNaturels),
+              (std::vector<double>{-40000, 0, 0, 40000}));
+    EXPECT_EQ(ClasseEcart({-40000, 0, 0, 40000}, 32000), 2);
+    // No change anywhere: the class of no change alone; nothing to compare: no class.
+    EXPECT_EQ(BornesEcarts({0, 0}, 5, MethodeClasses::Quantiles), (std::vector<double>{0, 0}));
+    EXPECT_EQ(ClasseEcart({0, 0}, 0), 0);
+    EXPECT_TRUE(BornesEcarts({NAN, INFINITY}, 5, MethodeClasses::Quantiles).empty());
+
+    // Decreases in blues, increases in reds, darker and larger away from no change, which is
+    // nearly white.
+    const QColor baisse = carte::CouleurEcart(0, 5), hausse = carte::CouleurEcart(4, 5),
+                 nul = carte::CouleurEcart(2, 5);
+    EXPECT_GT(baisse.blue(), baisse.red());
+    EXPECT_GT(hausse.red(), hausse.blue());
+    EXPECT_GT(nul.lightness(), 240);
+    EXPECT_LT(baisse.lightness(), carte::CouleurEcart(1, 5).lightness());
+    EXPECT_EQ(carte::RayonEcart(0, 5), carte::RayonEcart(4, 5));
+    EXPECT_LT(carte::RayonEcart(2, 5), carte::RayonEcart(3, 5));
+}
+
+// What the map shows follows ValeursCarte: the last result by its kind (per-pair values shown
+// as such even when per-node values of an earlier result remain), either kind on demand, the
+// last comparison while it is that of the last result or on demand.
+TEST(Carte, LaCarteMontreCeQueDitValeursCarte) {
+    Application application;
+    Exemple x;
+    x.Degre();
+    const Arc& a1 = x.e.Arcs[1];
+    x.e.ListeCouples = {Couple{}, Couple{a1.IndiceOrigine, a1.IndiceDestination, 4}};
+    x.e.NbCouples = 1;
+    carte::ModeleCarte m = carte::ConstruitModele(x.e);
+    const auto montre = [&] {
+        carte::AppliqueResultat(m, x.e, true, MethodeClasses::Quantiles, 5);
+        return m.resultat;
+    };
+    EXPECT_EQ(montre(), carte::TypeResultat::Noeuds);  // no kind noted: the per-node values
+    x.e.NoteResultat(TablesResultats::Genre::Couples);
+    EXPECT_EQ(montre(), carte::TypeResultat::Couples);
+    EXPECT_EQ(m.arcs[0].valeur, 4);
+    x.e.NoteResultat(TablesResultats::Genre::Noeuds);
+    EXPECT_EQ(montre(), carte::TypeResultat::Noeuds);
+    x.e.ValeursCarte = "couples";
+    EXPECT_EQ(montre(), carte::TypeResultat::Couples);
+    x.e.ValeursCarte = "noeuds";
+    x.e.NoteResultat(TablesResultats::Genre::Couples);
+    EXPECT_EQ(montre(), carte::TypeResultat::Noeuds);
+    x.e.ValeursCarte = "comparaison";  // none yet
+    EXPECT_EQ(montre(), carte::TypeResultat::Aucun);
+
+    auto c = std::make_shared<ComparaisonCarte>();
+    c->ecartsNoeuds.assign(45, 0.0);
+    c->ecartsNoeuds[1] = -12;
+    c->ecartsNoeuds[2] = NAN;
+    c->numeroResultat = x.e.NumeroResultat;
+    x.e.DerniereComparaison = c;
+    x.e.ValeursCarte = "auto";
+    EXPECT_EQ(montre(), carte::TypeResultat::Noeuds);
+    EXPECT_TRUE(m.comparaison);
+    EXPECT_EQ(m.noeuds[0].valeur, -12);
+    EXPECT_EQ(m.manquants, 1);
+    const Svg s = Analyse(carte::TexteSvg(m, 1600, 1200));
+    EXPECT_TRUE(Contient(s.legende, "Écart à la variante par nœud"));
+    EXPECT_TRUE(Contient(s.legende, "0, inchangé (42)"));
+    EXPECT_TRUE(Contient(s.legende, "Sans écart : inaccessible ou d'un seul réseau (1)"));
+    EXPECT_TRUE(Contient(s.cercles, QString::number(x.e.Noeuds[1].Code) + " : -12"));
+    EXPECT_TRUE(Contient(s.cercles, QString::number(x.e.Noeuds[2].Code) + " : sans écart"));
+    // A result after it: the comparison is no longer that of the last result.
+    x.e.NoteResultat(TablesResultats::Genre::Couples);
+    EXPECT_EQ(montre(), carte::TypeResultat::Couples);
+    EXPECT_FALSE(m.comparaison);
+    x.e.ValeursCarte = "comparaison";
+    EXPECT_EQ(montre(), carte::TypeResultat::Noeuds);
+    EXPECT_TRUE(m.comparaison);
+    // Hidden on demand.
+    carte::AppliqueResultat(m, x.e, false, MethodeClasses::Quantiles, 5);
+    EXPECT_EQ(m.resultat, carte::TypeResultat::Aucun);
+    EXPECT_FALSE(m.comparaison);
+}
+
+// A per-pair comparison: the differences on the arcs, in two hues around the sand of no
+// change; the node and the link the variant alone has drawn apart, each its own element.
+TEST(Carte, ComparaisonParCoupleEtCeQueLaVarianteSeuleA) {
+    Application application;
+    Exemple x;
+    const Arc& a1 = x.e.Arcs[1];
+    const Arc& a2 = x.e.Arcs[2];
+    auto c = std::make_shared<ComparaisonCarte>();
+    c->couples = true;
+    c->ecartsCouples = {Couple{a1.IndiceOrigine, a1.IndiceDestination, -3},
+                        Couple{a2.IndiceDestination, a2.IndiceOrigine, 5}};
+    Noeud nouveau = x.e.Noeuds[1];
+    nouveau.Code = 990001;
+    nouveau.X += 500;  // far east of the network: the fitted view takes it in
+    c->noeudsVariante = {nouveau};
+    c->couplesVariante = {{x.e.Noeuds[1], nouveau}};
+    x.e.DerniereComparaison = c;
+    x.e.ValeursCarte = "comparaison";
+    carte::ModeleCarte m = carte::ConstruitModele(x.e);
+    carte::AppliqueResultat(m, x.e, true, MethodeClasses::Quantiles, 5);
+    ASSERT_EQ(m.resultat, carte::TypeResultat::Couples);
+    EXPECT_EQ(m.arcs[0].valeur, -3);
+    EXPECT_EQ(m.arcs[1].valeur, 5);
+    const carte::VueCarte v = carte::VueAjustee(m, QSizeF(1600, 1200));
+    EXPECT_LE(v.VersEcran(nouveau.X, nouveau.Y, QSizeF(1600, 1200)).x(), 1600 - 39);
+
+    const Svg s = Analyse(carte::TexteSvg(m, 1600, 1200));
+    ASSERT_TRUE(s.erreur.isEmpty()) << s.erreur.toStdString();
+    EXPECT_EQ(static_cast<int>(s.lignes.size()), x.e.NbArcs + 1);
+    EXPECT_EQ(s.cercles.size(), 45u);
+    EXPECT_EQ(s.cerclesVariante, 1);
+    EXPECT_EQ(s.lignesVariante, 1);
+    EXPECT_TRUE(Contient(s.cercles, "990001 : variante seule"));
+    EXPECT_TRUE(
+        Contient(s.lignes, QStringLiteral("%1 – 990001 : variante seule").arg(x.e.Noeuds[1].Code)));
+    EXPECT_TRUE(s.lignes[0].endsWith(" : -3")) << s.lignes[0].toStdString();
+    EXPECT_TRUE(s.lignes[1].endsWith(" : +5")) << s.lignes[1].toStdString();
+    EXPECT_NE(s.traits[0], s.traits[1]);
+    EXPECT_GT(QColor(s.traits[0]).blue(), QColor(s.traits[0]).red());
+    EXPECT_GT(QColor(s.traits[1]).red(), QColor(s.traits[1]).blue());
+    EXPECT_TRUE(Contient(s.legende, "Écart à la variante par liaison"));
+    EXPECT_TRUE(Contient(s.legende, "Nœud de la variante seule (1)"));
+    EXPECT_TRUE(Contient(s.legende, "Liaison de la variante seule (1)"));
+    EXPECT_TRUE(Contient(s.legende, "Sans écart"));
+    // Drawn as an image too: the variant's colour stands on it.
+    const QImage image = carte::ImageCarte(m, 800, 600);
+    int vertes = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int xx = 0; xx < image.width(); ++xx)
+            vertes += image.pixel(xx, y) == carte::kVarianteSeule.rgb();
+    EXPECT_GT(vertes, 20);
 }
 
 int LanceBatch(const test::DossierTemporaire& d, const std::string& script) {
