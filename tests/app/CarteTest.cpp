@@ -4,8 +4,7 @@
 // ValeursCarte puts on the map, the differences with a variant in classes symmetric around
 // zero and what the variant alone has, the `carte` instruction of vek-batch and the maps of
 // docs/screens, what the map of the main window says under the pointer, the result a command
-// sends to the map, what its "Fenêtre" menu shows on it, and the rows of the result table
-// chosen from the map and shown on it.
+// sends to the map, and the rows of the result table chosen from the map and shown on it.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -15,6 +14,7 @@
 #include <QDir>
 #include <QImage>
 #include <QItemSelectionModel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTableView>
@@ -26,6 +26,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <set>
 #include <sstream>
 
 #include "Classification.h"
@@ -78,8 +79,8 @@ struct Exemple : test::Session {
     }
 };
 
-// What an SVG document holds: its circles and lines with their titles, the texts of the group
-// "legende".
+// What an SVG document holds: its circles and lines with their titles, the
+// texts of the group "legende".
 struct Svg {
     std::vector<QString> cercles, lignes, legende;
     std::vector<QString> remplissages, traits;  // of each circle, of each line
@@ -144,7 +145,8 @@ TEST(Classes, SeriesConnues) {
               (std::vector<double>{1, 2, 4, 6, 8, 10}));
     EXPECT_EQ(BornesClasses(un_a_dix, 3, MethodeClasses::IntervallesEgaux),
               (std::vector<double>{1, 4, 7, 10}));
-    // Three clear groups: the natural breaks fall between them, whatever the order.
+    // Three clear groups: the natural breaks fall between them, whatever the
+    // order.
     const std::vector<double> groupes = {21, 1, 12, 2, 22, 3, 10, 11, 20};
     EXPECT_EQ(BornesClasses(groupes, 3, MethodeClasses::SeuilsNaturels),
               (std::vector<double>{1, 3, 12, 22}));
@@ -259,7 +261,8 @@ TEST(Carte, DegreDesNoeudsEtValeursParLiaison) {
     EXPECT_TRUE(Contient(s.legende, "Sans valeur ou inaccessible (1)"));
     EXPECT_TRUE(Contient(s.legende, "seuils naturels, 3 classes"));
 
-    // No per-node values: the per-pair values go on the arcs joining each pair, either way.
+    // No per-node values: the per-pair values go on the arcs joining each pair,
+    // either way.
     x.e.ValeursNoeuds.clear();
     const Arc& a1 = x.e.Arcs[1];
     const Arc& a2 = x.e.Arcs[2];
@@ -307,13 +310,14 @@ TEST(Classes, EcartsSymetriquesAutourDeZero) {
     EXPECT_EQ(BornesEcarts({-40000, 40000}, 5, MethodeClasses::SeuilsNaturels),
               (std::vector<double>{-40000, 0, 0, 40000}));
     EXPECT_EQ(ClasseEcart({-40000, 0, 0, 40000}, 32000), 2);
-    // No change anywhere: the class of no change alone; nothing to compare: no class.
+    // No change anywhere: the class of no change alone; nothing to compare: no
+    // class.
     EXPECT_EQ(BornesEcarts({0, 0}, 5, MethodeClasses::Quantiles), (std::vector<double>{0, 0}));
     EXPECT_EQ(ClasseEcart({0, 0}, 0), 0);
     EXPECT_TRUE(BornesEcarts({NAN, INFINITY}, 5, MethodeClasses::Quantiles).empty());
 
-    // Decreases in blues, increases in reds, darker and larger away from no change, which is
-    // nearly white.
+    // Decreases in blues, increases in reds, darker and larger away from no
+    // change, which is nearly white.
     const QColor baisse = carte::CouleurEcart(0, 5), hausse = carte::CouleurEcart(4, 5),
                  nul = carte::CouleurEcart(2, 5);
     EXPECT_GT(baisse.blue(), baisse.red());
@@ -324,9 +328,10 @@ TEST(Classes, EcartsSymetriquesAutourDeZero) {
     EXPECT_LT(carte::RayonEcart(2, 5), carte::RayonEcart(3, 5));
 }
 
-// What the map shows follows ValeursCarte: the last result by its kind (per-pair values shown
-// as such even when per-node values of an earlier result remain), either kind on demand, the
-// last comparison while it is that of the last result or on demand.
+// What the map shows follows ValeursCarte: the last result by its kind
+// (per-pair values shown as such even when per-node values of an earlier result
+// remain), either kind on demand, the last comparison while it is that of the
+// last result or on demand.
 TEST(Carte, LaCarteMontreCeQueDitValeursCarte) {
     Application application;
     Exemple x;
@@ -339,7 +344,8 @@ TEST(Carte, LaCarteMontreCeQueDitValeursCarte) {
         carte::AppliqueResultat(m, x.e, true, MethodeClasses::Quantiles, 5);
         return m.resultat;
     };
-    EXPECT_EQ(montre(), carte::TypeResultat::Noeuds);  // no kind noted: the per-node values
+    EXPECT_EQ(montre(),
+              carte::TypeResultat::Noeuds);  // no kind noted: the per-node values
     x.e.NoteResultat(TablesResultats::Genre::Couples);
     EXPECT_EQ(montre(), carte::TypeResultat::Couples);
     EXPECT_EQ(m.arcs[0].valeur, 4);
@@ -383,8 +389,9 @@ TEST(Carte, LaCarteMontreCeQueDitValeursCarte) {
     EXPECT_FALSE(m.comparaison);
 }
 
-// A per-pair comparison: the differences on the arcs, in two hues around the sand of no
-// change; the node and the link the variant alone has drawn apart, each its own element.
+// A per-pair comparison: the differences on the arcs, in two hues around the
+// sand of no change; the node and the link the variant alone has drawn apart,
+// each its own element.
 TEST(Carte, ComparaisonParCoupleEtCeQueLaVarianteSeuleA) {
     Application application;
     Exemple x;
@@ -468,38 +475,55 @@ TEST(Carte, InstructionCarteDeVekBatch) {
               std::string::npos);
     EXPECT_EQ(LanceBatch(d, "carte a.png 0 10\n"), 2);
     EXPECT_EQ(LanceBatch(d, "carte\n"), 2);
-    // A file that cannot be written: the run ends with status 5, as a command's failure.
+    // A file that cannot be written: the run ends with status 5, as a command's
+    // failure.
     EXPECT_EQ(LanceBatch(d, ouvre + "carte absent/carte.png\n"), 5);
 }
 
-// The congestion under the example's flows, as docs/screens/carte-congestion.vek draws it,
-// written as SVG instead: every node and arc with its title, the per-pair legend.
-TEST(Carte, CongestionSousLesDebitsDeLExemple) {
-    Application application;
-    test::DossierTemporaire d;
-    std::istringstream lignes(test::LitOctets(test::Source("docs/screens/carte-congestion.vek")));
-    std::string script, ligne;
+// A script of docs/screens run by vek-batch in `d`, its map written as
+// carte.svg: the example's files are taken from the sources, the results go to
+// `d`.
+Svg CarteDuScript(const test::DossierTemporaire& d, const std::string& script) {
+    std::istringstream lignes(test::LitOctets(test::Source(script)));
+    std::string texte, ligne;
     int cartes = 0;
     while (std::getline(lignes, ligne)) {
         if (ligne.rfind("carte ", 0) == 0) {
             ligne = "carte carte.svg 1600 1200";
             ++cartes;
-        } else if (ligne.rfind("reglage RepResultats ", 0) == 0) {
-            ligne = "reglage RepResultats .";
+        } else if (ligne.rfind("reglage Rep", 0) == 0) {
+            ligne = ligne.substr(0, ligne.find(' ', 8)) + " .";
         } else if (ligne.rfind("fichier examples/", 0) == 0) {
             ligne = "fichier \"" + test::Source(ligne.substr(8)) + '"';
         }
-        script += ligne + '\n';
+        texte += ligne + '\n';
     }
-    ASSERT_EQ(cartes, 1);
-    ASSERT_EQ(LanceBatch(d, script), 0) << test::LitOctets(d / "erreurs.txt");
-    const Svg s = Analyse(QByteArray::fromStdString(test::LitOctets(d / "carte.svg")));
+    Svg s;
+    if (cartes != 1) {
+        s.erreur = "une carte attendue";
+        return s;
+    }
+    if (LanceBatch(d, texte) != 0) {
+        s.erreur = QString::fromStdString(test::LitOctets(d / "erreurs.txt"));
+        return s;
+    }
+    return Analyse(QByteArray::fromStdString(test::LitOctets(d / "carte.svg")));
+}
+
+// The congestion under the example's flows, as
+// docs/screens/carte-congestion.vek draws it, written as SVG instead: every
+// node and arc with its title, the per-pair legend.
+TEST(Carte, CongestionSousLesDebitsDeLExemple) {
+    Application application;
+    test::DossierTemporaire d;
+    const Svg s = CarteDuScript(d, "docs/screens/carte-congestion.vek");
     ASSERT_TRUE(s.erreur.isEmpty()) << s.erreur.toStdString();
     EXPECT_EQ(s.cercles.size(), 44u);
     EXPECT_EQ(s.lignes.size(), 171u);
     for (const auto* titres : {&s.cercles, &s.lignes})
         for (const QString& t : *titres) EXPECT_FALSE(t.isEmpty());
-    // The arcs of a road under congestion say their value; the others only their ends.
+    // The arcs of a road under congestion say their value; the others only their
+    // ends.
     int avecValeur = 0;
     for (const QString& t : s.lignes) avecValeur += t.contains(" : ");
     EXPECT_GT(avecValeur, 100);
@@ -509,6 +533,67 @@ TEST(Carte, CongestionSousLesDebitsDeLExemple) {
     EXPECT_TRUE(
         Contient(s.legende, QString("Sans valeur ou inaccessible (%1)").arg(171 - avecValeur)));
     EXPECT_TRUE(Contient(s.legende, "km"));
+}
+
+// The demand of the gravity model assigned to the paths, as
+// docs/screens/carte-debits.vek draws it: the flows of the arcs, the per-node
+// values of the gravity run before it left aside.
+TEST(Carte, DebitsAffectesAuxArcs) {
+    Application application;
+    test::DossierTemporaire d;
+    const Svg s = CarteDuScript(d, "docs/screens/carte-debits.vek");
+    ASSERT_TRUE(s.erreur.isEmpty()) << s.erreur.toStdString();
+    EXPECT_EQ(s.cercles.size(), 44u);
+    EXPECT_EQ(s.lignes.size(), 171u);
+    for (const QString& t : s.cercles) EXPECT_FALSE(t.contains(" : ")) << t.toStdString();
+    int avecDebit = 0;
+    for (const QString& t : s.lignes) {
+        EXPECT_FALSE(t.isEmpty());
+        const qsizetype deux = t.indexOf(" : ");
+        if (deux < 0) continue;
+        bool nombre = false;
+        const double v = QLocale(QLocale::French).toDouble(t.mid(deux + 3), &nombre);
+        EXPECT_TRUE(nombre && v > 0) << t.toStdString();
+        ++avecDebit;
+    }
+    EXPECT_GT(avecDebit, 150);
+    EXPECT_TRUE(s.groupeLegende);
+    EXPECT_TRUE(Contient(s.legende, "Valeur par liaison"));
+    EXPECT_TRUE(Contient(s.legende, "quantiles, 5 classes"));
+}
+
+// The example compared with its planned motorway, as
+// docs/screens/carte-comparaison.vek draws it: the towns the motorway brings
+// nearer in blues, the others in the class of no change.
+TEST(Carte, ComparaisonDeLExempleASaVariante) {
+    Application application;
+    test::DossierTemporaire d;
+    const Svg s = CarteDuScript(d, "docs/screens/carte-comparaison.vek");
+    ASSERT_TRUE(s.erreur.isEmpty()) << s.erreur.toStdString();
+    ASSERT_EQ(s.cercles.size(), 44u);
+    EXPECT_EQ(s.cerclesVariante, 0);
+    EXPECT_EQ(s.lignes.size(), 171u);
+    std::set<QString> baisses, inchanges;
+    for (std::size_t i = 0; i < s.cercles.size(); ++i) {
+        const QString& t = s.cercles[i];
+        if (t.endsWith(" : 0"))
+            inchanges.insert(s.remplissages[i]);
+        else if (t.contains(" : -"))
+            baisses.insert(s.remplissages[i]);
+        else
+            ADD_FAILURE() << t.toStdString();
+    }
+    EXPECT_EQ(inchanges.size(), 1u);
+    EXPECT_GE(baisses.size(), 1u);
+    for (const QString& c : baisses) {
+        EXPECT_EQ(inchanges.count(c), 0u);
+        // A blue.
+        EXPECT_GT(QColor(c).blue(), QColor(c).red()) << c.toStdString();
+    }
+    EXPECT_TRUE(s.groupeLegende);
+    EXPECT_TRUE(Contient(s.legende, "Écart à la variante par nœud"));
+    EXPECT_TRUE(Contient(s.legende, "0, inchangé (18)"));
+    EXPECT_FALSE(Contient(s.legende, "Sans écart"));
 }
 
 TEST(Carte, SurvolEtTitreDeLaFenetre) {
@@ -553,7 +638,8 @@ TEST(Carte, SurvolEtTitreDeLaFenetre) {
     panneau.Ajuste();
     EXPECT_EQ(panneau.Vue(), carte::VueAjustee(panneau.Modele(), panneau.size()));
 
-    // The main window: its title names the arc file, its map follows the commands.
+    // The main window: its title names the arc file, its map follows the
+    // commands.
     test::PortEssai port;
     Etat e(port);
     Demarrage(e);
@@ -647,8 +733,8 @@ TEST(Carte, LeResultatEnvoyeALaCarteYEstMontre) {
     EXPECT_TRUE(b.Carte().isVisible());
 }
 
-// A scripted run: the view of the attractions sent to the map is captured with the window,
-// and no message says where the file went.
+// A scripted run: the view of the attractions sent to the map is captured with
+// the window, and no message says where the file went.
 TEST(Carte, UnScriptEnvoieLaVueALaCarte) {
     Application application;
     test::DossierTemporaire d;
@@ -704,7 +790,8 @@ TEST(Carte, ChoixPartagesEntreLaCarteEtLeTableau) {
     ASSERT_EQ(table->Disposition(), DispositionResultat::ParNoeud);
     EXPECT_EQ(b.PixelsSurlignage(), 0);
 
-    // A node clicked on the map: its row alone is chosen, and the node is outlined.
+    // A node clicked on the map: its row alone is chosen, and the node is
+    // outlined.
     b.Clique(b.Carte().PositionNoeud(6));
     EXPECT_EQ(table->NoeudsChoisis(), std::vector<std::int64_t>{b.e.Noeuds[7].Code});
     EXPECT_EQ(b.NoeudsSurlignes(), std::vector<int>{6});
@@ -715,7 +802,8 @@ TEST(Carte, ChoixPartagesEntreLaCarteEtLeTableau) {
     b.Clique(QPointF(2, 2));  // nowhere near a node: the choice stays
     EXPECT_EQ(table->NoeudsChoisis().size(), 1u);
 
-    // Rows chosen in the table, sorted by value: their nodes are outlined, and no other.
+    // Rows chosen in the table, sorted by value: their nodes are outlined, and no
+    // other.
     QTableView* vue = table->Vue();
     vue->sortByColumn(2, Qt::DescendingOrder);
     vue->selectionModel()->select(vue->model()->index(0, 0),
@@ -734,8 +822,8 @@ TEST(Carte, ChoixPartagesEntreLaCarteEtLeTableau) {
     EXPECT_TRUE(b.NoeudsSurlignes().empty());
     EXPECT_EQ(b.PixelsSurlignage(), 0);
 
-    // A per-pair list: a row chosen outlines the arcs joining its pair, either way; a click
-    // on the map chooses nothing there.
+    // A per-pair list: a row chosen outlines the arcs joining its pair, either
+    // way; a click on the map chooses nothing there.
     const Arc& a = b.e.Arcs[1];
     b.e.ValeursNoeuds.clear();
     b.e.ListeCouples = {Couple{}, Couple{a.IndiceDestination, a.IndiceOrigine, 2.5}};
