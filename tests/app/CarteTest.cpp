@@ -4,7 +4,8 @@
 // ValeursCarte puts on the map, the differences with a variant in classes symmetric around
 // zero and what the variant alone has, the `carte` instruction of vek-batch and the maps of
 // docs/screens, what the map of the main window says under the pointer, the result a command
-// sends to the map, and the rows of the result table chosen from the map and shown on it.
+// sends to the map, what its "Fenêtre" menu shows on it, and the rows of the result table
+// chosen from the map and shown on it.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -25,6 +26,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -45,6 +47,7 @@
 #include "network/ListeCouples.h"
 #include "network/ValeursNoeuds.h"
 #include "shell/Fichiers.h"
+#include "shell/Journal.h"
 #include "vek/CommandesReseau.h"
 
 namespace vek {
@@ -731,6 +734,53 @@ TEST(Carte, LeResultatEnvoyeALaCarteYEstMontre) {
     ASSERT_EQ(b.Carte().Modele().resultat, carte::TypeResultat::Noeuds);
     EXPECT_EQ(b.Carte().Modele().noeuds[0].valeur, b.e.ValeursNoeuds[1]);
     EXPECT_TRUE(b.Carte().isVisible());
+}
+
+// The "Fenêtre" menu's choice of values: the setting ValeursCarte, noted in the journal as a
+// script line; a setting changed otherwise ticks its entry.
+TEST(Carte, LeMenuFenetreChoisitLesValeursDeLaCarte) {
+    Application application;
+    Journal journal;
+    Bureau b;
+    b.fenetre->Journalise(&journal);
+    b.e.IndicVek = {"Degré", "Ordre1", "Booléenne", "Multimodal", ""};
+    ASSERT_TRUE(CalculNodalite(b.e));
+    const Arc& a = b.e.Arcs[1];
+    b.e.ListeCouples = {Couple{}, Couple{a.IndiceOrigine, a.IndiceDestination, 2.5}};
+    b.e.NbCouples = 1;
+    b.e.NoteResultat(TablesResultats::Genre::Noeuds);
+    b.fenetre->Synchronise();
+    b.Carte().Termine();
+    EXPECT_EQ(b.Carte().Modele().resultat, carte::TypeResultat::Noeuds);
+    std::map<std::string, QAction*> entrees;
+    for (const char* nom : {"menCarteDernierResultat", "menCarteValeursNoeuds",
+                            "menCarteValeursCouples", "menCarteDerniereComparaison"}) {
+        entrees[nom] = b.fenetre->findChild<QAction*>(nom);
+        ASSERT_NE(entrees[nom], nullptr) << nom;
+    }
+    EXPECT_TRUE(entrees["menCarteDernierResultat"]->isChecked());
+
+    entrees["menCarteValeursCouples"]->trigger();
+    b.Carte().Termine();
+    EXPECT_EQ(b.e.ValeursCarte, "couples");
+    EXPECT_EQ(b.Carte().Modele().resultat, carte::TypeResultat::Couples);
+    EXPECT_EQ(b.Carte().Modele().arcs[0].valeur, 2.5);
+    EXPECT_TRUE(entrees["menCarteValeursCouples"]->isChecked());
+    EXPECT_FALSE(entrees["menCarteDernierResultat"]->isChecked());
+    entrees["menCarteDerniereComparaison"]->trigger();  // none: the map shows no value
+    b.Carte().Termine();
+    EXPECT_EQ(b.Carte().Modele().resultat, carte::TypeResultat::Aucun);
+    const std::string texte = journal.Texte();
+    const std::size_t couples = texte.find("reglage ValeursCarte couples\n");
+    ASSERT_NE(couples, std::string::npos) << texte;
+    EXPECT_NE(texte.find("reglage ValeursCarte comparaison\n", couples), std::string::npos);
+
+    std::string erreur;
+    ASSERT_TRUE(b.fenetre->ChangeReglage("ValeursCarte", "auto", erreur)) << erreur;
+    EXPECT_TRUE(entrees["menCarteDernierResultat"]->isChecked());
+    EXPECT_FALSE(entrees["menCarteDerniereComparaison"]->isChecked());
+    b.Carte().Termine();
+    EXPECT_EQ(b.Carte().Modele().resultat, carte::TypeResultat::Noeuds);
 }
 
 // A scripted run: the view of the attractions sent to the map is captured with
