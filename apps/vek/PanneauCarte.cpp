@@ -173,6 +173,22 @@ QString PanneauCarte::TexteSurvol(QPointF p) const {
     const QSizeF taille = size();
     if (const int i = NoeudEn(p); i >= 0)
         return carte::DetailNoeud(modele, modele.noeuds[static_cast<std::size_t>(i)]);
+    // The nodes and links of the compared variant alone, drawn above the others.
+    const auto ecran = [&](const carte::NoeudVariante& x) {
+        return vue_.VersEcran(x.x, x.y, taille);
+    };
+    for (const carte::NoeudVariante& x : modele.noeudsVariante) {
+        const QPointF d = ecran(x) - p;
+        if (std::hypot(d.x(), d.y()) <= carte::kRayonVariante + 3)
+            return QStringLiteral("Nœud %1").arg(x.code) +
+                   (x.nom.isEmpty() ? QString() : QStringLiteral(" — ") + x.nom) +
+                   QStringLiteral("\nVariante seule");
+    }
+    for (const carte::CoupleVariante& c : modele.couplesVariante)
+        if (DistanceSegment(p, ecran(c.origine), ecran(c.destination)) <= 4)
+            return QStringLiteral("Liaison %1 – %2\nVariante seule")
+                .arg(c.origine.code)
+                .arg(c.destination.code);
     const carte::ArcCarte* arc = nullptr;
     double meilleure = 4;
     for (const carte::ArcCarte& a : modele.arcs) {

@@ -437,6 +437,19 @@ TEST(Carte, ComparaisonParCoupleEtCeQueLaVarianteSeuleA) {
     EXPECT_TRUE(Contient(s.legende, "Nœud de la variante seule (1)"));
     EXPECT_TRUE(Contient(s.legende, "Liaison de la variante seule (1)"));
     EXPECT_TRUE(Contient(s.legende, "Sans écart"));
+    // Under the pointer in the window's map.
+    PanneauCarte panneau;
+    panneau.resize(800, 600);
+    panneau.Actualise(x.e);
+    panneau.Termine();
+    const QPointF ici = panneau.Vue().VersEcran(nouveau.X, nouveau.Y, panneau.size());
+    EXPECT_EQ(panneau.TexteSurvol(ici), QStringLiteral("Nœud 990001 — ") +
+                                            QString::fromStdString(nouveau.Nom).trimmed() +
+                                            "\nVariante seule");
+    const QPointF milieu = (ici + panneau.PositionNoeud(0)) / 2;
+    EXPECT_TRUE(panneau.TexteSurvol(milieu).startsWith(
+        QStringLiteral("Liaison %1 – 990001").arg(x.e.Noeuds[1].Code)))
+        << panneau.TexteSurvol(milieu).toStdString();
     // Drawn as an image too: the variant's colour stands on it.
     const QImage image = carte::ImageCarte(m, 800, 600);
     int vertes = 0;
