@@ -1,7 +1,8 @@
 #pragma once
-// The map of a state written to a file, as the script instruction `carte` does: the last
-// result in 5 quantile classes. A program with no application object yet gets one on the
-// offscreen platform, so that it draws without a display.
+// The map of a state written to a file, as the script instruction `carte` does: what the
+// setting ValeursCarte asks for (AppliqueResultat) in 5 quantile classes. A program with no
+// application object yet gets one on the offscreen platform, so that it draws without a
+// display.
 
 #include <string>
 

@@ -129,6 +129,62 @@ int ClasseDe(const std::vector<double>& bornes, double v) {
     return std::min(c, nb - 1);
 }
 
+namespace {
+
+// A difference this near to 0 is no change. A difference is missing only when it is not a
+// number: 32000 is a real difference here.
+double SeuilNul(double ecartMax) {
+    return 1e-6 * std::max(ecartMax, 1e-9);
+}
+
+}  // namespace
+
+std::vector<double> BornesEcarts(const std::vector<double>& ecarts, int nbClasses,
+                                 MethodeClasses methode) {
+    double max = 0;
+    bool valeurs = false;
+    for (double v : ecarts)
+        if (std::isfinite(v)) {
+            max = std::max(max, std::fabs(v));
+            valeurs = true;
+        }
+    if (!valeurs) return {};
+    // Classed as fractions of the largest: a difference of 32000 or more is no "unreachable".
+    std::vector<double> absolus;
+    for (double v : ecarts)
+        if (std::isfinite(v) && std::fabs(v) > SeuilNul(max)) absolus.push_back(std::fabs(v) / max);
+    const int h = std::max(nbClasses / 2, 1);
+    std::vector<double> b;
+    if (!absolus.empty() && methode == MethodeClasses::IntervallesEgaux) {
+        // Equal steps from no change to the largest difference.
+        for (int i = 0; i <= h; ++i) b.push_back(static_cast<double>(i) / h);
+    } else if (!absolus.empty()) {
+        b = BornesClasses(std::move(absolus), h, methode);
+    }
+    for (double& v : b) v *= max;
+    if (!b.empty()) {
+        b.front() = 0;
+        b.back() = max;
+    }
+    std::vector<double> r;
+    for (auto i = b.rbegin(); i != b.rend(); ++i) r.push_back(-*i);
+    if (b.empty()) r.push_back(0);
+    r.push_back(0);
+    for (std::size_t i = 1; i < b.size(); ++i) r.push_back(b[i]);
+    for (double& v : r)
+        if (v == 0) v = 0;  // no -0 in the legend
+    return r;
+}
+
+int ClasseEcart(const std::vector<double>& bornes, double v) {
+    if (bornes.size() < 2 || !std::isfinite(v)) return -1;
+    const int h = static_cast<int>(bornes.size()) / 2 - 1;
+    if (h == 0 || std::fabs(v) <= SeuilNul(bornes.back())) return h;
+    const std::vector<double> haut(bornes.begin() + h + 1, bornes.end());
+    const int c = std::max(ClasseDe(haut, std::fabs(v)), 0);
+    return v > 0 ? h + 1 + c : h - 1 - c;
+}
+
 std::string NomMethode(MethodeClasses m) {
     switch (m) {
         case MethodeClasses::Quantiles:

@@ -27,6 +27,18 @@ std::vector<double> BornesClasses(std::vector<double> valeurs, int nbClasses,
 // The class of a value, from 0; -1 when there are no bounds.
 int ClasseDe(const std::vector<double>& bornes, double v);
 
+// Classes of differences symmetric around zero: the bounds b of the absolute values by the
+// method (the lowest taken down to 0; equal intervals run from 0), mirrored. The result holds
+// -b[h], ..., -b[1], 0, 0, b[1], ..., b[h]: 2h + 1 classes, h of decreases (the largest
+// first), the class of no change (the values nearer to 0 than a millionth of the largest
+// difference) and h of increases, h being half of nbClasses (at least 1); fewer when the
+// absolute values have fewer distinct ones. Only values that are not finite are missing. A
+// series with no value gives no bounds; one of zeros alone, the class of no change alone.
+std::vector<double> BornesEcarts(const std::vector<double>& ecarts, int nbClasses,
+                                 MethodeClasses methode);
+// The class of a difference among those bounds; -1 when there are none or it is missing.
+int ClasseEcart(const std::vector<double>& bornes, double v);
+
 // The name of a method as the menu and the legend say it.
 std::string NomMethode(MethodeClasses m);
 

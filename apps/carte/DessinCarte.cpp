@@ -36,7 +36,6 @@ QPolygonF Fleche(QPointF u, QPointF w) {
 void DessineArcs(QPainter& p, const ModeleCarte& m, const MiseEnPage& mp) {
     const QRectF cadre = QRectF(QPointF(0, 0), mp.taille).adjusted(-10, -10, 10, 10);
     const bool resultat = m.resultat == TypeResultat::Couples;
-    const int nb = m.NbClasses();
     // One batch of lines per pen: by class under a per-pair result, by family otherwise.
     std::map<int, std::vector<QLineF>> lots;
     for (const ArcCarte& a : m.arcs) {
@@ -52,8 +51,9 @@ void DessineArcs(QPainter& p, const ModeleCarte& m, const MiseEnPage& mp) {
     // The arcs chosen in the result table: a band wider than their own line, under it.
     for (const ArcCarte& a : m.arcs) {
         if (!a.surligne) continue;
-        QPen bande(kSurlignage,
-                   LargeurArc(resultat ? a.classe : 0, resultat ? nb : 1, a.famille, resultat) + 6);
+        QPen bande(
+            kSurlignage,
+            (resultat ? TailleValeur(m, a.classe, true) : LargeurArc(0, 1, a.famille, false)) + 6);
         bande.setCapStyle(Qt::RoundCap);
         p.setPen(bande);
         p.drawLine(mp.ecran[static_cast<std::size_t>(a.origine)],
@@ -64,8 +64,8 @@ void DessineArcs(QPainter& p, const ModeleCarte& m, const MiseEnPage& mp) {
         double largeur;
         std::vector<double> tirets;
         if (resultat) {
-            c = cle < 0 ? kGrisArcSansValeur : CouleurClasse(cle, nb);
-            largeur = LargeurArc(cle, nb, FamilleMode::Route, true);
+            c = CouleurValeur(m, cle, true);
+            largeur = TailleValeur(m, cle, true);
         } else {
             const auto f = static_cast<FamilleMode>(cle);
             c = CouleurFamille(f);
@@ -79,6 +79,11 @@ void DessineArcs(QPainter& p, const ModeleCarte& m, const MiseEnPage& mp) {
         p.setPen(Crayon(c, largeur, tirets));
         p.drawLines(lignes.data(), static_cast<int>(lignes.size()));
     }
+    if (!m.couplesVariante.empty()) {
+        p.setPen(Crayon(kVarianteSeule, kLargeurVariante, kTiretsVariante));
+        for (const CoupleVariante& c : m.couplesVariante)
+            p.drawLine(mp.VersEcran(c.origine), mp.VersEcran(c.destination));
+    }
     if (!mp.fleches) return;
     p.setPen(Qt::NoPen);
     for (const ArcCarte& a : m.arcs) {
@@ -86,8 +91,9 @@ void DessineArcs(QPainter& p, const ModeleCarte& m, const MiseEnPage& mp) {
         const QPointF &u = mp.ecran[static_cast<std::size_t>(a.origine)],
                       &w = mp.ecran[static_cast<std::size_t>(a.destination)];
         if (!cadre.contains(u) && !cadre.contains(w)) continue;
-        p.setBrush(resultat ? (a.classe < 0 ? kGrisManquant : CouleurClasse(a.classe, nb).darker())
-                            : CouleurFamille(a.famille));
+        p.setBrush(resultat
+                       ? (a.classe < 0 ? kGrisManquant : CouleurValeur(m, a.classe, true).darker())
+                       : CouleurFamille(a.famille));
         p.drawPolygon(Fleche(u, w));
     }
 }
@@ -95,23 +101,28 @@ void DessineArcs(QPainter& p, const ModeleCarte& m, const MiseEnPage& mp) {
 void DessineNoeuds(QPainter& p, const ModeleCarte& m, const MiseEnPage& mp) {
     const QRectF cadre = QRectF(QPointF(0, 0), mp.taille).adjusted(-12, -12, 12, 12);
     const bool resultat = m.resultat == TypeResultat::Noeuds;
-    const int nb = m.NbClasses();
     std::vector<int> ordre;
     ordre.reserve(m.noeuds.size());
     for (std::size_t i = 0; i < m.noeuds.size(); ++i)
         if (cadre.contains(mp.ecran[i])) ordre.push_back(static_cast<int>(i));
     if (resultat)
         std::stable_sort(ordre.begin(), ordre.end(), [&m](int a, int b) {
-            return m.noeuds[static_cast<std::size_t>(a)].classe <
-                   m.noeuds[static_cast<std::size_t>(b)].classe;
+            return Rang(m, m.noeuds[static_cast<std::size_t>(a)].classe) <
+                   Rang(m, m.noeuds[static_cast<std::size_t>(b)].classe);
         });
     p.setPen(QPen(kContourNoeud, 0.8));
     for (int i : ordre) {
         const NoeudCarte& x = m.noeuds[static_cast<std::size_t>(i)];
-        const int c = resultat ? x.classe : -1;
-        p.setBrush(!resultat ? kNoeudSansResultat : c < 0 ? kGrisManquant : CouleurClasse(c, nb));
-        const double r = resultat ? RayonNoeud(c, nb) : RayonNoeud(-1, nb);
+        p.setBrush(resultat ? CouleurValeur(m, x.classe, false) : kNoeudSansResultat);
+        const double r = resultat ? TailleValeur(m, x.classe, false) : RayonNoeud(-1, 0);
         p.drawEllipse(mp.ecran[static_cast<std::size_t>(i)], r, r);
+    }
+    // The nodes of the variant alone: rings, above the others.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kVarianteSeule, kLargeurVariante));
+    for (const NoeudVariante& x : m.noeudsVariante) {
+        const QPointF c = mp.VersEcran(x);
+        if (cadre.contains(c)) p.drawEllipse(c, kRayonVariante, kRayonVariante);
     }
     // The nodes chosen in the result table: a ring around them, above the others.
     p.setBrush(Qt::NoBrush);
@@ -119,7 +130,7 @@ void DessineNoeuds(QPainter& p, const ModeleCarte& m, const MiseEnPage& mp) {
     for (int i : ordre) {
         const NoeudCarte& x = m.noeuds[static_cast<std::size_t>(i)];
         if (!x.surligne) continue;
-        const double r = RayonNoeud(resultat ? x.classe : -1, nb) + 3.5;
+        const double r = (resultat ? TailleValeur(m, x.classe, false) : RayonNoeud(-1, 0)) + 3.5;
         p.drawEllipse(mp.ecran[static_cast<std::size_t>(i)], r, r);
     }
 }
@@ -135,9 +146,14 @@ void DessineLegende(QPainter& p, const MiseEnPage& mp) {
             if (l.ligne) {
                 p.setPen(Crayon(l.couleur, l.taille,
                                 l.type == TypeLigne::Famille ? TiretsFamille(l.famille)
+                                : l.creux                    ? kTiretsVariante
                                                              : std::vector<double>{}));
                 p.drawLine(QPointF(l.symbole.left() + 2, c.y()),
                            QPointF(l.symbole.right() - 2, c.y()));
+            } else if (l.creux) {
+                p.setPen(QPen(l.couleur, kLargeurVariante));
+                p.setBrush(Qt::NoBrush);
+                p.drawEllipse(c, l.taille, l.taille);
             } else {
                 p.setPen(QPen(kContourNoeud, 0.8));
                 p.setBrush(l.couleur);

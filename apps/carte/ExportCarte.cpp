@@ -58,7 +58,6 @@ QByteArray TexteSvg(const ModeleCarte& m, int largeur, int hauteur) {
     const QSizeF taille(largeur, hauteur);
     const VueCarte v = VueAjustee(m, taille);
     const MiseEnPage mp = Dispose(m, v, taille, MesureEstimee, {});
-    const int nb = m.NbClasses();
     QString s;
     s.reserve(static_cast<qsizetype>(200 + 160 * (m.arcs.size() + m.noeuds.size())));
     s += QStringLiteral(
@@ -87,8 +86,8 @@ QByteArray TexteSvg(const ModeleCarte& m, int largeur, int hauteur) {
         double l;
         QString tirets;
         if (couples) {
-            c = a.classe < 0 ? kGrisArcSansValeur : CouleurClasse(a.classe, nb);
-            l = LargeurArc(a.classe, nb, a.famille, true);
+            c = CouleurValeur(m, a.classe, true);
+            l = TailleValeur(m, a.classe, true);
         } else {
             c = CouleurFamille(a.famille);
             l = LargeurArc(0, 1, a.famille, false);
@@ -102,6 +101,15 @@ QByteArray TexteSvg(const ModeleCarte& m, int largeur, int hauteur) {
                      AvecFleche(mp, a) ? QStringLiteral(" marker-end=\"url(#fleche)\"") : QString(),
                      Echappe(TitreArc(m, a)));
     }
+    for (const CoupleVariante& c : m.couplesVariante) {
+        const QPointF u = mp.VersEcran(c.origine), w = mp.VersEcran(c.destination);
+        s += QStringLiteral(
+                 "<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\" stroke=\"%5\" "
+                 "stroke-width=\"%6\"%7 class=\"variante\"><title>%8</title></line>\n")
+                 .arg(N(u.x()), N(u.y()), N(w.x()), N(w.y()), Couleur(kVarianteSeule),
+                      N(kLargeurVariante), Tirets(kTiretsVariante, kLargeurVariante),
+                      Echappe(TitreVariante(c)));
+    }
     s += QStringLiteral("</g>\n");
 
     const bool noeuds = m.resultat == TypeResultat::Noeuds;
@@ -111,19 +119,25 @@ QByteArray TexteSvg(const ModeleCarte& m, int largeur, int hauteur) {
     for (std::size_t i = 0; i < ordre.size(); ++i) ordre[i] = i;
     if (noeuds)
         std::stable_sort(ordre.begin(), ordre.end(), [&m](std::size_t a, std::size_t b) {
-            return m.noeuds[a].classe < m.noeuds[b].classe;
+            return Rang(m, m.noeuds[a].classe) < Rang(m, m.noeuds[b].classe);
         });
     for (std::size_t i : ordre) {
         const NoeudCarte& x = m.noeuds[i];
-        const int c = noeuds ? x.classe : -1;
-        const QColor f = !noeuds ? kNoeudSansResultat
-                         : c < 0 ? kGrisManquant
-                                 : CouleurClasse(c, nb);
+        const QColor f = noeuds ? CouleurValeur(m, x.classe, false) : kNoeudSansResultat;
+        const double r = noeuds ? TailleValeur(m, x.classe, false) : RayonNoeud(-1, 0);
         s += QStringLiteral(
                  "<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\"><title>%5</title>"
                  "</circle>\n")
-                 .arg(N(mp.ecran[i].x()), N(mp.ecran[i].y()), N(RayonNoeud(c, nb)), Couleur(f),
-                      Echappe(TitreNoeud(x)));
+                 .arg(N(mp.ecran[i].x()), N(mp.ecran[i].y()), N(r), Couleur(f),
+                      Echappe(TitreNoeud(m, x)));
+    }
+    for (const NoeudVariante& x : m.noeudsVariante) {
+        const QPointF c = mp.VersEcran(x);
+        s += QStringLiteral(
+                 "<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"none\" stroke=\"%4\" "
+                 "stroke-width=\"%5\" class=\"variante\"><title>%6</title></circle>\n")
+                 .arg(N(c.x()), N(c.y()), N(kRayonVariante), Couleur(kVarianteSeule),
+                      N(kLargeurVariante), Echappe(TitreVariante(x)));
     }
     s += QStringLiteral("</g>\n");
 
@@ -154,15 +168,19 @@ QByteArray TexteSvg(const ModeleCarte& m, int largeur, int hauteur) {
                                   Couleur(l.couleur), N(l.taille),
                                   l.type == TypeLigne::Famille
                                       ? Tirets(TiretsFamille(l.famille), l.taille)
-                                      : QString());
+                                  : l.creux ? Tirets(kTiretsVariante, l.taille)
+                                            : QString());
                 } else {
                     // A square, not a circle: every <circle> of the document is a node.
-                    s += QStringLiteral(
-                             "<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%3\" "
-                             "rx=\"%4\" fill=\"%5\" stroke=\"%6\" "
-                             "stroke-width=\"0.8\"/>\n")
-                             .arg(N(c.x() - l.taille), N(c.y() - l.taille), N(2 * l.taille),
-                                  N(l.taille), Couleur(l.couleur), Couleur(kContourNoeud));
+                    s +=
+                        QStringLiteral(
+                            "<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%3\" "
+                            "rx=\"%4\" fill=\"%5\" stroke=\"%6\" "
+                            "stroke-width=\"%7\"/>\n")
+                            .arg(N(c.x() - l.taille), N(c.y() - l.taille), N(2 * l.taille),
+                                 N(l.taille), l.creux ? QStringLiteral("none") : Couleur(l.couleur),
+                                 Couleur(l.creux ? l.couleur : kContourNoeud),
+                                 N(l.creux ? kLargeurVariante : 0.8));
                 }
             }
             s += Texte(l.texteEn, l.texte, l.type == TypeLigne::Titre);

@@ -1,7 +1,9 @@
 #pragma once
 // The map written to a file: a PNG image painted through QPainter, or an SVG document whose
 // every node is one <circle> and every arc one <line>, each with a <title> (codes and value),
-// and whose group "legende" holds the legend and the scale bar. The view is fitted to the
+// and whose group "legende" holds the legend and the scale bar. The nodes and pairs the
+// compared variant alone has are circles and lines too, of class "variante", their titles
+// saying "variante seule". The view is fitted to the
 // network.
 
 #include <QByteArray>

@@ -28,26 +28,55 @@ std::vector<LigneLegende> LignesLegende(const ModeleCarte& m) {
     const int nb = m.NbClasses();
     const bool arcs = m.resultat == TypeResultat::Couples;
     if (m.resultat != TypeResultat::Aucun) {
-        ajoute(TypeLigne::Texte,
-               QString::fromStdString(NomMethode(m.methode)) +
-                   QStringLiteral(", %1 classe%2").arg(nb).arg(nb > 1 ? "s" : ""));
+        const QString classes = QStringLiteral("%1 classe%2").arg(nb).arg(nb > 1 ? "s" : "");
+        ajoute(TypeLigne::Texte, m.comparaison ? QStringLiteral("variante − base, ") +
+                                                     QString::fromStdString(NomMethode(m.methode)) +
+                                                     QStringLiteral(" des écarts, ") + classes
+                                               : QString::fromStdString(NomMethode(m.methode)) +
+                                                     QStringLiteral(", ") + classes);
+        // A difference says its sign; the class of no change, its one value.
+        const auto borne = [&m](double v) {
+            return (m.comparaison && v > 0 ? QStringLiteral("+") : QString()) + FormateValeur(v);
+        };
         for (int c = 0; c < nb; ++c) {
             const auto k = static_cast<std::size_t>(c);
-            QString t = FormateValeur(m.bornes[k]) + QStringLiteral(" – ") +
-                        FormateValeur(m.bornes[k + 1]) +
-                        QStringLiteral(" (%1)").arg(m.effectifs[k]);
-            LigneLegende* x = ajoute(TypeLigne::Classe, t);
-            x->couleur = CouleurClasse(c, nb);
+            const QString plage =
+                m.comparaison && m.bornes[k] == 0 && m.bornes[k + 1] == 0
+                    ? QStringLiteral("0, inchangé")
+                    : borne(m.bornes[k]) + QStringLiteral(" – ") + borne(m.bornes[k + 1]);
+            LigneLegende* x =
+                ajoute(TypeLigne::Classe, plage + QStringLiteral(" (%1)").arg(m.effectifs[k]));
+            x->couleur = CouleurValeur(m, c, arcs);
             x->ligne = arcs;
-            x->taille = arcs ? LargeurArc(c, nb, FamilleMode::Route, true) : RayonNoeud(c, nb);
+            x->taille = TailleValeur(m, c, arcs);
         }
         if (m.manquants > 0 || nb == 0) {
             LigneLegende* x =
                 ajoute(TypeLigne::Manquant,
-                       QStringLiteral("Sans valeur ou inaccessible (%1)").arg(m.manquants));
-            x->couleur = arcs ? kGrisArcSansValeur : kGrisManquant;
+                       (m.comparaison
+                            ? QStringLiteral("Sans écart : inaccessible ou d'un seul réseau (%1)")
+                            : QStringLiteral("Sans valeur ou inaccessible (%1)"))
+                           .arg(m.manquants));
+            x->couleur = CouleurValeur(m, -1, arcs);
             x->ligne = arcs;
-            x->taille = arcs ? LargeurArc(-1, nb, FamilleMode::Route, true) : RayonNoeud(-1, nb);
+            x->taille = TailleValeur(m, -1, arcs);
+        }
+        if (!m.noeudsVariante.empty()) {
+            LigneLegende* x = ajoute(
+                TypeLigne::Variante,
+                QStringLiteral("Nœud de la variante seule (%1)").arg(m.noeudsVariante.size()));
+            x->couleur = kVarianteSeule;
+            x->creux = true;
+            x->taille = kRayonVariante;
+        }
+        if (!m.couplesVariante.empty()) {
+            LigneLegende* x = ajoute(
+                TypeLigne::Variante,
+                QStringLiteral("Liaison de la variante seule (%1)").arg(m.couplesVariante.size()));
+            x->couleur = kVarianteSeule;
+            x->creux = true;
+            x->ligne = true;
+            x->taille = kLargeurVariante;
         }
     }
     if (!arcs)
@@ -71,9 +100,11 @@ QSizeF MesureEstimee(const QString& texte) {
 QString TitreResultat(const ModeleCarte& m) {
     switch (m.resultat) {
         case TypeResultat::Noeuds:
-            return QStringLiteral("Valeur par nœud");
+            return m.comparaison ? QStringLiteral("Écart à la variante par nœud")
+                                 : QStringLiteral("Valeur par nœud");
         case TypeResultat::Couples:
-            return QStringLiteral("Valeur par liaison");
+            return m.comparaison ? QStringLiteral("Écart à la variante par liaison")
+                                 : QStringLiteral("Valeur par liaison");
         case TypeResultat::Aucun:
             break;
     }
@@ -84,6 +115,7 @@ MiseEnPage Dispose(const ModeleCarte& m, const VueCarte& v, QSizeF taille, const
                    const OptionsDessin& o) {
     MiseEnPage p;
     p.taille = taille;
+    p.vue = v;
     const QRectF cadre(QPointF(0, 0), taille);
     p.ecran.reserve(m.noeuds.size());
     int visibles = 0;
@@ -137,17 +169,18 @@ MiseEnPage Dispose(const ModeleCarte& m, const VueCarte& v, QSizeF taille, const
         std::stable_sort(ordre.begin(), ordre.end(), [&m](int a, int b) {
             const NoeudCarte &x = m.noeuds[static_cast<std::size_t>(a)],
                              &y = m.noeuds[static_cast<std::size_t>(b)];
-            if (x.classe != y.classe) return x.classe > y.classe;
+            const int rx = Rang(m, x.classe), ry = Rang(m, y.classe);
+            if (rx != ry) return rx > ry;
             return x.population > y.population;
         });
         std::vector<QRectF> prises;
         if (!p.cadreLegende.isEmpty()) prises.push_back(p.cadreLegende);
-        const int nb = m.NbClasses();
         for (int i : ordre) {
             const NoeudCarte& x = m.noeuds[static_cast<std::size_t>(i)];
             const QPointF c = p.ecran[static_cast<std::size_t>(i)];
             const QSizeF s = mesure(x.nom);
-            const double r = RayonNoeud(m.resultat == TypeResultat::Noeuds ? x.classe : -1, nb);
+            const double r = m.resultat == TypeResultat::Noeuds ? TailleValeur(m, x.classe, false)
+                                                                : RayonNoeud(-1, 0);
             for (const QRectF& b :
                  {QRectF(QPointF(c.x() + r + 2, c.y() - s.height() / 2), s),
                   QRectF(QPointF(c.x() - r - 2 - s.width(), c.y() - s.height() / 2), s)}) {

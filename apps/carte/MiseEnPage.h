@@ -33,7 +33,7 @@ inline constexpr int kMaxNoeudsEtiquetes = 400;
 inline constexpr int kMaxArcsFleches = 4000;
 inline constexpr double kLongueurMinFleche = 24;  // pixels
 
-enum class TypeLigne { Titre, Texte, Classe, Manquant, Famille };
+enum class TypeLigne { Titre, Texte, Classe, Manquant, Famille, Variante };
 
 struct LigneLegende {
     TypeLigne type = TypeLigne::Texte;
@@ -41,6 +41,7 @@ struct LigneLegende {
     QColor couleur;
     double taille = 0;   // radius of a node symbol, width of a line symbol
     bool ligne = false;  // line symbol (arcs) rather than a disc (nodes)
+    bool creux = false;  // a ring rather than a disc; a dashed line
     FamilleMode famille = FamilleMode::Route;
     QPointF texteEn;  // left end of the text's baseline
     QRectF symbole;   // box of the symbol; empty for text lines
@@ -61,6 +62,9 @@ struct MiseEnPage {
     double echelleKm = 0, echellePx = 0;
     QPointF origineEchelle;  // left end of the bar
     QString texteEchelle;
+    // Where a point of the network (km) is drawn.
+    VueCarte vue;
+    QPointF VersEcran(const NoeudVariante& x) const { return vue.VersEcran(x.x, x.y, taille); }
 };
 
 // True when an arc with these ends on screen carries an arrow.
@@ -74,7 +78,8 @@ inline bool AvecFleche(const MiseEnPage& p, const ArcCarte& a) {
 MiseEnPage Dispose(const ModeleCarte& m, const VueCarte& v, QSizeF taille, const Mesure& mesure,
                    const OptionsDessin& o);
 
-// The title of the result shown: "Valeur par nœud", "Valeur par liaison" or "Réseau".
+// The title of the result shown: "Valeur par nœud", "Valeur par liaison", "Écart à la
+// variante par nœud", "Écart à la variante par liaison" or "Réseau".
 QString TitreResultat(const ModeleCarte& m);
 
 }  // namespace vek::carte

@@ -25,26 +25,66 @@ template <class T>
 void Classe(ModeleCarte& m, std::vector<T>& elements, MethodeClasses methode, int nbClasses) {
     std::vector<double> valeurs;
     for (const T& x : elements)
-        if (!ValeurManquante(x.valeur)) valeurs.push_back(x.valeur);
-    m.bornes = BornesClasses(std::move(valeurs), nbClasses, methode);
+        if (std::isfinite(x.valeur)) valeurs.push_back(x.valeur);
+    m.bornes = m.comparaison ? BornesEcarts(valeurs, nbClasses, methode)
+                             : BornesClasses(std::move(valeurs), nbClasses, methode);
     m.effectifs.assign(static_cast<std::size_t>(m.NbClasses()), 0);
     m.manquants = 0;
     for (T& x : elements) {
-        if (ValeurManquante(x.valeur)) {
-            x.classe = -1;
+        x.classe = m.comparaison               ? ClasseEcart(m.bornes, x.valeur)
+                   : ValeurManquante(x.valeur) ? -1
+                                               : ClasseDe(m.bornes, x.valeur);
+        if (x.classe < 0)
             ++m.manquants;
-        } else {
-            x.classe = ClasseDe(m.bornes, x.valeur);
+        else
             ++m.effectifs[static_cast<std::size_t>(x.classe)];
-        }
     }
+}
+
+bool Manquante(const ModeleCarte& m, double v) {
+    return m.comparaison ? !std::isfinite(v) : ValeurManquante(v);
+}
+
+QString Valeur(const ModeleCarte& m, double v) {
+    if (!m.comparaison) return Valeur(v);
+    if (!std::isfinite(v)) return QStringLiteral("sans écart");
+    return (v > 0 ? QStringLiteral("+") : QString()) + FormateValeur(v);
+}
+
+NoeudVariante Variante(const Noeud& x) {
+    return {x.X, x.Y, x.Code, QString::fromStdString(x.Nom).trimmed()};
+}
+
+// The per-node values (entry 0 unused) on the nodes.
+void ValeursNoeuds(ModeleCarte& m, const std::vector<double>& valeurs) {
+    for (std::size_t i = 0; i < m.noeuds.size(); ++i) m.noeuds[i].valeur = valeurs[i + 1];
+    m.resultat = TypeResultat::Noeuds;
+}
+
+// The values of pairs of node indices on the arcs that join them, either way.
+void ValeursCouples(ModeleCarte& m, const Couple* debut, const Couple* fin) {
+    const std::int64_t n = static_cast<std::int64_t>(m.noeuds.size());
+    const auto cle = [n](std::int64_t i, std::int64_t j) { return i * (n + 1) + j; };
+    std::unordered_map<std::int64_t, double> couples;
+    couples.reserve(static_cast<std::size_t>(fin - debut));
+    for (const Couple* c = debut; c != fin; ++c)
+        if (c->I >= 1 && c->I <= n && c->J >= 1 && c->J <= n)
+            couples.emplace(cle(c->I, c->J), c->Valeur);
+    for (ArcCarte& a : m.arcs) {
+        const std::int64_t i = a.origine + 1, j = a.destination + 1;
+        auto t = couples.find(cle(i, j));
+        if (t == couples.end()) t = couples.find(cle(j, i));
+        if (t != couples.end()) a.valeur = t->second;
+    }
+    m.resultat = TypeResultat::Couples;
 }
 
 }  // namespace
 
-QString TitreNoeud(const NoeudCarte& x) {
+QString TitreNoeud(const ModeleCarte& m, const NoeudCarte& x) {
     QString t = QString::number(x.code);
-    if (!ValeurManquante(x.valeur)) t += QStringLiteral(" : ") + FormateValeur(x.valeur);
+    if (m.resultat == TypeResultat::Noeuds && (m.comparaison || !Manquante(m, x.valeur)))
+        t += QStringLiteral(" : ") + Valeur(m, x.valeur);
     return t;
 }
 
@@ -52,14 +92,46 @@ QString TitreArc(const ModeleCarte& m, const ArcCarte& a) {
     QString t = QString::number(m.noeuds[static_cast<std::size_t>(a.origine)].code) +
                 (a.sensUnique ? QStringLiteral(" → ") : QStringLiteral(" – ")) +
                 QString::number(m.noeuds[static_cast<std::size_t>(a.destination)].code);
-    if (!ValeurManquante(a.valeur)) t += QStringLiteral(" : ") + FormateValeur(a.valeur);
+    if (m.resultat == TypeResultat::Couples && (m.comparaison || !Manquante(m, a.valeur)))
+        t += QStringLiteral(" : ") + Valeur(m, a.valeur);
     return t;
+}
+
+QString TitreVariante(const NoeudVariante& x) {
+    return QString::number(x.code) + QStringLiteral(" : variante seule");
+}
+
+QString TitreVariante(const CoupleVariante& c) {
+    return QString::number(c.origine.code) + QStringLiteral(" – ") +
+           QString::number(c.destination.code) + QStringLiteral(" : variante seule");
+}
+
+QColor CouleurValeur(const ModeleCarte& m, int classe, bool ligne) {
+    if (classe < 0) return ligne ? kGrisArcSansValeur : kGrisManquant;
+    if (!m.comparaison) return CouleurClasse(classe, m.NbClasses());
+    // A line of the near white of no change would vanish on the white ground.
+    if (ligne && classe == m.NbClasses() / 2) return kArcInchange;
+    return CouleurEcart(classe, m.NbClasses());
+}
+
+double TailleValeur(const ModeleCarte& m, int classe, bool ligne) {
+    const int nb = m.NbClasses();
+    if (m.comparaison) return ligne ? LargeurEcart(classe, nb) : RayonEcart(classe, nb);
+    return ligne ? LargeurArc(classe, nb, FamilleMode::Route, true) : RayonNoeud(classe, nb);
+}
+
+int Rang(const ModeleCarte& m, int classe) {
+    if (!m.comparaison || classe < 0) return classe;
+    return std::abs(classe - m.NbClasses() / 2);
 }
 
 QString DetailNoeud(const ModeleCarte& m, const NoeudCarte& x) {
     QString t = QStringLiteral("Nœud %1").arg(x.code);
     if (!x.nom.isEmpty()) t += QStringLiteral(" — ") + x.nom;
-    if (m.resultat == TypeResultat::Noeuds) t += QStringLiteral("\nValeur : ") + Valeur(x.valeur);
+    if (m.resultat == TypeResultat::Noeuds)
+        t += (m.comparaison ? QStringLiteral("\nÉcart à la variante : ")
+                            : QStringLiteral("\nValeur : ")) +
+             Valeur(m, x.valeur);
     return t;
 }
 
@@ -76,7 +148,10 @@ QString DetailArc(const ModeleCarte& m, const ArcCarte& a) {
         t += QStringLiteral(" (") + nom->second + ")";
     t += QStringLiteral("\nLongueur : ") + FormateValeur(a.distance) + QStringLiteral(" km");
     t += QStringLiteral("\nTemps : ") + FormateValeur(a.temps) + QStringLiteral(" min");
-    if (m.resultat == TypeResultat::Couples) t += QStringLiteral("\nValeur : ") + Valeur(a.valeur);
+    if (m.resultat == TypeResultat::Couples)
+        t += (m.comparaison ? QStringLiteral("\nÉcart à la variante : ")
+                            : QStringLiteral("\nValeur : ")) +
+             Valeur(m, a.valeur);
     return t;
 }
 
@@ -145,39 +220,65 @@ void AppliqueResultat(ModeleCarte& m, const EtatReseau& e, bool afficher, Method
         a.classe = -1;
     }
     m.resultat = TypeResultat::Aucun;
+    m.comparaison = false;
+    m.noeudsVariante.clear();
+    m.couplesVariante.clear();
     m.methode = methode;
     m.bornes.clear();
     m.effectifs.clear();
     m.manquants = 0;
     if (!afficher || m.Vide()) return;
     const std::size_t n = m.noeuds.size();
-    if (e.NbNoeuds == static_cast<int>(n) && e.ValeursNoeuds.size() == n + 1) {
-        for (std::size_t i = 0; i < n; ++i) m.noeuds[i].valeur = e.ValeursNoeuds[i + 1];
-        m.resultat = TypeResultat::Noeuds;
-        Classe(m, m.noeuds, methode, nbClasses);
-        return;
-    }
+    const bool memesNoeuds = e.NbNoeuds == static_cast<int>(n);
+    const bool noeuds = memesNoeuds && e.ValeursNoeuds.size() == n + 1;
     const std::size_t nc =
         std::min<std::size_t>(static_cast<std::size_t>(std::max(e.NbCouples, 0)),
                               e.ListeCouples.empty() ? 0 : e.ListeCouples.size() - 1);
-    if (nc == 0) return;
-    const auto cle = [n](std::int64_t i, std::int64_t j) {
-        return i * static_cast<std::int64_t>(n + 1) + j;
-    };
-    std::unordered_map<std::int64_t, double> couples;
-    couples.reserve(nc);
-    for (std::size_t k = 1; k <= nc; ++k) {
-        const Couple& c = e.ListeCouples[k];
-        couples.emplace(cle(c.I, c.J), c.Valeur);
+    const ComparaisonCarte* comparaison = e.DerniereComparaison.get();
+    enum class Choix { Noeuds, Couples, Comparaison };
+    Choix choix;
+    if (e.ValeursCarte == "noeuds") {
+        choix = Choix::Noeuds;
+    } else if (e.ValeursCarte == "couples") {
+        choix = Choix::Couples;
+    } else if (e.ValeursCarte == "comparaison") {
+        choix = Choix::Comparaison;
+    } else if (comparaison && comparaison->numeroResultat == e.NumeroResultat) {
+        choix = Choix::Comparaison;
+    } else if (e.GenreResultat == TablesResultats::Genre::Couples) {
+        choix = Choix::Couples;
+    } else if (e.GenreResultat == TablesResultats::Genre::Noeuds) {
+        choix = Choix::Noeuds;
+    } else {
+        choix = noeuds ? Choix::Noeuds : Choix::Couples;
     }
-    for (ArcCarte& a : m.arcs) {
-        const std::int64_t i = a.origine + 1, j = a.destination + 1;
-        auto t = couples.find(cle(i, j));
-        if (t == couples.end()) t = couples.find(cle(j, i));
-        if (t != couples.end()) a.valeur = t->second;
+    switch (choix) {
+        case Choix::Noeuds:
+            if (noeuds) ValeursNoeuds(m, e.ValeursNoeuds);
+            break;
+        case Choix::Couples:
+            if (nc > 0) ValeursCouples(m, &e.ListeCouples[1], &e.ListeCouples[1] + nc);
+            break;
+        case Choix::Comparaison:
+            if (!comparaison || !memesNoeuds) break;
+            m.comparaison = true;
+            if (comparaison->couples)
+                ValeursCouples(
+                    m, comparaison->ecartsCouples.data(),
+                    comparaison->ecartsCouples.data() + comparaison->ecartsCouples.size());
+            else if (comparaison->ecartsNoeuds.size() == n + 1)
+                ValeursNoeuds(m, comparaison->ecartsNoeuds);
+            else
+                m.comparaison = false;
+            if (!m.comparaison) break;
+            for (const Noeud& x : comparaison->noeudsVariante)
+                m.noeudsVariante.push_back(Variante(x));
+            for (const auto& [o, d] : comparaison->couplesVariante)
+                m.couplesVariante.push_back({Variante(o), Variante(d)});
+            break;
     }
-    m.resultat = TypeResultat::Couples;
-    Classe(m, m.arcs, methode, nbClasses);
+    if (m.resultat == TypeResultat::Noeuds) Classe(m, m.noeuds, methode, nbClasses);
+    if (m.resultat == TypeResultat::Couples) Classe(m, m.arcs, methode, nbClasses);
 }
 
 }  // namespace vek::carte

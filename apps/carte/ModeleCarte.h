@@ -4,6 +4,7 @@
 // network, sorted into classes. The geometry is built once per network; the result is applied
 // again after every command.
 
+#include <QColor>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -46,6 +47,16 @@ struct ArcCarte {
 
 enum class TypeResultat { Aucun, Noeuds, Couples };
 
+// What the compared variant alone has, at its own coordinates: a node, or a pair of nodes.
+struct NoeudVariante {
+    double x = 0, y = 0;  // km
+    std::int64_t code = 0;
+    QString nom;
+};
+struct CoupleVariante {
+    NoeudVariante origine, destination;
+};
+
 struct ModeleCarte {
     std::vector<NoeudCarte> noeuds;  // node i of the state at position i - 1
     std::vector<ArcCarte> arcs;      // arcs whose two ends are known
@@ -57,6 +68,11 @@ struct ModeleCarte {
     std::array<int, kFamilles.size()> arcsParFamille{};
 
     TypeResultat resultat = TypeResultat::Aucun;
+    // The values are the differences of the last comparison with a variant (variant - base),
+    // in classes symmetric around zero (BornesEcarts).
+    bool comparaison = false;
+    std::vector<NoeudVariante> noeudsVariante;
+    std::vector<CoupleVariante> couplesVariante;
     MethodeClasses methode = MethodeClasses::Quantiles;
     std::vector<double> bornes;  // empty: no class
     std::vector<int> effectifs;  // elements per class
@@ -67,18 +83,32 @@ struct ModeleCarte {
 };
 
 // What a node's or an arc's title says: its code (an arc: both codes) and its value when it
-// has one; the tooltip adds the name, or the mode, length and time.
-QString TitreNoeud(const NoeudCarte& x);
+// has one (a difference: signed, or "sans écart"); the tooltip adds the name, or the mode,
+// length and time. What the variant alone has says so.
+QString TitreNoeud(const ModeleCarte& m, const NoeudCarte& x);
 QString TitreArc(const ModeleCarte& m, const ArcCarte& a);
 QString DetailNoeud(const ModeleCarte& m, const NoeudCarte& x);
 QString DetailArc(const ModeleCarte& m, const ArcCarte& a);
+QString TitreVariante(const NoeudVariante& x);
+QString TitreVariante(const CoupleVariante& c);
+
+// How a value of class `classe` (-1: none) is drawn under the result the model shows: the
+// fill of a node or the colour of an arc (`ligne`), and the radius of a node or the width of
+// an arc.
+QColor CouleurValeur(const ModeleCarte& m, int classe, bool ligne);
+double TailleValeur(const ModeleCarte& m, int classe, bool ligne);
+// The order nodes are drawn in: the ones of stronger classes last, above the others.
+int Rang(const ModeleCarte& m, int classe);
 
 // The geometry of the network, with no result.
 ModeleCarte ConstruitModele(const EtatReseau& e);
 
-// Sets the values and classes of the last result of the state: the per-node values when
-// they cover every node, else the per-pair values on the arcs that join each pair (either
-// way). `afficher` false clears them.
+// Sets the values and classes of what the state's setting ValeursCarte asks for: "noeuds",
+// the per-node values (when they cover every node); "couples", the per-pair values on the
+// arcs that join each pair (either way); "comparaison", the differences of the last
+// comparison with a variant, and what the variant alone has; "auto", that comparison when
+// it was made on the last result, else the last result by its kind, else the per-node values
+// when they cover every node, else the per-pair values. `afficher` false clears them.
 void AppliqueResultat(ModeleCarte& m, const EtatReseau& e, bool afficher, MethodeClasses methode,
                       int nbClasses);
 

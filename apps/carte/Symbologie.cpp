@@ -4,21 +4,59 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 
 namespace vek::carte {
 
-QColor CouleurClasse(int c, int nb) {
-    static const std::array<QColor, 6> rampe = {QColor(0xfe, 0xd9, 0x76), QColor(0xfe, 0xb2, 0x4c),
-                                                QColor(0xfd, 0x8d, 0x3c), QColor(0xf0, 0x3b, 0x20),
-                                                QColor(0xbd, 0x00, 0x26), QColor(0x80, 0x00, 0x26)};
-    const double t = nb <= 1 ? 1.0 : std::clamp(static_cast<double>(c) / (nb - 1), 0.0, 1.0);
-    const double pos = t * (rampe.size() - 1);
-    const std::size_t i = std::min(static_cast<std::size_t>(pos), rampe.size() - 2);
+namespace {
+
+template <std::size_t N>
+QColor Interpole(const std::array<QColor, N>& rampe, double t) {
+    const double pos = std::clamp(t, 0.0, 1.0) * (N - 1);
+    const std::size_t i = std::min(static_cast<std::size_t>(pos), N - 2);
     const double f = pos - static_cast<double>(i);
     const QColor &a = rampe[i], &b = rampe[i + 1];
     return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * f),
                             static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * f),
                             static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * f));
+}
+
+// How far class c is from the middle class of nb, from 0 (no change) to 1.
+double DistanceAuCentre(int c, int nb) {
+    const int h = nb / 2;
+    return h <= 0 ? 0.0 : std::min(std::abs(c - h), h) / static_cast<double>(h);
+}
+
+}  // namespace
+
+QColor CouleurClasse(int c, int nb) {
+    static const std::array<QColor, 6> rampe = {QColor(0xfe, 0xd9, 0x76), QColor(0xfe, 0xb2, 0x4c),
+                                                QColor(0xfd, 0x8d, 0x3c), QColor(0xf0, 0x3b, 0x20),
+                                                QColor(0xbd, 0x00, 0x26), QColor(0x80, 0x00, 0x26)};
+    return Interpole(rampe, nb <= 1 ? 1.0 : static_cast<double>(c) / (nb - 1));
+}
+
+QColor CouleurEcart(int c, int nb) {
+    static const std::array<QColor, 4> bleus = {QColor(0xd1, 0xe5, 0xf0), QColor(0x92, 0xc5, 0xde),
+                                                QColor(0x43, 0x93, 0xc3), QColor(0x21, 0x66, 0xac)};
+    static const std::array<QColor, 4> rouges = {QColor(0xfd, 0xdb, 0xc7), QColor(0xf4, 0xa5, 0x82),
+                                                 QColor(0xd6, 0x60, 0x4d),
+                                                 QColor(0xb2, 0x18, 0x2b)};
+    const int h = nb / 2;
+    if (c == h || h == 0) return {0xf7, 0xf7, 0xf7};
+    // The palest of a hue for the class next to the middle one, the darkest for the last.
+    const double t = h == 1 ? 1.0 : (DistanceAuCentre(c, nb) * h - 1) / (h - 1);
+    return Interpole(c < h ? bleus : rouges, t);
+}
+
+double RayonEcart(int classe, int nb) {
+    if (classe < 0) return 3;
+    return 3.5 + 6.5 * DistanceAuCentre(classe, nb);
+}
+
+double LargeurEcart(int classe, int nb) {
+    if (classe < 0) return 0.8;
+    return 1.5 + 5.5 * DistanceAuCentre(classe, nb);
 }
 
 double RayonNoeud(int classe, int nb) {

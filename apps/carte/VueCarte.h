@@ -37,15 +37,28 @@ struct VueCarte {
     bool operator==(const VueCarte&) const = default;
 };
 
-// The view that shows the whole network in the drawing, with a margin of `marge` pixels.
+// The view that shows the whole network in the drawing, and the nodes the compared variant
+// alone has, with a margin of `marge` pixels.
 inline VueCarte VueAjustee(const ModeleCarte& m, QSizeF taille, double marge = 40) {
     VueCarte v;
     if (m.Vide()) return v;
-    v.cx = (m.xMin + m.xMax) / 2;
-    v.cy = (m.yMin + m.yMax) / 2;
+    double xMin = m.xMin, xMax = m.xMax, yMin = m.yMin, yMax = m.yMax;
+    const auto etend = [&](const NoeudVariante& x) {
+        xMin = std::min(xMin, x.x);
+        xMax = std::max(xMax, x.x);
+        yMin = std::min(yMin, x.y);
+        yMax = std::max(yMax, x.y);
+    };
+    for (const NoeudVariante& x : m.noeudsVariante) etend(x);
+    for (const CoupleVariante& c : m.couplesVariante) {
+        etend(c.origine);
+        etend(c.destination);
+    }
+    v.cx = (xMin + xMax) / 2;
+    v.cy = (yMin + yMax) / 2;
     const double l = std::max(taille.width() - 2 * marge, 10.0);
     const double h = std::max(taille.height() - 2 * marge, 10.0);
-    const double dx = m.xMax - m.xMin, dy = m.yMax - m.yMin;
+    const double dx = xMax - xMin, dy = yMax - yMin;
     if (dx <= 0 && dy <= 0) {
         v.echelle = 1;
     } else {

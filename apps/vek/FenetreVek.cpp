@@ -17,9 +17,9 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <tuple>
 
 #include "ExportCarte.h"
-#include "shell/Journal.h"
 #include "PanneauCarte.h"
 #include "Progressions.h"
 #include "ReglagesBureau.h"
@@ -28,6 +28,7 @@
 #include "network/Configuration.h"
 #include "shell/Chemins.h"
 #include "shell/Erreurs.h"
+#include "shell/Journal.h"
 #include "vek/Demarrage.h"
 #include "vek/MenuVek.h"
 #include "vek/Reglages.h"
@@ -201,6 +202,28 @@ void FenetreVek::ConstruitMenuFenetre() {
     resultat_->setCheckable(true);
     resultat_->setChecked(carte_->AfficheResultat());
     connect(resultat_, &QAction::toggled, this, [this](bool oui) { carte_->AfficheResultat(oui); });
+    // What the map shows is the setting ValeursCarte, changed as a script changes it: the
+    // journal replays it.
+    QMenu* valeurs = m->addMenu("Valeurs de la carte");
+    valeurs->setObjectName("menCarteValeurs");
+    auto* groupeValeurs = new QActionGroup(valeurs);
+    for (auto [valeur, nom, texte] :
+         {std::tuple{"auto", "menCarteDernierResultat", "Dernier résultat"},
+          std::tuple{"noeuds", "menCarteValeursNoeuds", "Valeurs par nœud"},
+          std::tuple{"couples", "menCarteValeursCouples", "Valeurs par couple"},
+          std::tuple{"comparaison", "menCarteDerniereComparaison", "Dernière comparaison"}}) {
+        QAction* a = valeurs->addAction(texte);
+        a->setObjectName(nom);
+        a->setCheckable(true);
+        groupeValeurs->addAction(a);
+        valeursCarte_[valeur] = a;
+        connect(a, &QAction::triggered, this, [this, valeur = std::string(valeur)] {
+            std::string erreur;
+            if (ChangeReglage("ValeursCarte", valeur, erreur)) return;
+            QMessageBox::warning(this, "Valeurs de la carte", Q("Impossible : " + erreur));
+            Synchronise();  // the choice before stays ticked
+        });
+    }
     QAction* ajuster = m->addAction("Ajuster la carte au réseau");
     ajuster->setObjectName("menCarteAjuster");
     connect(ajuster, &QAction::triggered, this, [this] { carte_->Ajuste(); });
@@ -269,6 +292,7 @@ void FenetreVek::Synchronise() {
     }
     for (std::size_t k = 0; k < valeurs_.size() && k < e_.Configuration.size(); ++k)
         valeurs_[k]->setText(Q(e_.Configuration[k].valeur));
+    for (const auto& [valeur, a] : valeursCarte_) a->setChecked(valeur == e_.ValeursCarte);
     // The state is only read between commands.
     if (!enCours_) {
         carte_->Actualise(e_);

@@ -88,6 +88,7 @@ class FenetreVek : public QMainWindow {
     Journal* journal_ = nullptr;
     QAction* enregistreJournal_ = nullptr;
     QAction* resultat_ = nullptr;
+    std::map<std::string, QAction*> valeursCarte_;  // by value of ValeursCarte
     std::vector<QPointer<QWidget>> nonModaux_;
     std::thread travail_;
     std::atomic<bool> enCours_{false};

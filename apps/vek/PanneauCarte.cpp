@@ -129,13 +129,14 @@ int PanneauCarte::NoeudEn(QPointF p) const {
     const carte::ModeleCarte& modele = *modele_;
     const QSizeF taille = size();
     const bool valeursNoeuds = modele.resultat == carte::TypeResultat::Noeuds;
-    const int nb = modele.NbClasses();
     int plusProche = -1;
     double meilleure = 0;
     for (std::size_t i = 0; i < modele.noeuds.size(); ++i) {
         const carte::NoeudCarte& x = modele.noeuds[i];
         const QPointF d = vue_.VersEcran(x.x, x.y, taille) - p;
-        const double r = carte::RayonNoeud(valeursNoeuds ? x.classe : -1, nb) + 3;
+        const double r = (valeursNoeuds ? carte::TailleValeur(modele, x.classe, false)
+                                        : carte::RayonNoeud(-1, 0)) +
+                         3;
         const double d2 = d.x() * d.x() + d.y() * d.y();
         if (d2 <= r * r && (plusProche < 0 || d2 < meilleure)) {
             plusProche = static_cast<int>(i);
@@ -172,6 +173,22 @@ QString PanneauCarte::TexteSurvol(QPointF p) const {
     const QSizeF taille = size();
     if (const int i = NoeudEn(p); i >= 0)
         return carte::DetailNoeud(modele, modele.noeuds[static_cast<std::size_t>(i)]);
+    // The nodes and links of the compared variant alone, drawn above the others.
+    const auto ecran = [&](const carte::NoeudVariante& x) {
+        return vue_.VersEcran(x.x, x.y, taille);
+    };
+    for (const carte::NoeudVariante& x : modele.noeudsVariante) {
+        const QPointF d = ecran(x) - p;
+        if (std::hypot(d.x(), d.y()) <= carte::kRayonVariante + 3)
+            return QStringLiteral("Nœud %1").arg(x.code) +
+                   (x.nom.isEmpty() ? QString() : QStringLiteral(" — ") + x.nom) +
+                   QStringLiteral("\nVariante seule");
+    }
+    for (const carte::CoupleVariante& c : modele.couplesVariante)
+        if (DistanceSegment(p, ecran(c.origine), ecran(c.destination)) <= 4)
+            return QStringLiteral("Liaison %1 – %2\nVariante seule")
+                .arg(c.origine.code)
+                .arg(c.destination.code);
     const carte::ArcCarte* arc = nullptr;
     double meilleure = 4;
     for (const carte::ArcCarte& a : modele.arcs) {

@@ -49,7 +49,8 @@ class PanneauCarte : public QWidget {
     const carte::VueCarte& Vue() const { return vue_; }
     // Where node i of the model (from 0) is drawn in the widget.
     QPointF PositionNoeud(int i) const;
-    // The tooltip at a point of the widget: the node there, else the arc; empty over nothing.
+    // The tooltip at a point of the widget: the node there, else a node or a link of the
+    // compared variant alone, else the arc; empty over nothing.
     QString TexteSurvol(QPointF p) const;
     // The node drawn at a point of the widget (its position in the model), -1 for none.
     int NoeudEn(QPointF p) const;

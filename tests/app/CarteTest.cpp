@@ -1,8 +1,11 @@
 // The map of the network and its results: the class breaks on known series, the example
 // network exported as SVG (one circle per node, one line per arc, their titles, the legend)
-// and as PNG, the degree of the nodes and a per-pair result shown, the `carte` instruction
-// of vek-batch, what the map of the main window says under the pointer, the result a command
-// sends to the map, and the rows of the result table chosen from the map and shown on it.
+// and as PNG, the degree of the nodes and a per-pair result shown, what the setting
+// ValeursCarte puts on the map, the differences with a variant in classes symmetric around
+// zero and what the variant alone has, the `carte` instruction of vek-batch and the maps of
+// docs/screens, what the map of the main window says under the pointer, the result a command
+// sends to the map, what its "Fenêtre" menu shows on it, and the rows of the result table
+// chosen from the map and shown on it.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -12,6 +15,7 @@
 #include <QDir>
 #include <QImage>
 #include <QItemSelectionModel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTableView>
@@ -22,7 +26,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
+#include <set>
 #include <sstream>
 
 #include "Classification.h"
@@ -41,6 +47,7 @@
 #include "network/ListeCouples.h"
 #include "network/ValeursNoeuds.h"
 #include "shell/Fichiers.h"
+#include "shell/Journal.h"
 #include "vek/CommandesReseau.h"
 
 namespace vek {
@@ -75,10 +82,12 @@ struct Exemple : test::Session {
     }
 };
 
-// What an SVG document holds: its circles and lines with their titles, the texts of the group
-// "legende".
+// What an SVG document holds: its circles and lines with their titles, the
+// texts of the group "legende".
 struct Svg {
     std::vector<QString> cercles, lignes, legende;
+    std::vector<QString> remplissages, traits;  // of each circle, of each line
+    int cerclesVariante = 0, lignesVariante = 0;
     bool groupeLegende = false;
     QString erreur;
 };
@@ -96,8 +105,17 @@ Svg Analyse(const QByteArray& texte) {
                 s.groupeLegende = true;
                 profondeurLegende = static_cast<int>(pile.size());
             }
-            if (nom == "circle") s.cercles.emplace_back();
-            if (nom == "line") s.lignes.emplace_back();
+            const bool variante = x.attributes().value("class") == QLatin1String("variante");
+            if (nom == "circle") {
+                s.cercles.emplace_back();
+                s.remplissages.push_back(x.attributes().value("fill").toString());
+                s.cerclesVariante += variante;
+            }
+            if (nom == "line") {
+                s.lignes.emplace_back();
+                s.traits.push_back(x.attributes().value("stroke").toString());
+                s.lignesVariante += variante;
+            }
             if (nom == "title" && !pile.empty()) {
                 const QString t = x.readElementText();
                 if (pile.back() == "circle") s.cercles.back() = t;
@@ -130,7 +148,8 @@ TEST(Classes, SeriesConnues) {
               (std::vector<double>{1, 2, 4, 6, 8, 10}));
     EXPECT_EQ(BornesClasses(un_a_dix, 3, MethodeClasses::IntervallesEgaux),
               (std::vector<double>{1, 4, 7, 10}));
-    // Three clear groups: the natural breaks fall between them, whatever the order.
+    // Three clear groups: the natural breaks fall between them, whatever the
+    // order.
     const std::vector<double> groupes = {21, 1, 12, 2, 22, 3, 10, 11, 20};
     EXPECT_EQ(BornesClasses(groupes, 3, MethodeClasses::SeuilsNaturels),
               (std::vector<double>{1, 3, 12, 22}));
@@ -245,7 +264,8 @@ TEST(Carte, DegreDesNoeudsEtValeursParLiaison) {
     EXPECT_TRUE(Contient(s.legende, "Sans valeur ou inaccessible (1)"));
     EXPECT_TRUE(Contient(s.legende, "seuils naturels, 3 classes"));
 
-    // No per-node values: the per-pair values go on the arcs joining each pair, either way.
+    // No per-node values: the per-pair values go on the arcs joining each pair,
+    // either way.
     x.e.ValeursNoeuds.clear();
     const Arc& a1 = x.e.Arcs[1];
     const Arc& a2 = x.e.Arcs[2];
@@ -269,6 +289,174 @@ TEST(Carte, DegreDesNoeudsEtValeursParLiaison) {
     carte::AppliqueResultat(m, x.e, false, MethodeClasses::Quantiles, 5);
     EXPECT_EQ(m.resultat, carte::TypeResultat::Aucun);
     EXPECT_TRUE(std::isnan(m.arcs[0].valeur));
+}
+
+TEST(Classes, EcartsSymetriquesAutourDeZero) {
+    using carte::BornesEcarts;
+    using carte::ClasseEcart;
+    const std::vector<double> b =
+        BornesEcarts({-10, -5, 0, 0, 2, NAN, 1e-9}, 5, MethodeClasses::IntervallesEgaux);
+    EXPECT_EQ(b, (std::vector<double>{-10, -5, 0, 0, 5, 10}));
+    EXPECT_FALSE(std::signbit(b[2]));  // no "-0" in the legend
+    EXPECT_EQ(ClasseEcart(b, -10), 0);
+    EXPECT_EQ(ClasseEcart(b, -5), 1);
+    EXPECT_EQ(ClasseEcart(b, -0.1), 1);
+    EXPECT_EQ(ClasseEcart(b, 0), 2);
+    EXPECT_EQ(ClasseEcart(b, 1e-9), 2);  // rounding noise is no change
+    EXPECT_EQ(ClasseEcart(b, 2), 3);
+    EXPECT_EQ(ClasseEcart(b, 10), 4);
+    EXPECT_EQ(ClasseEcart(b, NAN), -1);
+    // The same classes on both sides whatever side holds the largest difference.
+    EXPECT_EQ(BornesEcarts({3, 1, 2}, 3, MethodeClasses::Quantiles),
+              (std::vector<double>{-3, 0, 0, 3}));
+    // Differences of 32000 and more are differences, not "unreachable".
+    EXPECT_EQ(BornesEcarts({-40000, 40000}, 5, MethodeClasses::SeuilsNaturels),
+              (std::vector<double>{-40000, 0, 0, 40000}));
+    EXPECT_EQ(ClasseEcart({-40000, 0, 0, 40000}, 32000), 2);
+    // No change anywhere: the class of no change alone; nothing to compare: no
+    // class.
+    EXPECT_EQ(BornesEcarts({0, 0}, 5, MethodeClasses::Quantiles), (std::vector<double>{0, 0}));
+    EXPECT_EQ(ClasseEcart({0, 0}, 0), 0);
+    EXPECT_TRUE(BornesEcarts({NAN, INFINITY}, 5, MethodeClasses::Quantiles).empty());
+
+    // Decreases in blues, increases in reds, darker and larger away from no
+    // change, which is nearly white.
+    const QColor baisse = carte::CouleurEcart(0, 5), hausse = carte::CouleurEcart(4, 5),
+                 nul = carte::CouleurEcart(2, 5);
+    EXPECT_GT(baisse.blue(), baisse.red());
+    EXPECT_GT(hausse.red(), hausse.blue());
+    EXPECT_GT(nul.lightness(), 240);
+    EXPECT_LT(baisse.lightness(), carte::CouleurEcart(1, 5).lightness());
+    EXPECT_EQ(carte::RayonEcart(0, 5), carte::RayonEcart(4, 5));
+    EXPECT_LT(carte::RayonEcart(2, 5), carte::RayonEcart(3, 5));
+}
+
+// What the map shows follows ValeursCarte: the last result by its kind
+// (per-pair values shown as such even when per-node values of an earlier result
+// remain), either kind on demand, the last comparison while it is that of the
+// last result or on demand.
+TEST(Carte, LaCarteMontreCeQueDitValeursCarte) {
+    Application application;
+    Exemple x;
+    x.Degre();
+    const Arc& a1 = x.e.Arcs[1];
+    x.e.ListeCouples = {Couple{}, Couple{a1.IndiceOrigine, a1.IndiceDestination, 4}};
+    x.e.NbCouples = 1;
+    carte::ModeleCarte m = carte::ConstruitModele(x.e);
+    const auto montre = [&] {
+        carte::AppliqueResultat(m, x.e, true, MethodeClasses::Quantiles, 5);
+        return m.resultat;
+    };
+    EXPECT_EQ(montre(),
+              carte::TypeResultat::Noeuds);  // no kind noted: the per-node values
+    x.e.NoteResultat(TablesResultats::Genre::Couples);
+    EXPECT_EQ(montre(), carte::TypeResultat::Couples);
+    EXPECT_EQ(m.arcs[0].valeur, 4);
+    x.e.NoteResultat(TablesResultats::Genre::Noeuds);
+    EXPECT_EQ(montre(), carte::TypeResultat::Noeuds);
+    x.e.ValeursCarte = "couples";
+    EXPECT_EQ(montre(), carte::TypeResultat::Couples);
+    x.e.ValeursCarte = "noeuds";
+    x.e.NoteResultat(TablesResultats::Genre::Couples);
+    EXPECT_EQ(montre(), carte::TypeResultat::Noeuds);
+    x.e.ValeursCarte = "comparaison";  // none yet
+    EXPECT_EQ(montre(), carte::TypeResultat::Aucun);
+
+    auto c = std::make_shared<ComparaisonCarte>();
+    c->ecartsNoeuds.assign(45, 0.0);
+    c->ecartsNoeuds[1] = -12;
+    c->ecartsNoeuds[2] = NAN;
+    c->numeroResultat = x.e.NumeroResultat;
+    x.e.DerniereComparaison = c;
+    x.e.ValeursCarte = "auto";
+    EXPECT_EQ(montre(), carte::TypeResultat::Noeuds);
+    EXPECT_TRUE(m.comparaison);
+    EXPECT_EQ(m.noeuds[0].valeur, -12);
+    EXPECT_EQ(m.manquants, 1);
+    const Svg s = Analyse(carte::TexteSvg(m, 1600, 1200));
+    EXPECT_TRUE(Contient(s.legende, "Écart à la variante par nœud"));
+    EXPECT_TRUE(Contient(s.legende, "0, inchangé (42)"));
+    EXPECT_TRUE(Contient(s.legende, "Sans écart : inaccessible ou d'un seul réseau (1)"));
+    EXPECT_TRUE(Contient(s.cercles, QString::number(x.e.Noeuds[1].Code) + " : -12"));
+    EXPECT_TRUE(Contient(s.cercles, QString::number(x.e.Noeuds[2].Code) + " : sans écart"));
+    // A result after it: the comparison is no longer that of the last result.
+    x.e.NoteResultat(TablesResultats::Genre::Couples);
+    EXPECT_EQ(montre(), carte::TypeResultat::Couples);
+    EXPECT_FALSE(m.comparaison);
+    x.e.ValeursCarte = "comparaison";
+    EXPECT_EQ(montre(), carte::TypeResultat::Noeuds);
+    EXPECT_TRUE(m.comparaison);
+    // Hidden on demand.
+    carte::AppliqueResultat(m, x.e, false, MethodeClasses::Quantiles, 5);
+    EXPECT_EQ(m.resultat, carte::TypeResultat::Aucun);
+    EXPECT_FALSE(m.comparaison);
+}
+
+// A per-pair comparison: the differences on the arcs, in two hues around the
+// sand of no change; the node and the link the variant alone has drawn apart,
+// each its own element.
+TEST(Carte, ComparaisonParCoupleEtCeQueLaVarianteSeuleA) {
+    Application application;
+    Exemple x;
+    const Arc& a1 = x.e.Arcs[1];
+    const Arc& a2 = x.e.Arcs[2];
+    auto c = std::make_shared<ComparaisonCarte>();
+    c->couples = true;
+    c->ecartsCouples = {Couple{a1.IndiceOrigine, a1.IndiceDestination, -3},
+                        Couple{a2.IndiceDestination, a2.IndiceOrigine, 5}};
+    Noeud nouveau = x.e.Noeuds[1];
+    nouveau.Code = 990001;
+    nouveau.X += 500;  // far east of the network: the fitted view takes it in
+    c->noeudsVariante = {nouveau};
+    c->couplesVariante = {{x.e.Noeuds[1], nouveau}};
+    x.e.DerniereComparaison = c;
+    x.e.ValeursCarte = "comparaison";
+    carte::ModeleCarte m = carte::ConstruitModele(x.e);
+    carte::AppliqueResultat(m, x.e, true, MethodeClasses::Quantiles, 5);
+    ASSERT_EQ(m.resultat, carte::TypeResultat::Couples);
+    EXPECT_EQ(m.arcs[0].valeur, -3);
+    EXPECT_EQ(m.arcs[1].valeur, 5);
+    const carte::VueCarte v = carte::VueAjustee(m, QSizeF(1600, 1200));
+    EXPECT_LE(v.VersEcran(nouveau.X, nouveau.Y, QSizeF(1600, 1200)).x(), 1600 - 39);
+
+    const Svg s = Analyse(carte::TexteSvg(m, 1600, 1200));
+    ASSERT_TRUE(s.erreur.isEmpty()) << s.erreur.toStdString();
+    EXPECT_EQ(static_cast<int>(s.lignes.size()), x.e.NbArcs + 1);
+    EXPECT_EQ(s.cercles.size(), 45u);
+    EXPECT_EQ(s.cerclesVariante, 1);
+    EXPECT_EQ(s.lignesVariante, 1);
+    EXPECT_TRUE(Contient(s.cercles, "990001 : variante seule"));
+    EXPECT_TRUE(
+        Contient(s.lignes, QStringLiteral("%1 – 990001 : variante seule").arg(x.e.Noeuds[1].Code)));
+    EXPECT_TRUE(s.lignes[0].endsWith(" : -3")) << s.lignes[0].toStdString();
+    EXPECT_TRUE(s.lignes[1].endsWith(" : +5")) << s.lignes[1].toStdString();
+    EXPECT_NE(s.traits[0], s.traits[1]);
+    EXPECT_GT(QColor(s.traits[0]).blue(), QColor(s.traits[0]).red());
+    EXPECT_GT(QColor(s.traits[1]).red(), QColor(s.traits[1]).blue());
+    EXPECT_TRUE(Contient(s.legende, "Écart à la variante par liaison"));
+    EXPECT_TRUE(Contient(s.legende, "Nœud de la variante seule (1)"));
+    EXPECT_TRUE(Contient(s.legende, "Liaison de la variante seule (1)"));
+    EXPECT_TRUE(Contient(s.legende, "Sans écart"));
+    // Under the pointer in the window's map.
+    PanneauCarte panneau;
+    panneau.resize(800, 600);
+    panneau.Actualise(x.e);
+    panneau.Termine();
+    const QPointF ici = panneau.Vue().VersEcran(nouveau.X, nouveau.Y, panneau.size());
+    EXPECT_EQ(panneau.TexteSurvol(ici), QStringLiteral("Nœud 990001 — ") +
+                                            QString::fromStdString(nouveau.Nom).trimmed() +
+                                            "\nVariante seule");
+    const QPointF milieu = (ici + panneau.PositionNoeud(0)) / 2;
+    EXPECT_TRUE(panneau.TexteSurvol(milieu).startsWith(
+        QStringLiteral("Liaison %1 – 990001").arg(x.e.Noeuds[1].Code)))
+        << panneau.TexteSurvol(milieu).toStdString();
+    // Drawn as an image too: the variant's colour stands on it.
+    const QImage image = carte::ImageCarte(m, 800, 600);
+    int vertes = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int xx = 0; xx < image.width(); ++xx)
+            vertes += image.pixel(xx, y) == carte::kVarianteSeule.rgb();
+    EXPECT_GT(vertes, 20);
 }
 
 int LanceBatch(const test::DossierTemporaire& d, const std::string& script) {
@@ -303,38 +491,55 @@ TEST(Carte, InstructionCarteDeVekBatch) {
               std::string::npos);
     EXPECT_EQ(LanceBatch(d, "carte a.png 0 10\n"), 2);
     EXPECT_EQ(LanceBatch(d, "carte\n"), 2);
-    // A file that cannot be written: the run ends with status 5, as a command's failure.
+    // A file that cannot be written: the run ends with status 5, as a command's
+    // failure.
     EXPECT_EQ(LanceBatch(d, ouvre + "carte absent/carte.png\n"), 5);
 }
 
-// The congestion under the example's flows, as docs/screens/carte-congestion.vek draws it,
-// written as SVG instead: every node and arc with its title, the per-pair legend.
-TEST(Carte, CongestionSousLesDebitsDeLExemple) {
-    Application application;
-    test::DossierTemporaire d;
-    std::istringstream lignes(test::LitOctets(test::Source("docs/screens/carte-congestion.vek")));
-    std::string script, ligne;
+// A script of docs/screens run by vek-batch in `d`, its map written as
+// carte.svg: the example's files are taken from the sources, the results go to
+// `d`.
+Svg CarteDuScript(const test::DossierTemporaire& d, const std::string& script) {
+    std::istringstream lignes(test::LitOctets(test::Source(script)));
+    std::string texte, ligne;
     int cartes = 0;
     while (std::getline(lignes, ligne)) {
         if (ligne.rfind("carte ", 0) == 0) {
             ligne = "carte carte.svg 1600 1200";
             ++cartes;
-        } else if (ligne.rfind("reglage RepResultats ", 0) == 0) {
-            ligne = "reglage RepResultats .";
+        } else if (ligne.rfind("reglage Rep", 0) == 0) {
+            ligne = ligne.substr(0, ligne.find(' ', 8)) + " .";
         } else if (ligne.rfind("fichier examples/", 0) == 0) {
             ligne = "fichier \"" + test::Source(ligne.substr(8)) + '"';
         }
-        script += ligne + '\n';
+        texte += ligne + '\n';
     }
-    ASSERT_EQ(cartes, 1);
-    ASSERT_EQ(LanceBatch(d, script), 0) << test::LitOctets(d / "erreurs.txt");
-    const Svg s = Analyse(QByteArray::fromStdString(test::LitOctets(d / "carte.svg")));
+    Svg s;
+    if (cartes != 1) {
+        s.erreur = "une carte attendue";
+        return s;
+    }
+    if (LanceBatch(d, texte) != 0) {
+        s.erreur = QString::fromStdString(test::LitOctets(d / "erreurs.txt"));
+        return s;
+    }
+    return Analyse(QByteArray::fromStdString(test::LitOctets(d / "carte.svg")));
+}
+
+// The congestion under the example's flows, as
+// docs/screens/carte-congestion.vek draws it, written as SVG instead: every
+// node and arc with its title, the per-pair legend.
+TEST(Carte, CongestionSousLesDebitsDeLExemple) {
+    Application application;
+    test::DossierTemporaire d;
+    const Svg s = CarteDuScript(d, "docs/screens/carte-congestion.vek");
     ASSERT_TRUE(s.erreur.isEmpty()) << s.erreur.toStdString();
     EXPECT_EQ(s.cercles.size(), 44u);
     EXPECT_EQ(s.lignes.size(), 171u);
     for (const auto* titres : {&s.cercles, &s.lignes})
         for (const QString& t : *titres) EXPECT_FALSE(t.isEmpty());
-    // The arcs of a road under congestion say their value; the others only their ends.
+    // The arcs of a road under congestion say their value; the others only their
+    // ends.
     int avecValeur = 0;
     for (const QString& t : s.lignes) avecValeur += t.contains(" : ");
     EXPECT_GT(avecValeur, 100);
@@ -344,6 +549,67 @@ TEST(Carte, CongestionSousLesDebitsDeLExemple) {
     EXPECT_TRUE(
         Contient(s.legende, QString("Sans valeur ou inaccessible (%1)").arg(171 - avecValeur)));
     EXPECT_TRUE(Contient(s.legende, "km"));
+}
+
+// The demand of the gravity model assigned to the paths, as
+// docs/screens/carte-debits.vek draws it: the flows of the arcs, the per-node
+// values of the gravity run before it left aside.
+TEST(Carte, DebitsAffectesAuxArcs) {
+    Application application;
+    test::DossierTemporaire d;
+    const Svg s = CarteDuScript(d, "docs/screens/carte-debits.vek");
+    ASSERT_TRUE(s.erreur.isEmpty()) << s.erreur.toStdString();
+    EXPECT_EQ(s.cercles.size(), 44u);
+    EXPECT_EQ(s.lignes.size(), 171u);
+    for (const QString& t : s.cercles) EXPECT_FALSE(t.contains(" : ")) << t.toStdString();
+    int avecDebit = 0;
+    for (const QString& t : s.lignes) {
+        EXPECT_FALSE(t.isEmpty());
+        const qsizetype deux = t.indexOf(" : ");
+        if (deux < 0) continue;
+        bool nombre = false;
+        const double v = QLocale(QLocale::French).toDouble(t.mid(deux + 3), &nombre);
+        EXPECT_TRUE(nombre && v > 0) << t.toStdString();
+        ++avecDebit;
+    }
+    EXPECT_GT(avecDebit, 150);
+    EXPECT_TRUE(s.groupeLegende);
+    EXPECT_TRUE(Contient(s.legende, "Valeur par liaison"));
+    EXPECT_TRUE(Contient(s.legende, "quantiles, 5 classes"));
+}
+
+// The example compared with its planned motorway, as
+// docs/screens/carte-comparaison.vek draws it: the towns the motorway brings
+// nearer in blues, the others in the class of no change.
+TEST(Carte, ComparaisonDeLExempleASaVariante) {
+    Application application;
+    test::DossierTemporaire d;
+    const Svg s = CarteDuScript(d, "docs/screens/carte-comparaison.vek");
+    ASSERT_TRUE(s.erreur.isEmpty()) << s.erreur.toStdString();
+    ASSERT_EQ(s.cercles.size(), 44u);
+    EXPECT_EQ(s.cerclesVariante, 0);
+    EXPECT_EQ(s.lignes.size(), 171u);
+    std::set<QString> baisses, inchanges;
+    for (std::size_t i = 0; i < s.cercles.size(); ++i) {
+        const QString& t = s.cercles[i];
+        if (t.endsWith(" : 0"))
+            inchanges.insert(s.remplissages[i]);
+        else if (t.contains(" : -"))
+            baisses.insert(s.remplissages[i]);
+        else
+            ADD_FAILURE() << t.toStdString();
+    }
+    EXPECT_EQ(inchanges.size(), 1u);
+    EXPECT_GE(baisses.size(), 1u);
+    for (const QString& c : baisses) {
+        EXPECT_EQ(inchanges.count(c), 0u);
+        // A blue.
+        EXPECT_GT(QColor(c).blue(), QColor(c).red()) << c.toStdString();
+    }
+    EXPECT_TRUE(s.groupeLegende);
+    EXPECT_TRUE(Contient(s.legende, "Écart à la variante par nœud"));
+    EXPECT_TRUE(Contient(s.legende, "0, inchangé (18)"));
+    EXPECT_FALSE(Contient(s.legende, "Sans écart"));
 }
 
 TEST(Carte, SurvolEtTitreDeLaFenetre) {
@@ -388,7 +654,8 @@ TEST(Carte, SurvolEtTitreDeLaFenetre) {
     panneau.Ajuste();
     EXPECT_EQ(panneau.Vue(), carte::VueAjustee(panneau.Modele(), panneau.size()));
 
-    // The main window: its title names the arc file, its map follows the commands.
+    // The main window: its title names the arc file, its map follows the
+    // commands.
     test::PortEssai port;
     Etat e(port);
     Demarrage(e);
@@ -482,8 +749,55 @@ TEST(Carte, LeResultatEnvoyeALaCarteYEstMontre) {
     EXPECT_TRUE(b.Carte().isVisible());
 }
 
-// A scripted run: the view of the attractions sent to the map is captured with the window,
-// and no message says where the file went.
+// The "Fenêtre" menu's choice of values: the setting ValeursCarte, noted in the journal as a
+// script line; a setting changed otherwise ticks its entry.
+TEST(Carte, LeMenuFenetreChoisitLesValeursDeLaCarte) {
+    Application application;
+    Journal journal;
+    Bureau b;
+    b.fenetre->Journalise(&journal);
+    b.e.IndicVek = {"Degré", "Ordre1", "Booléenne", "Multimodal", ""};
+    ASSERT_TRUE(CalculNodalite(b.e));
+    const Arc& a = b.e.Arcs[1];
+    b.e.ListeCouples = {Couple{}, Couple{a.IndiceOrigine, a.IndiceDestination, 2.5}};
+    b.e.NbCouples = 1;
+    b.e.NoteResultat(TablesResultats::Genre::Noeuds);
+    b.fenetre->Synchronise();
+    b.Carte().Termine();
+    EXPECT_EQ(b.Carte().Modele().resultat, carte::TypeResultat::Noeuds);
+    std::map<std::string, QAction*> entrees;
+    for (const char* nom : {"menCarteDernierResultat", "menCarteValeursNoeuds",
+                            "menCarteValeursCouples", "menCarteDerniereComparaison"}) {
+        entrees[nom] = b.fenetre->findChild<QAction*>(nom);
+        ASSERT_NE(entrees[nom], nullptr) << nom;
+    }
+    EXPECT_TRUE(entrees["menCarteDernierResultat"]->isChecked());
+
+    entrees["menCarteValeursCouples"]->trigger();
+    b.Carte().Termine();
+    EXPECT_EQ(b.e.ValeursCarte, "couples");
+    EXPECT_EQ(b.Carte().Modele().resultat, carte::TypeResultat::Couples);
+    EXPECT_EQ(b.Carte().Modele().arcs[0].valeur, 2.5);
+    EXPECT_TRUE(entrees["menCarteValeursCouples"]->isChecked());
+    EXPECT_FALSE(entrees["menCarteDernierResultat"]->isChecked());
+    entrees["menCarteDerniereComparaison"]->trigger();  // none: the map shows no value
+    b.Carte().Termine();
+    EXPECT_EQ(b.Carte().Modele().resultat, carte::TypeResultat::Aucun);
+    const std::string texte = journal.Texte();
+    const std::size_t couples = texte.find("reglage ValeursCarte couples\n");
+    ASSERT_NE(couples, std::string::npos) << texte;
+    EXPECT_NE(texte.find("reglage ValeursCarte comparaison\n", couples), std::string::npos);
+
+    std::string erreur;
+    ASSERT_TRUE(b.fenetre->ChangeReglage("ValeursCarte", "auto", erreur)) << erreur;
+    EXPECT_TRUE(entrees["menCarteDernierResultat"]->isChecked());
+    EXPECT_FALSE(entrees["menCarteDerniereComparaison"]->isChecked());
+    b.Carte().Termine();
+    EXPECT_EQ(b.Carte().Modele().resultat, carte::TypeResultat::Noeuds);
+}
+
+// A scripted run: the view of the attractions sent to the map is captured with
+// the window, and no message says where the file went.
 TEST(Carte, UnScriptEnvoieLaVueALaCarte) {
     Application application;
     test::DossierTemporaire d;
@@ -539,7 +853,8 @@ TEST(Carte, ChoixPartagesEntreLaCarteEtLeTableau) {
     ASSERT_EQ(table->Disposition(), DispositionResultat::ParNoeud);
     EXPECT_EQ(b.PixelsSurlignage(), 0);
 
-    // A node clicked on the map: its row alone is chosen, and the node is outlined.
+    // A node clicked on the map: its row alone is chosen, and the node is
+    // outlined.
     b.Clique(b.Carte().PositionNoeud(6));
     EXPECT_EQ(table->NoeudsChoisis(), std::vector<std::int64_t>{b.e.Noeuds[7].Code});
     EXPECT_EQ(b.NoeudsSurlignes(), std::vector<int>{6});
@@ -550,7 +865,8 @@ TEST(Carte, ChoixPartagesEntreLaCarteEtLeTableau) {
     b.Clique(QPointF(2, 2));  // nowhere near a node: the choice stays
     EXPECT_EQ(table->NoeudsChoisis().size(), 1u);
 
-    // Rows chosen in the table, sorted by value: their nodes are outlined, and no other.
+    // Rows chosen in the table, sorted by value: their nodes are outlined, and no
+    // other.
     QTableView* vue = table->Vue();
     vue->sortByColumn(2, Qt::DescendingOrder);
     vue->selectionModel()->select(vue->model()->index(0, 0),
@@ -569,8 +885,8 @@ TEST(Carte, ChoixPartagesEntreLaCarteEtLeTableau) {
     EXPECT_TRUE(b.NoeudsSurlignes().empty());
     EXPECT_EQ(b.PixelsSurlignage(), 0);
 
-    // A per-pair list: a row chosen outlines the arcs joining its pair, either way; a click
-    // on the map chooses nothing there.
+    // A per-pair list: a row chosen outlines the arcs joining its pair, either
+    // way; a click on the map chooses nothing there.
     const Arc& a = b.e.Arcs[1];
     b.e.ValeursNoeuds.clear();
     b.e.ListeCouples = {Couple{}, Couple{a.IndiceDestination, a.IndiceOrigine, 2.5}};
