@@ -18,8 +18,9 @@
 //                         (.omx)
 //   exporte reseau FILE   writes the network (.gpkg, .geojson, .csv)
 //   carte FILE [WIDTH HEIGHT]
-//                         writes the map of the network with the last result, PNG or SVG by
-//                         the file's extension, 1600 x 1200 pixels unless given
+//                         writes the map of the network with what the setting ValeursCarte
+//                         asks for (the last result by default), PNG or SVG by the file's
+//                         extension, 1600 x 1200 pixels unless given
 
 #include <istream>
 #include <ostream>

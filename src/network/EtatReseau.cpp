@@ -20,6 +20,7 @@ void EtatReseau::ReseauModifie() {
     IndexCouplesNb = -1;
     ArcsProvisoires.clear();
     NbArcsProvisoires = 0;
+    DerniereComparaison.reset();  // of the network before
 }
 
 }  // namespace vek
