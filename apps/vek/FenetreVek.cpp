@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -28,8 +29,10 @@
 #include "network/Configuration.h"
 #include "shell/Chemins.h"
 #include "shell/Erreurs.h"
+#include "shell/Fichiers.h"
 #include "shell/Journal.h"
 #include "vek/Demarrage.h"
+#include "vek/Exports.h"
 #include "vek/MenuVek.h"
 #include "vek/Reglages.h"
 
@@ -314,6 +317,20 @@ void FenetreVek::Visionne(const QString& chemin) {
     if (!visionneuse_) {
         visionneuse_ = new Visionneuse(this);
         visionneuse_->Table()->selectionChangee = [this] { SurligneChoixTableau(); };
+        // Only the last result has its values in the state: it alone leaves for a GIS.
+        visionneuse_->Table()->exporteSig = [this](const QString& table, const QString& chemin) {
+            if (enCours_) return QString("Une commande est en cours : exportez à sa fin.");
+            const QString dernier =
+                QFileInfo(QString::fromStdString(CheminDe(e_, e_.NomFichierResultat).string()))
+                    .absoluteFilePath();
+            if (e_.NomFichierResultat.empty() || QFileInfo(table).absoluteFilePath() != dernier)
+                return "Seul le dernier résultat s'exporte pour un SIG ; ce tableau montre " +
+                       table + ".";
+            std::string erreur;
+            if (!ExporteResultat(e_, chemin.toStdString(), erreur))
+                return QString::fromStdString("Export impossible : " + erreur + ".");
+            return QString();
+        };
     }
     visionneuse_->Ouvre(chemin);
 }

@@ -66,13 +66,19 @@ TableResultats::TableResultats(QWidget* parent) : QWidget(parent) {
     auto* exporter = new QPushButton("Exporter en CSV...");
     exporter->setObjectName("ExporterCsv");
     connect(exporter, &QPushButton::clicked, this, [this] { Exporte(); });
+    exporterSig_ = new QPushButton("Exporter pour un SIG...");
+    exporterSig_->setObjectName("ExporterSig");
+    exporterSig_->setVisible(false);
+    connect(exporterSig_, &QPushButton::clicked, this, [this] { ChoisitExportSig(); });
     barre->addWidget(boutonCopier);
     barre->addWidget(exporter);
+    barre->addWidget(exporterSig_);
     l->addLayout(barre);
 }
 
 void TableResultats::Montre(const TableauResultat& t, const QString& fichier) {
     fichier_ = fichier;
+    exporterSig_->setVisible(static_cast<bool>(exporteSig));
     disposition_ = t.disposition;
     vue_->setSortingEnabled(false);
     modele_->clear();
@@ -192,6 +198,27 @@ void TableResultats::Exporte() {
     if (reglages) reglages->RetientDossier(titre, QFileInfo(chemin).absolutePath());
     if (!ExporteCsv(chemin))
         QMessageBox::warning(this, "VEK", "Impossible d'écrire le fichier : " + chemin);
+}
+
+QString TableResultats::ExporteSig(const QString& chemin) const {
+    if (!exporteSig) return "L'export pour un SIG n'est pas disponible ici.";
+    return exporteSig(fichier_, chemin);
+}
+
+void TableResultats::ChoisitExportSig() {
+    const QString titre = "Exporter le résultat pour un SIG";
+    ReglagesBureau* reglages = ReglagesBureau::Actifs();
+    QString dossier = reglages ? reglages->DernierDossier(titre) : QString();
+    if (dossier.isEmpty()) dossier = QFileInfo(fichier_).absolutePath();
+    const QString propose = dossier + '/' + QFileInfo(fichier_).completeBaseName() + ".gpkg";
+    const QString chemin = QFileDialog::getSaveFileName(
+        this, titre, propose,
+        "GeoPackage (*.gpkg);;GeoJSON (*.geojson);;CSV avec la géométrie (*.csv)", nullptr,
+        QFileDialog::DontUseNativeDialog);
+    if (chemin.isEmpty()) return;
+    if (reglages) reglages->RetientDossier(titre, QFileInfo(chemin).absolutePath());
+    const QString erreur = ExporteSig(chemin);
+    if (!erreur.isEmpty()) QMessageBox::warning(this, "VEK", erreur);
 }
 
 }  // namespace vek

@@ -15,6 +15,7 @@
 class QSortFilterProxyModel;
 class QStandardItemModel;
 class QTableView;
+class QPushButton;
 
 namespace vek {
 
@@ -40,9 +41,16 @@ class TableResultats : public QWidget {
     // The whole table in the order shown: comma-separated, header first, values in full.
     QString TexteCsv() const;
     bool ExporteCsv(const QString& chemin) const;
+    // Writes the table's result for a GIS (GeoPackage, GeoJSON, CSV with the geometry) into
+    // `chemin`, given the file the table shows: the text of the failure, empty when done.
+    // Set by the main window; without it the button is hidden.
+    std::function<QString(const QString& fichierTable, const QString& chemin)> exporteSig;
+    // The button's work once the file is chosen.
+    QString ExporteSig(const QString& chemin) const;
 
   private:
     void Exporte();
+    void ChoisitExportSig();
     QString Ligne(int ligneVue, QChar separateur, bool csv) const;
     std::vector<int> LignesChoisies() const;
     std::int64_t Code(int ligneVue, int colonne) const;
@@ -50,6 +58,7 @@ class TableResultats : public QWidget {
     QSortFilterProxyModel* tri_;
     QTableView* vue_;
     QString fichier_;
+    QPushButton* exporterSig_;
     DispositionResultat disposition_ = DispositionResultat::Aucune;
 };
 

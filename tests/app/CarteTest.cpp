@@ -18,6 +18,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QTableView>
 #include <QTimer>
 #include <QWheelEvent>
@@ -834,6 +835,27 @@ TEST(Carte, UnScriptEnvoieLaVueALaCarte) {
     for (int y = 0; y < fenetre.height(); ++y)
         for (int x = 0; x < fenetre.width(); ++x) rouges += fenetre.pixel(x, y) == rouge;
     EXPECT_GT(rouges, 20);
+}
+
+// The table of the last result leaves for a GIS; the table of another file does not.
+TEST(Carte, LeTableauDuDernierResultatSExportePourUnSig) {
+    Application application;
+    Bureau b;
+    b.e.IndicVek = {"Degré", "Ordre1", "Booléenne", "Multimodal", ""};
+    ASSERT_TRUE(CalculNodalite(b.e));
+    b.e.NomFichierResultat = b.dossier / "NoeudVal.dat";
+    EcritureValeursNoeuds(b.e, b.e.NomFichierResultat);
+    OuvreDansEditeur(b.e, b.e.NomFichierResultat);
+    b.fenetre->Synchronise();
+    TableResultats* table = b.fenetre->Visionneuse_()->Table();
+    EXPECT_TRUE(table->findChild<QPushButton*>("ExporterSig")->isVisibleTo(table));
+    const std::string gpkg = b.dossier / "degre.gpkg";
+    EXPECT_EQ(table->ExporteSig(QString::fromStdString(gpkg)), QString());
+    EXPECT_GT(std::filesystem::file_size(gpkg), 0u);
+    b.e.NomFichierResultat = b.dossier / "autre.dat";
+    EXPECT_TRUE(table->ExporteSig(QString::fromStdString(b.dossier / "non.gpkg"))
+                    .startsWith("Seul le dernier résultat"));
+    EXPECT_FALSE(std::filesystem::exists(b.dossier / "non.gpkg"));
 }
 
 TEST(Carte, ChoixPartagesEntreLaCarteEtLeTableau) {
