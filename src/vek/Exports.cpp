@@ -41,20 +41,17 @@ bool ExporteMatrices(const Etat& e, const std::string& fichier, std::string& err
             }
         tables.push_back(std::move(t));
     }
-    if (n > 0 && e.AttractionsReseau != 0 && e.MatAttractions.Lignes() == n + 1) {
-        TableOmx t{"attractions", std::vector<double>(n * n)};
+    // The gravity model's matrices, when computed on this network.
+    auto gravite = [&](const char* nom, bool calculee, const auto& m) {
+        if (n == 0 || !calculee || m.Lignes() != n + 1) return;
+        TableOmx t{nom, std::vector<double>(n * n)};
         for (std::size_t i = 1; i <= n; ++i)
             for (std::size_t j = 1; j <= n; ++j)
-                t.valeurs[(i - 1) * n + (j - 1)] = e.MatAttractions(i, j);
+                t.valeurs[(i - 1) * n + (j - 1)] = static_cast<double>(m(i, j));
         tables.push_back(std::move(t));
-    }
-    if (n > 0 && e.PersonnesReseau != 0 && e.MatPersonnesAttirees.Lignes() == n + 1) {
-        TableOmx t{"personnes", std::vector<double>(n * n)};
-        for (std::size_t i = 1; i <= n; ++i)
-            for (std::size_t j = 1; j <= n; ++j)
-                t.valeurs[(i - 1) * n + (j - 1)] = e.MatPersonnesAttirees(i, j);
-        tables.push_back(std::move(t));
-    }
+    };
+    gravite("attractions", e.AttractionsReseau != 0, e.MatAttractions);
+    gravite("personnes", e.PersonnesReseau != 0, e.MatPersonnesAttirees);
     if (tables.empty()) {
         erreur = "aucune matrice calculée à exporter : calculez d'abord les chemins minimaux";
         return false;

@@ -21,14 +21,7 @@ using test::LitOctets;
 
 // Runs vek-import with the arguments from the folder.
 Execution Importe(const DossierTemporaire& d, const std::string& arguments) {
-    const std::string commande = "cd '" + d.Chemin().string() + "' && '" + VEK_IMPORT + "' " +
-                                 arguments + " > sortie.txt 2> erreurs.txt";
-    const int statut = std::system(commande.c_str());
-    Execution x;
-    if (statut != -1 && WIFEXITED(statut)) x.code = WEXITSTATUS(statut);
-    x.sortie = LitOctets(d / "sortie.txt");
-    x.erreurs = LitOctets(d / "erreurs.txt");
-    return x;
+    return test::Execute(d, VEK_IMPORT, arguments);
 }
 
 void EcritPetitReseau(const DossierTemporaire& d) {
