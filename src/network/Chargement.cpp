@@ -57,12 +57,17 @@ bool OuvertureReseau(EtatReseau& e, const std::function<void()>& construitMatric
     if (!noeuds) return false;
     auto arcs = ChoixFichierArcs(e, e.NomFichierArcs, e.RepArcsNivN);
     if (!arcs) return false;
+    return OuvreFichiersReseau(e, *noeuds, *arcs, construitMatrice);
+}
+
+bool OuvreFichiersReseau(EtatReseau& e, const std::string& noeuds, const std::string& arcs,
+                         const std::function<void()>& construitMatrice) {
     // Both files are checked before the modes are reset and anything is released.
-    bool presents = FichierExiste(e, *noeuds);
-    presents = FichierExiste(e, *arcs) && presents;
+    bool presents = FichierExiste(e, noeuds);
+    presents = FichierExiste(e, arcs) && presents;
     if (!presents) return false;
-    e.NomFichierNoeuds = *noeuds;
-    e.NomFichierArcs = *arcs;
+    e.NomFichierNoeuds = noeuds;
+    e.NomFichierArcs = arcs;
     e.Ihm.Rafraichit();
     InitialisationModes(e);
     e.ChargerReseau = true;

@@ -23,6 +23,10 @@ std::optional<std::string> ChoixFichierArcs(EtatReseau& e, const std::string& no
 // (the command's minimal-arc matrix) before the commands that need a network are enabled;
 // true when a network was loaded.
 bool OuvertureReseau(EtatReseau& e, const std::function<void()>& construitMatrice);
+// The same once the two files are known (an imported network): false when one is missing
+// or the load fails.
+bool OuvreFichiersReseau(EtatReseau& e, const std::string& noeuds, const std::string& arcs,
+                         const std::function<void()>& construitMatrice);
 
 // Reads NomFichierNoeuds and NomFichierArcs and makes them the working network. Both files
 // are checked first: when one is missing or unreadable the current network is kept and the

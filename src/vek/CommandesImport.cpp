@@ -50,15 +50,10 @@ void Charge(Etat& e, const RapportImport& r, const std::string& dossier, const c
         e.Ihm.Message(r.message, Boutons::Ok, Icone::Exclamation, titre);
         return;
     }
-    e.NomFichierNoeuds = (std::filesystem::path(dossier) / "noeuds.dat").string();
-    e.NomFichierArcs = (std::filesystem::path(dossier) / "arcs.dat").string();
-    e.Ihm.Rafraichit();
-    InitialisationModes(e);
-    e.ChargerReseau = true;
-    if (!ChargementReseau(e)) return;
-    CalculMatriceArcsMin(e);
-    ActiveCommandesReseau(e);
-    for (const char* nom : {"menNodal", "menNodalInv", "menMultinodal"}) e.Menus.Active(nom);
+    if (!OuvreFichiersReseau(e, (std::filesystem::path(dossier) / "noeuds.dat").string(),
+                             (std::filesystem::path(dossier) / "arcs.dat").string(),
+                             [&e] { CalculMatriceArcsMin(e); }))
+        return;
     std::string texte = r.message;
     if (gtfs) texte += "\nTrajets circulant à la date : " + std::to_string(r.trajets) + ".";
     for (const auto& a : r.avertissements) texte += "\n" + a;
